@@ -1,0 +1,10 @@
+#pragma once
+// The control library: registers its controls (and the LED cells they are built from)
+// under their ProgIDs, so hosts can create them with tallyard::createControl.
+
+namespace quellin {
+
+// Safe to call more than once.
+void registerControls();
+
+} // namespace quellin

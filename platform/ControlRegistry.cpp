@@ -1,0 +1,51 @@
+#include "platform/ControlRegistry.h"
+
+#include <QHash>
+
+namespace tallyard {
+
+namespace {
+
+// ProgIDs compare case-insensitively, as the registry that held them did.
+QHash<QString, ControlFactory> &factories()
+{
+    static QHash<QString, ControlFactory> map;
+    return map;
+}
+
+} // namespace
+
+void registerControl(const QString &progId, ControlFactory factory)
+{
+    factories().insert(progId.toLower(), std::move(factory));
+}
+
+bool isRegistered(const QString &progId)
+{
+    return factories().contains(progId.toLower());
+}
+
+QStringList registeredProgIds()
+{
+    return factories().keys();
+}
+
+Control *createControl(const QString &progId, QWidget *parent, const PropertyBag *bag)
+{
+    const auto it = factories().constFind(progId.toLower());
+    if (it == factories().constEnd())
+        throw InvalidArgument();
+    Control *control = (*it)(parent);
+    try {
+        if (bag)
+            control->ReadProperties(*bag);
+        else
+            control->InitProperties();
+    } catch (...) {
+        delete control;
+        throw;
+    }
+    return control;
+}
+
+} // namespace tallyard

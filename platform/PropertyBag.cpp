@@ -1,0 +1,132 @@
+#include "platform/PropertyBag.h"
+
+#include "platform/Properties.h"
+
+#include <cmath>
+
+namespace tallyard {
+
+namespace {
+
+bool sameValue(const QVariant &a, const QVariant &b)
+{
+    const bool aText = a.metaType().id() == QMetaType::QString;
+    const bool bText = b.metaType().id() == QMetaType::QString;
+    if (aText || bText)
+        return variantToString(a) == variantToString(b);
+    try {
+        return variantToDouble(a) == variantToDouble(b);
+    } catch (const RuntimeError &) {
+        return false;
+    }
+}
+
+QString valueText(const QVariant &value)
+{
+    switch (value.metaType().id()) {
+    case QMetaType::QString: {
+        QString text = value.toString();
+        text.replace(u'"', QStringLiteral("\"\""));
+        return u'"' + text + u'"';
+    }
+    case QMetaType::Bool:
+        return value.toBool() ? QStringLiteral("True") : QStringLiteral("False");
+    default:
+        return numberToText(variantToDouble(value));
+    }
+}
+
+QVariant parseValue(QStringView text, bool &ok)
+{
+    ok = true;
+    if (text.size() >= 2 && text.front() == u'"' && text.back() == u'"') {
+        QString inner = text.mid(1, text.size() - 2).toString();
+        inner.replace(QStringLiteral("\"\""), QStringLiteral("\""));
+        return inner;
+    }
+    if (text.compare(u"True", Qt::CaseInsensitive) == 0)
+        return true;
+    if (text.compare(u"False", Qt::CaseInsensitive) == 0)
+        return false;
+    double number = 0.0;
+    try {
+        ok = parseNumber(text, number);
+    } catch (const RuntimeError &) {
+        ok = false;
+    }
+    if (!ok)
+        return {};
+    if (number == std::floor(number) && std::fabs(number) <= 2147483647.0)
+        return static_cast<int>(number);
+    return number;
+}
+
+} // namespace
+
+qsizetype PropertyBag::find(const QString &name) const
+{
+    for (qsizetype i = 0; i < m_entries.size(); ++i) {
+        if (m_entries[i].first.compare(name, Qt::CaseInsensitive) == 0)
+            return i;
+    }
+    return -1;
+}
+
+QVariant PropertyBag::ReadProperty(const QString &name, const QVariant &defaultValue) const
+{
+    const qsizetype i = find(name);
+    return i < 0 ? defaultValue : m_entries[i].second;
+}
+
+void PropertyBag::WriteProperty(const QString &name, const QVariant &value, const QVariant &defaultValue)
+{
+    const qsizetype i = find(name);
+    if (defaultValue.isValid() && sameValue(value, defaultValue)) {
+        if (i >= 0)
+            m_entries.removeAt(i);
+        return;
+    }
+    if (i >= 0)
+        m_entries[i].second = value;
+    else
+        m_entries.append({name, value});
+}
+
+bool PropertyBag::contains(const QString &name) const
+{
+    return find(name) >= 0;
+}
+
+QStringList PropertyBag::keys() const
+{
+    QStringList names;
+    for (const auto &entry : m_entries)
+        names << entry.first;
+    return names;
+}
+
+QString PropertyBag::toText() const
+{
+    QString text;
+    for (const auto &entry : m_entries)
+        text += entry.first + QStringLiteral(" = ") + valueText(entry.second) + u'\n';
+    return text;
+}
+
+PropertyBag PropertyBag::fromText(QStringView text)
+{
+    PropertyBag bag;
+    for (QStringView line : text.split(u'\n')) {
+        const qsizetype eq = line.indexOf(u'=');
+        if (eq <= 0)
+            continue;
+        const QString key = line.left(eq).trimmed().toString();
+        bool ok = false;
+        const QVariant value = parseValue(line.mid(eq + 1).trimmed(), ok);
+        if (ok && !key.isEmpty())
+            bag.WriteProperty(key, value);
+    }
+    return bag;
+}
+
+} // namespace tallyard

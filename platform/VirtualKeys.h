@@ -1,0 +1,36 @@
+#pragma once
+// Windows virtual-key codes for Qt key events. The settings store keeps command keys as
+// these codes and the board compares against them, so they must be the same on every
+// platform: keypad digits (96-105) stay apart from the main row (48-57), and with NumLock
+// off the keypad keys give the navigation codes.
+
+#include <QKeyEvent>
+
+#include <cstdint>
+
+namespace tallyard {
+
+namespace vk {
+inline constexpr int16_t Back = 8, Tab = 9, Clear = 12, Return = 13, Shift = 16, Control = 17, Menu = 18,
+                         Pause = 19, Capital = 20, Escape = 27, Space = 32, Prior = 33, Next = 34, End = 35,
+                         Home = 36, Left = 37, Up = 38, Right = 39, Down = 40, Insert = 45, Delete = 46,
+                         Numpad0 = 96, Multiply = 106, Add = 107, Subtract = 109, Decimal = 110, Divide = 111,
+                         F1 = 112, F2 = 113, F12 = 123, NumLock = 144, Scroll = 145, OemPlus = 187,
+                         OemMinus = 189, OemPeriod = 190;
+}
+
+// 0 for a key without a code.
+int16_t virtualKeyCode(int qtKey, Qt::KeyboardModifiers modifiers);
+int16_t virtualKeyCode(const QKeyEvent *event);
+// 1 Shift, 2 Ctrl, 4 Alt, added together.
+int16_t shiftState(Qt::KeyboardModifiers modifiers);
+
+// A Qt key (and keypad modifier) that gives the virtual-key code, for synthesising key
+// events and naming keys; Qt::Key_unknown when none does.
+struct QtKey {
+    int key = Qt::Key_unknown;
+    Qt::KeyboardModifiers modifiers;
+};
+QtKey qtKeyForVirtualKey(int16_t code);
+
+} // namespace tallyard

@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Installs what Tallyard needs to build, run and test on Debian 12. Run as root.
+set -euo pipefail
+packages=(
+  build-essential cmake ninja-build pkg-config
+  qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-qpa-plugins libqt6multimedia6
+  libgtest-dev libgmock-dev libbenchmark-dev
+  fonts-liberation fonts-dejavu-core
+)
+if [ "${1:-}" = "--test" ]; then
+  # Tests also need a display server, a sound server, a keyboard driver and a screenshot tool.
+  packages+=(xvfb xauth x11-utils xdotool imagemagick pulseaudio pulseaudio-utils)
+fi
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update
+  apt-get install -y --no-install-recommends "${missing[@]}"
+fi

@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds Tallyard and starts it.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh
+cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DTALLYARD_BENCHMARKS=OFF
+cmake --build build/release --target tallyard
+exec build/release/bin/tallyard "$@"

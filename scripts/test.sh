@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds Tallyard twice (plain, and with the address and
+# undefined-behaviour sanitizers) and runs every test under a virtual display and a
+# silent sound server.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$(pwd)
+scripts/install-deps.sh --test
+jobs=$(nproc)
+
+# A display for the tests that need real windows and key events.
+if [ -z "${DISPLAY:-}" ]; then
+  export DISPLAY=:97
+  Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp >/tmp/tallyard-xvfb.log 2>&1 &
+  xvfb_pid=$!
+  trap 'kill $xvfb_pid 2>/dev/null || true' EXIT
+  for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+fi
+# A sound server with a null sink, so the buzzer has somewhere to play.
+scripts/start-sound.sh || echo "sound server not started; sound tests run silent"
+
+status=0
+build_and_test() {
+  local dir=$1; shift
+  cmake -S . -B "$dir" -G Ninja "$@"
+  cmake --build "$dir" -j "$jobs"
+  (cd "$dir" && ctest --output-on-failure -j "$jobs") || status=1
+}
+build_and_test build/test -DCMAKE_BUILD_TYPE=RelWithDebInfo
+ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
+  build_and_test build/sanitize -DCMAKE_BUILD_TYPE=Debug -DTALLYARD_SANITIZE=ON -DTALLYARD_BENCHMARKS=OFF
+
+# End-to-end checks of the real program under the display.
+for e2e in "$root"/tests/e2e/*.sh; do
+  [ -e "$e2e" ] || continue
+  echo "== $e2e"
+  TALLYARD="$root/build/test/bin/tallyard" bash "$e2e" || status=1
+done
+exit $status
