@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QMetaProperty>
 #include <QMouseEvent>
 #include <QPointer>
 
@@ -166,6 +167,23 @@ Control *Control::parentControl() const
             return control;
     }
     return nullptr;
+}
+
+void Control::copyPropertiesFrom(const Control &other)
+{
+    const QMetaObject *meta = metaObject();
+    if (meta != other.metaObject())
+        return;
+    const int first = Control::staticMetaObject.propertyOffset();
+    for (int i = first; i < meta->propertyCount(); ++i) {
+        const QMetaProperty property = meta->property(i);
+        const QLatin1StringView name(property.name());
+        if (!property.isWritable() || name == QLatin1StringView("Visible"))
+            continue;
+        property.write(this, property.read(&other));
+    }
+    setFocusPolicy(other.focusPolicy());
+    setFont(other.font());
 }
 
 void Control::SetFocus()

@@ -84,6 +84,10 @@ public:
     // focus as one: focus moving among its constituents raises no GotFocus of its own.
     bool isComposite() const { return m_composite; }
 
+    // Takes every writable property of other (a control of the same class) except
+    // Visible, Name and Index: how a new control-array element starts.
+    virtual void copyPropertiesFrom(const Control &other);
+
     // Persistence: a new control placed on a form, loaded from a form, saved into a form.
     virtual void InitProperties() {}
     virtual void ReadProperties(const PropertyBag &bag) { Q_UNUSED(bag); }
@@ -108,6 +112,14 @@ signals:
 protected:
     // Called after Left, Top, Width or Height changed; the default maps them to pixels.
     virtual void applyGeometry();
+    // Records a geometry that the window system changed (no applyGeometry call).
+    void storeGeometry(double left, double top, double width, double height)
+    {
+        m_left = left;
+        m_top = top;
+        m_width = width;
+        m_height = height;
+    }
     void setFocusable(bool focusable);
     void setComposite(bool composite) { m_composite = composite; }
     // Raises this control's events for an inner Qt widget's input (a line edit inside a

@@ -30,13 +30,16 @@ QStringList registeredProgIds()
     return factories().keys();
 }
 
-Control *createControl(const QString &progId, QWidget *parent, const PropertyBag *bag)
+Control *createControl(const QString &progId, QWidget *parent, const PropertyBag *bag,
+                       const std::function<void(Control *)> &prepare)
 {
     const auto it = factories().constFind(progId.toLower());
     if (it == factories().constEnd())
         throw InvalidArgument();
     Control *control = (*it)(parent);
     try {
+        if (prepare)
+            prepare(control);
         if (bag)
             control->ReadProperties(*bag);
         else

@@ -17,6 +17,9 @@ bool isRegistered(const QString &progId);
 QStringList registeredProgIds();
 
 // Throws InvalidArgument for a ProgID nobody registered. The control is owned by parent.
-Control *createControl(const QString &progId, QWidget *parent, const PropertyBag *bag = nullptr);
+// prepare, when given, runs before the persistence step: the host's placement, as a
+// container sets a control's extender properties before the control loads itself.
+Control *createControl(const QString &progId, QWidget *parent, const PropertyBag *bag = nullptr,
+                       const std::function<void(Control *)> &prepare = {});
 
 } // namespace tallyard

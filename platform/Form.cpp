@@ -1,0 +1,255 @@
+#include "platform/Form.h"
+
+#include "platform/ControlArray.h"
+#include "platform/OleColor.h"
+
+#include <QCloseEvent>
+#include <QEventLoop>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QScreen>
+
+#include <algorithm>
+
+namespace tallyard {
+
+Form::Form(QWidget *owner) : Control(owner)
+{
+    setWindowFlag(Qt::Window, true);
+    m_backColor = 0xF0F0F0;
+    setAutoFillBackground(false);
+}
+
+Form::~Form()
+{
+    if (m_modalLoop)
+        m_modalLoop->quit();
+}
+
+void Form::setBackColor(qint32 color)
+{
+    if (color == m_backColor)
+        return;
+    m_backColor = color;
+    update();
+}
+
+double Form::ScaleWidth() const
+{
+    return width() * TwipsPerPixel;
+}
+
+double Form::ScaleHeight() const
+{
+    return height() * TwipsPerPixel;
+}
+
+void Form::setClientSize(double widthTwips, double heightTwips)
+{
+    const QMargins frame = isVisible() ? QMargins(geometry().left() - frameGeometry().left(),
+                                                   geometry().top() - frameGeometry().top(),
+                                                   frameGeometry().right() - geometry().right(),
+                                                   frameGeometry().bottom() - geometry().bottom())
+                                       : QMargins();
+    Move(Left(), Top(), widthTwips + (frame.left() + frame.right()) * TwipsPerPixel,
+         heightTwips + (frame.top() + frame.bottom()) * TwipsPerPixel);
+}
+
+qint16 Form::WindowState() const
+{
+    if (isMinimized())
+        return Minimized;
+    if (isMaximized())
+        return Maximized;
+    return Normal;
+}
+
+void Form::setWindowState(qint16 state)
+{
+    switch (state) {
+    case Minimized:
+        showMinimized();
+        break;
+    case Maximized:
+        showMaximized();
+        break;
+    default:
+        showNormal();
+        break;
+    }
+}
+
+void Form::setBorderStyle(qint16 style)
+{
+    m_borderStyle = style;
+    Qt::WindowFlags flags = windowFlags() & ~(Qt::FramelessWindowHint | Qt::MSWindowsFixedSizeDialogHint
+                                             | Qt::WindowMinMaxButtonsHint | Qt::CustomizeWindowHint);
+    switch (style) {
+    case BorderNone:
+        flags |= Qt::FramelessWindowHint;
+        break;
+    case FixedSingle:
+    case FixedDialog:
+        flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
+            | Qt::MSWindowsFixedSizeDialogHint;
+        break;
+    default:
+        flags |= Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint;
+        break;
+    }
+    setWindowFlags(flags);
+}
+
+QList<Control *> Form::Controls() const
+{
+    QList<Control *> list;
+    for (const auto &c : m_controls)
+        if (c)
+            list << c;
+    return list;
+}
+
+Control *Form::control(const QString &name) const
+{
+    Control *found = nullptr;
+    for (const auto &c : m_controls) {
+        if (c && c->Name().compare(name, Qt::CaseInsensitive) == 0 && (c->Index() <= 0)) {
+            found = c;
+            break;
+        }
+    }
+    return found;
+}
+
+ControlArray *Form::controlArray(const QString &name) const
+{
+    for (const auto &a : m_arrays)
+        if (a && a->name().compare(name, Qt::CaseInsensitive) == 0)
+            return a;
+    return nullptr;
+}
+
+void Form::addControl(Control *control)
+{
+    m_controls << control;
+}
+
+void Form::addControlArray(ControlArray *array)
+{
+    m_arrays << array;
+}
+
+void Form::applyTabOrder()
+{
+    QList<Control *> chain;
+    for (Control *c : Controls())
+        if (c->canTakeFocus())
+            chain << c;
+    std::stable_sort(chain.begin(), chain.end(),
+                     [](const Control *a, const Control *b) { return a->TabIndex() < b->TabIndex(); });
+    for (qsizetype i = 1; i < chain.size(); ++i)
+        QWidget::setTabOrder(chain[i - 1], chain[i]);
+}
+
+void Form::Show(bool modal)
+{
+    if (!modal) {
+        show();
+        raise();
+        activateWindow();
+        return;
+    }
+    setWindowModality(Qt::ApplicationModal);
+    show();
+    raise();
+    activateWindow();
+    QEventLoop loop;
+    m_modalLoop = &loop;
+    QPointer<Form> self(this);
+    loop.exec(QEventLoop::DialogExec);
+    if (self)
+        m_modalLoop = nullptr;
+}
+
+void Form::Unload()
+{
+    if (m_unloaded)
+        return;
+    close();
+}
+
+double Form::screenWidthTwips()
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    return screen ? screen->size().width() * TwipsPerPixel : 0.0;
+}
+
+double Form::screenHeightTwips()
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    return screen ? screen->size().height() * TwipsPerPixel : 0.0;
+}
+
+void Form::applyGeometry()
+{
+    // Outer geometry: the window's frame position and size; the inner area is what the
+    // frame leaves (nothing, where no window manager draws a frame).
+    m_syncing = true;
+    const QRect outer = twipsToPixels(Left(), Top(), Width(), Height());
+    const QRect frame = frameGeometry();
+    const QRect inner = geometry();
+    const int extraW = isVisible() ? frame.width() - inner.width() : 0;
+    const int extraH = isVisible() ? frame.height() - inner.height() : 0;
+    move(outer.topLeft());
+    resize(std::max(1, outer.width() - extraW), std::max(1, outer.height() - extraH));
+    m_syncing = false;
+}
+
+void Form::syncGeometry()
+{
+    if (m_syncing)
+        return;
+    const QRect frame = frameGeometry();
+    storeGeometry(frame.x() * TwipsPerPixel, frame.y() * TwipsPerPixel, frame.width() * TwipsPerPixel,
+                  frame.height() * TwipsPerPixel);
+}
+
+void Form::resizeEvent(QResizeEvent *event)
+{
+    Control::resizeEvent(event);
+    syncGeometry();
+    runGuarded("Resize", [this] { emit Resize(); });
+}
+
+void Form::moveEvent(QMoveEvent *event)
+{
+    Control::moveEvent(event);
+    syncGeometry();
+}
+
+void Form::changeEvent(QEvent *event)
+{
+    Control::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        runGuarded("Activate", [this] { emit Activate(); });
+    if (event->type() == QEvent::WindowStateChange)
+        runGuarded("Resize", [this] { emit Resize(); });
+}
+
+void Form::closeEvent(QCloseEvent *event)
+{
+    m_unloaded = true;
+    runGuarded("Unload", [this] { emit Unloaded(); });
+    if (m_modalLoop)
+        m_modalLoop->quit();
+    event->accept();
+    deleteLater();
+}
+
+void Form::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), fromOleColor(m_backColor));
+}
+
+} // namespace tallyard

@@ -1,0 +1,92 @@
+#pragma once
+// A top-level window holding controls: outer geometry in twips on the screen, an inner
+// (client) area in twips, a caption and background, the control collection in creation
+// order, and the Load / Resize / Unload events.
+
+#include "platform/Control.h"
+
+#include <QEventLoop>
+#include <QPointer>
+
+namespace tallyard {
+
+class ControlArray;
+
+class Form : public Control {
+    Q_OBJECT
+    Q_CLASSINFO("TypeName", "Form")
+    Q_PROPERTY(QString Caption READ Caption WRITE setCaption)
+    Q_PROPERTY(qint32 BackColor READ BackColor WRITE setBackColor)
+    Q_PROPERTY(double ScaleWidth READ ScaleWidth)
+    Q_PROPERTY(double ScaleHeight READ ScaleHeight)
+    Q_PROPERTY(qint16 WindowState READ WindowState WRITE setWindowState)
+    Q_PROPERTY(qint16 BorderStyle READ BorderStyle WRITE setBorderStyle)
+
+public:
+    enum BorderStyles : qint16 { BorderNone = 0, FixedSingle = 1, Sizable = 2, FixedDialog = 3 };
+    enum WindowStates : qint16 { Normal = 0, Minimized = 1, Maximized = 2 };
+
+    explicit Form(QWidget *owner = nullptr);
+    ~Form() override;
+
+    QString Caption() const { return windowTitle(); }
+    void setCaption(const QString &caption) { setWindowTitle(caption); }
+    qint32 BackColor() const { return m_backColor; }
+    void setBackColor(qint32 color);
+    // The inner area in twips.
+    double ScaleWidth() const;
+    double ScaleHeight() const;
+    // Sets the inner area, keeping the window's top-left corner.
+    void setClientSize(double widthTwips, double heightTwips);
+    qint16 WindowState() const;
+    void setWindowState(qint16 state);
+    qint16 BorderStyle() const { return m_borderStyle; }
+    void setBorderStyle(qint16 style);
+
+    // Every control on the form, in the order they were added.
+    QList<Control *> Controls() const;
+    // The control with that name (for an array, its element 0); nullptr when none.
+    Control *control(const QString &name) const;
+    ControlArray *controlArray(const QString &name) const;
+    void addControl(Control *control);
+    void addControlArray(ControlArray *array);
+
+    // Orders the focus chain by TabIndex across the whole form.
+    void applyTabOrder();
+
+    // Shows the form; modal runs a local event loop until the form is hidden or unloaded.
+    void Show(bool modal = false);
+    // Closes the window and raises Unload; the form object is deleted later.
+    void Unload();
+    bool isModalRunning() const { return m_modalLoop != nullptr; }
+
+    // The screen the forms appear on, in twips.
+    static double screenWidthTwips();
+    static double screenHeightTwips();
+
+signals:
+    void Resize();
+    void Unloaded();
+    void Activate();
+
+protected:
+    void applyGeometry() override;
+    void resizeEvent(QResizeEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    void syncGeometry();
+
+    qint32 m_backColor = 0x8000000F;
+    qint16 m_borderStyle = Sizable;
+    QList<QPointer<Control>> m_controls;
+    QList<QPointer<ControlArray>> m_arrays;
+    QEventLoop *m_modalLoop = nullptr;
+    bool m_syncing = false;
+    bool m_unloaded = false;
+};
+
+} // namespace tallyard

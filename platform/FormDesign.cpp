@@ -1,0 +1,37 @@
+#include "platform/FormDesign.h"
+
+#include "platform/ControlRegistry.h"
+#include "platform/Properties.h"
+
+namespace tallyard {
+
+void loadDesign(Form *form, std::span<const ElementDesign> design)
+{
+    for (const ElementDesign &e : design) {
+        QWidget *parent = form;
+        if (e.container && *e.container) {
+            parent = form->control(QString::fromUtf8(e.container));
+            if (!parent)
+                throw InvalidArgument();
+        }
+        PropertyBag bag;
+        if (e.bag)
+            bag = PropertyBag::fromText(QString::fromUtf8(e.bag));
+        Control *control = createControl(QString::fromUtf8(e.progId), parent, e.bag ? &bag : nullptr,
+                                         [&](Control *c) {
+                                             c->setName(QString::fromUtf8(e.name));
+                                             c->Move(e.left, e.top, e.width, e.height);
+                                         });
+        if (e.tabIndex >= 0)
+            control->setTabIndex(static_cast<qint16>(e.tabIndex));
+        if (e.properties) {
+            const PropertyBag properties = PropertyBag::fromText(QString::fromUtf8(e.properties));
+            for (const QString &key : properties.keys())
+                setProperty(control, key, properties.ReadProperty(key));
+        }
+        form->addControl(control);
+    }
+    form->applyTabOrder();
+}
+
+} // namespace tallyard

@@ -1,0 +1,28 @@
+#pragma once
+// A form's design as one readable table: each row one element with its kind (a ProgID),
+// container, twip geometry, tab index, design-time properties (set by name, in order) and,
+// for library controls, the property bag the control loads itself from.
+
+#include "platform/Form.h"
+
+#include <span>
+
+namespace tallyard {
+
+struct ElementDesign {
+    const char *name;
+    const char *progId;     // "VB.Label", "Quellin.TimeLED", ...
+    const char *container;  // nullptr: the form itself
+    double left, top, width, height;
+    int tabIndex;           // -1: not in the tab order (also for controls that never take focus)
+    const char *properties; // "Caption = \"Routine\"" lines, set by name after loading
+    const char *bag;        // design-time property bag text, or nullptr for InitProperties
+};
+
+// Creates every element on the form in table order: geometry first, then the control's
+// persistence (its bag, or InitProperties), then the listed properties; adds each to the
+// form's collection and orders the focus chain by tab index. Throws on an unknown ProgID,
+// container or property: a design table is code, and a fault in it must show at once.
+void loadDesign(Form *form, std::span<const ElementDesign> design);
+
+} // namespace tallyard

@@ -1,0 +1,38 @@
+#pragma once
+// The per-user settings store: application, section and key, every value text. On Linux
+// an INI file in the user's configuration folder (sections as INI groups); on Windows the
+// per-user registry branch the old runtime's settings functions used, so an existing
+// installation keeps its settings.
+
+#include <QString>
+
+#include <memory>
+
+class QSettings;
+
+namespace tallyard {
+
+class SettingsStore {
+public:
+    explicit SettingsStore(const QString &application);
+    ~SettingsStore();
+    SettingsStore(const SettingsStore &) = delete;
+    SettingsStore &operator=(const SettingsStore &) = delete;
+
+    // The stored text, or defaultValue when the key is absent. Never writes.
+    QString GetSetting(const QString &section, const QString &key, const QString &defaultValue) const;
+    void SaveSetting(const QString &section, const QString &key, const QString &value);
+    bool contains(const QString &section, const QString &key) const;
+    // Writes pending values out; false when the store could not be written.
+    bool flush();
+    // Where the store lives: a file path, or a registry path on Windows.
+    QString location() const;
+
+    // Tests point the store at a folder of their own; an empty path restores the default.
+    static void setFolderOverride(const QString &folder);
+
+private:
+    std::unique_ptr<QSettings> m_settings;
+};
+
+} // namespace tallyard
