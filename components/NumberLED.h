@@ -3,9 +3,12 @@
 // digit positions (the digits of Max), as solid bars or as rows of round lamps. The cell
 // sizes itself from its digit size, ratio, style, paddings and Max.
 
+#include "components/SevenSegment.h"
 #include "platform/Control.h"
 
 #include <QColor>
+
+#include <vector>
 
 namespace tallyard {
 
@@ -44,6 +47,16 @@ public:
     // Drawing styles (the library's LEDType values).
     static constexpr qint32 SegmentStyle = 0; // solid bars ("Lines")
     static constexpr qint32 DotStyle = 1;     // rows of round lamps ("Dots")
+
+    // A new cell's values (InitProperties), also the defaults the property bag leaves out:
+    // two red digits 45 pixels tall on black, at the 7:4 ratio, without margins.
+    static constexpr qint16 DefaultMax = 99;
+    static constexpr qint16 DefaultSize = 45;
+    static constexpr qint16 DefaultPadding = 0;
+    static constexpr bool DefaultZeroFill = false;
+    static constexpr qint32 DefaultLitColor = 0x0000FF;
+    static constexpr qint32 DefaultBackColor = 0x000000;
+    static constexpr qint32 DefaultDigitRatio = 74;
 
     explicit NumberLED(QWidget *parent = nullptr);
 
@@ -85,30 +98,43 @@ public:
     // How many times the cell has painted itself (for tests and benchmarks).
     int paintCount() const { return m_paintCount; }
 
+    // Whether the leading position is a narrow half digit that shows only a 1 (a Max of
+    // 10 to 19, 100 to 199, ... as on a 2 1/2-digit meter).
+    static bool hasHalfDigit(qint16 max);
+    // The segments lit in each digit position, leftmost first (sevenseg::Segment bits), as
+    // the cell shows a value: what the audience reads.
+    static std::vector<uint8_t> segmentsShown(qint16 caption, qint16 max, bool zeroFill, qint32 wholeNumber);
+    std::vector<uint8_t> segmentsShown() const;
+
     void InitProperties() override;
     void ReadProperties(const PropertyBag &bag) override;
     void WriteProperties(PropertyBag &bag) const override;
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void applyGeometry() override;
 
 private:
     void resizeToContent();
+    // Drops the cached digit shapes and repaints.
+    void visualChange();
 
     qint16 m_caption = 0;
-    qint32 m_litColor = 0x0000FF;
-    qint32 m_backColor = 0;
-    qint16 m_paddingI = 0;
-    qint16 m_paddingH = 0;
-    qint16 m_paddingV = 0;
-    qint16 m_size = 45;
+    qint32 m_litColor = DefaultLitColor;
+    qint32 m_backColor = DefaultBackColor;
+    qint16 m_paddingI = DefaultPadding;
+    qint16 m_paddingH = DefaultPadding;
+    qint16 m_paddingV = DefaultPadding;
+    qint16 m_size = DefaultSize;
     qint32 m_ledType = SegmentStyle;
-    qint32 m_digitRatio = 74;
-    qint16 m_max = 99;
-    bool m_zeroFill = false;
+    qint32 m_digitRatio = DefaultDigitRatio;
+    qint16 m_max = DefaultMax;
+    bool m_zeroFill = DefaultZeroFill;
     qint32 m_wholeNumber = 1;
     qint16 m_decimalPlaces = 0;
     int m_paintCount = 0;
+    sevenseg::DigitPainter m_painter;
 };
 
 } // namespace tallyard

@@ -1,0 +1,344 @@
+#include "components/NumberLED.h"
+
+#include "platform/OleColor.h"
+#include "platform/Properties.h"
+
+#include <QPainter>
+
+#include <string>
+
+namespace tallyard {
+
+namespace {
+
+int digitsOf(int value)
+{
+    int count = 1;
+    for (value = std::max(0, value); value >= 10; value /= 10)
+        ++count;
+    return count;
+}
+
+// Reads one bag entry through a setter; an entry that cannot be converted is dropped and
+// the property keeps its value, so one bad value never stops a form from loading.
+template <typename Apply>
+void readEntry(const PropertyBag &bag, const char *key, const QVariant &defaultValue, Apply apply)
+{
+    try {
+        apply(bag.ReadProperty(QLatin1StringView(key), defaultValue));
+    } catch (const RuntimeError &error) {
+        qWarning("NumberLED: property %s dropped: %s", key, error.what());
+    }
+}
+
+} // namespace
+
+NumberLED::NumberLED(QWidget *parent) : Control(parent)
+{
+    // The board tabs through its displays; every pixel is painted, so Qt need not clear.
+    setFocusable(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    resizeToContent();
+}
+
+// The cell's size in twips. A digit is 15 x size twips tall (size is the digit height in
+// pixels) and as wide as its ratio makes it; the digits of max give the positions, with a
+// narrow half digit in front when max starts with a 1 followed by more digits; PaddingI
+// lies between positions, PaddingH left and right, PaddingV above and below. The style does
+// not change the footprint, so that switching between bars and lamps never moves anything.
+QSizeF NumberLED::cellSize(qint16 size, qint32 digitRatio, qint32 ledType, qint16 paddingI, qint16 paddingH,
+                           qint16 paddingV, qint16 max)
+{
+    Q_UNUSED(ledType);
+    const double height = TwipsPerPixel * std::max<qint16>(size, 0);
+    const double width = height * sevenseg::widthPerHeight(digitRatio);
+    const int positions = digitsOf(max);
+    const double leading = hasHalfDigit(max) ? sevenseg::halfDigitWidth(width, height) : width;
+    return QSizeF(2.0 * paddingH + leading + (positions - 1) * (width + paddingI), 2.0 * paddingV + height);
+}
+
+int NumberLED::digitCount() const
+{
+    return digitsOf(m_max);
+}
+
+bool NumberLED::hasHalfDigit(qint16 max)
+{
+    const int positions = digitsOf(max);
+    int leading = std::max<int>(max, 0);
+    for (int i = 1; i < positions; ++i)
+        leading /= 10;
+    return positions > 1 && leading == 1;
+}
+
+// What each position shows:
+// - -1: nothing lit.
+// - 0 to Max: the digits, right-aligned; with ZeroFill, or in a fractional group (WholeNumber
+//   0), padded with leading zeros to every position, since each digit after a decimal point
+//   counts (a hundredths group shows 5 as 05). DecimalPlaces is not used for this: worked
+//   out from a single-precision divider it comes one short for tenths and thousandths.
+//   A half digit shows only a 1; a leading zero there stays dark.
+// - Above Max: a middle bar in every full position, the overload sign of LED meters.
+// - Any other negative value: a minus directly before the digits (before the zeros with
+//   ZeroFill) when sign and digits fit into the full positions; otherwise the overload sign.
+std::vector<uint8_t> NumberLED::segmentsShown(qint16 caption, qint16 max, bool zeroFill, qint32 wholeNumber)
+{
+    const int positions = digitsOf(max);
+    const int first = hasHalfDigit(max) ? 1 : 0; // the first full position
+    std::vector<uint8_t> shown(static_cast<size_t>(positions), 0);
+    if (caption == -1)
+        return shown;
+    const auto overload = [&] {
+        for (int i = first; i < positions; ++i)
+            shown[static_cast<size_t>(i)] = sevenseg::MinusMask;
+        return shown;
+    };
+    if (caption > max)
+        return overload();
+    const bool pad = zeroFill || wholeNumber == 0;
+    std::string text;
+    if (caption >= 0) {
+        text = std::to_string(caption);
+        if (pad && static_cast<int>(text.size()) < positions)
+            text.insert(0, static_cast<size_t>(positions) - text.size(), '0');
+    } else {
+        std::string digits = std::to_string(-static_cast<int>(caption));
+        const int room = positions - first - 1; // positions left after the sign
+        if (static_cast<int>(digits.size()) > room)
+            return overload();
+        if (pad && static_cast<int>(digits.size()) < room)
+            digits.insert(0, static_cast<size_t>(room) - digits.size(), '0');
+        text = '-' + digits;
+    }
+    const int start = positions - static_cast<int>(text.size());
+    for (int k = 0; k < static_cast<int>(text.size()); ++k) {
+        const int position = start + k;
+        const char c = text[static_cast<size_t>(k)];
+        uint8_t mask = c == '-' ? sevenseg::MinusMask : sevenseg::digitMask(c - '0');
+        if (position < first)
+            mask = c == '1' ? sevenseg::HalfDigitSegments : 0;
+        shown[static_cast<size_t>(position)] = mask;
+    }
+    return shown;
+}
+
+std::vector<uint8_t> NumberLED::segmentsShown() const
+{
+    return segmentsShown(m_caption, m_max, m_zeroFill, m_wholeNumber);
+}
+
+void NumberLED::resizeToContent()
+{
+    const QSizeF size = cellSize(m_size, m_digitRatio, m_ledType, m_paddingI, m_paddingH, m_paddingV, m_max);
+    Move(Left(), Top(), size.width(), size.height());
+}
+
+// The cell sizes itself: a Width or Height set from outside gives way to its own size.
+void NumberLED::applyGeometry()
+{
+    const QSizeF size = cellSize(m_size, m_digitRatio, m_ledType, m_paddingI, m_paddingH, m_paddingV, m_max);
+    if (Width() != size.width() || Height() != size.height()) {
+        Move(Left(), Top(), size.width(), size.height());
+        return;
+    }
+    Control::applyGeometry();
+}
+
+void NumberLED::visualChange()
+{
+    m_painter.invalidate();
+    update();
+}
+
+void NumberLED::setCaption(qint16 value)
+{
+    if (value == m_caption)
+        return;
+    m_caption = value;
+    visualChange();
+}
+
+void NumberLED::setLitColor(qint32 color)
+{
+    if (color == m_litColor)
+        return;
+    m_litColor = color;
+    visualChange();
+}
+
+void NumberLED::setBackColor(qint32 color)
+{
+    if (color == m_backColor)
+        return;
+    m_backColor = color;
+    visualChange();
+}
+
+// Paddings and sizes out of range are ignored, as the hosts expect of every LED control.
+void NumberLED::setPaddingI(qint16 twips)
+{
+    if (twips < 0 || twips == m_paddingI)
+        return;
+    m_paddingI = twips;
+    visualChange();
+    resizeToContent();
+}
+
+void NumberLED::setPaddingH(qint16 twips)
+{
+    if (twips < 0 || twips == m_paddingH)
+        return;
+    m_paddingH = twips;
+    visualChange();
+    resizeToContent();
+}
+
+void NumberLED::setPaddingV(qint16 twips)
+{
+    if (twips < 0 || twips == m_paddingV)
+        return;
+    m_paddingV = twips;
+    visualChange();
+    resizeToContent();
+}
+
+void NumberLED::setSize(qint16 size)
+{
+    if (size < 1 || size == m_size)
+        return;
+    m_size = size;
+    visualChange();
+    resizeToContent();
+}
+
+// Any value is kept and read back; values other than DotStyle draw bars.
+void NumberLED::setLedType(qint32 type)
+{
+    if (type == m_ledType)
+        return;
+    m_ledType = type;
+    visualChange();
+    resizeToContent();
+}
+
+// Any value is kept and read back; an unknown ratio draws at 7:4.
+void NumberLED::setDigitRatio(qint32 ratio)
+{
+    if (ratio == m_digitRatio)
+        return;
+    m_digitRatio = ratio;
+    visualChange();
+    resizeToContent();
+}
+
+void NumberLED::setMax(qint16 max)
+{
+    if (max < 0 || max == m_max)
+        return;
+    m_max = max;
+    visualChange();
+    resizeToContent();
+}
+
+void NumberLED::setZeroFill(bool zeroFill)
+{
+    if (zeroFill == m_zeroFill)
+        return;
+    m_zeroFill = zeroFill;
+    visualChange();
+}
+
+void NumberLED::setWholeNumber(qint32 wholeNumber)
+{
+    if (wholeNumber == m_wholeNumber)
+        return;
+    m_wholeNumber = wholeNumber;
+    visualChange();
+}
+
+// Kept for the host; what a fractional group shows does not depend on it (see above).
+void NumberLED::setDecimalPlaces(qint16 places)
+{
+    m_decimalPlaces = places;
+}
+
+void NumberLED::InitProperties()
+{
+    setMax(DefaultMax);
+    setSize(DefaultSize);
+    setPaddingH(DefaultPadding);
+    setPaddingV(DefaultPadding);
+    setPaddingI(DefaultPadding);
+    setZeroFill(DefaultZeroFill);
+    setLitColor(DefaultLitColor);
+    setBackColor(DefaultBackColor);
+    setDigitRatio(DefaultDigitRatio);
+    setLedType(SegmentStyle);
+    setWholeNumber(1);
+    setDecimalPlaces(0);
+    setCaption(0);
+}
+
+void NumberLED::ReadProperties(const PropertyBag &bag)
+{
+    readEntry(bag, "pmax", DefaultMax, [this](const QVariant &v) { setMax(variantToInt16(v)); });
+    readEntry(bag, "psize", DefaultSize, [this](const QVariant &v) { setSize(variantToInt16(v)); });
+    readEntry(bag, "ppaddingh", DefaultPadding, [this](const QVariant &v) { setPaddingH(variantToInt16(v)); });
+    readEntry(bag, "ppaddingv", DefaultPadding, [this](const QVariant &v) { setPaddingV(variantToInt16(v)); });
+    readEntry(bag, "ppaddingi", DefaultPadding, [this](const QVariant &v) { setPaddingI(variantToInt16(v)); });
+    readEntry(bag, "pzerofill", DefaultZeroFill, [this](const QVariant &v) { setZeroFill(variantToBool(v)); });
+    readEntry(bag, "plitcolor", DefaultLitColor, [this](const QVariant &v) { setLitColor(variantToInt32(v)); });
+}
+
+void NumberLED::WriteProperties(PropertyBag &bag) const
+{
+    bag.WriteProperty(QStringLiteral("pmax"), m_max, DefaultMax);
+    bag.WriteProperty(QStringLiteral("psize"), m_size, DefaultSize);
+    bag.WriteProperty(QStringLiteral("ppaddingh"), m_paddingH, DefaultPadding);
+    bag.WriteProperty(QStringLiteral("ppaddingv"), m_paddingV, DefaultPadding);
+    bag.WriteProperty(QStringLiteral("ppaddingi"), m_paddingI, DefaultPadding);
+    bag.WriteProperty(QStringLiteral("pzerofill"), m_zeroFill, DefaultZeroFill);
+    bag.WriteProperty(QStringLiteral("plitcolor"), m_litColor, DefaultLitColor);
+}
+
+void NumberLED::paintEvent(QPaintEvent *event)
+{
+    Q_UNUSED(event);
+    ++m_paintCount;
+    const QColor back = fromOleColor(m_backColor);
+    QPainter painter(this);
+    painter.fillRect(rect(), back);
+
+    const double height = std::max<qint16>(m_size, 0);
+    const double width = height * sevenseg::widthPerHeight(m_digitRatio);
+    m_painter.prepare(QSizeF(width, height), m_ledType);
+
+    const std::vector<uint8_t> shown = segmentsShown();
+    const bool half = hasHalfDigit(m_max);
+    std::vector<sevenseg::Glyph> glyphs;
+    glyphs.reserve(shown.size());
+    double x = m_paddingH / TwipsPerPixel;
+    const double y = m_paddingV / TwipsPerPixel;
+    for (size_t i = 0; i < shown.size(); ++i) {
+        sevenseg::Glyph glyph;
+        glyph.lit = shown[i];
+        double step = width;
+        if (i == 0 && half) {
+            // The right-hand bars of a full digit whose box ends where the half position ends.
+            step = sevenseg::halfDigitWidth(width, height);
+            glyph.present = sevenseg::HalfDigitSegments;
+        }
+        glyph.origin = QPointF(x + step - width, y);
+        glyphs.push_back(glyph);
+        x += step + m_paddingI / TwipsPerPixel;
+    }
+    m_painter.paint(painter, glyphs, fromOleColor(m_litColor), back);
+}
+
+void NumberLED::resizeEvent(QResizeEvent *event)
+{
+    m_painter.invalidate();
+    Control::resizeEvent(event);
+}
+
+} // namespace tallyard

@@ -1,2 +1,0 @@
-// Replaced by the LED cells.
-namespace tallyard { int componentsPlaceholder() { return 0; } }

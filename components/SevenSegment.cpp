@@ -1,0 +1,201 @@
+#include "components/SevenSegment.h"
+
+#include <QPainter>
+#include <QPolygonF>
+#include <QTransform>
+
+#include <algorithm>
+#include <cmath>
+
+namespace tallyard::sevenseg {
+
+QColor unlitColor(const QColor &lit, const QColor &back)
+{
+    const auto mix = [](int l, int b) { return b + (l - b) * UnlitPercent / 100; };
+    return QColor(mix(lit.red(), back.red()), mix(lit.green(), back.green()), mix(lit.blue(), back.blue()));
+}
+
+namespace {
+
+bool isHorizontal(const SegmentLine &line)
+{
+    return line.from.row == line.to.row;
+}
+
+} // namespace
+
+QPointF DigitPainter::node(Node n) const
+{
+    const double x = n.column == 0 ? m_left : m_right;
+    const double y = n.row == 0 ? m_top : (n.row == 1 ? m_middle : m_bottom);
+    // The lean: points above the middle move right, points below it move left.
+    return QPointF(x + Slant * (m_middle - y), y);
+}
+
+QPainterPath DigitPainter::bar(int segment, double thickness, double gap) const
+{
+    const SegmentLine &line = SegmentLines[static_cast<size_t>(segment)];
+    // Built upright, then leaned, so that the bevels of neighbouring bars stay parallel.
+    const auto upright = [this](Node n) {
+        return QPointF(n.column == 0 ? m_left : m_right, n.row == 0 ? m_top : (n.row == 1 ? m_middle : m_bottom));
+    };
+    const QPointF p0 = upright(line.from);
+    const QPointF p1 = upright(line.to);
+    const double length = std::hypot(p1.x() - p0.x(), p1.y() - p0.y());
+    if (length <= 0.0)
+        return {};
+    const QPointF u = (p1 - p0) / length;
+    const QPointF v(-u.y(), u.x());
+    const double h = thickness / 2.0;
+    // Never let the bevels of one bar cross each other on a very small digit.
+    const double end = std::min(gap + h, length / 2.0);
+    const double tip = std::min(gap, end);
+    QPolygonF hexagon;
+    hexagon << p0 + u * tip << p0 + u * end + v * h << p1 - u * end + v * h << p1 - u * tip << p1 - u * end - v * h
+            << p0 + u * end - v * h;
+    QPainterPath path;
+    path.addPolygon(hexagon);
+    path.closeSubpath();
+    const QTransform lean(1.0, 0.0, -Slant, 1.0, Slant * m_middle, 0.0);
+    return lean.map(path);
+}
+
+void DigitPainter::prepare(QSizeF digitSize, int32_t ledType)
+{
+    if (m_ready && digitSize == m_size && ledType == m_ledType)
+        return;
+    m_size = digitSize;
+    m_ledType = ledType;
+    m_dots = ledType == 1;
+    const double w = std::max(0.0, digitSize.width());
+    const double h = std::max(0.0, digitSize.height());
+    const double marginY = MarginY * h;
+    const double innerHeight = h - 2.0 * marginY;
+    const double lean = Slant * innerHeight / 2.0;
+    // The bars never take more than a fifth of the height, whatever the ratio.
+    m_thickness = std::min(Thickness * w, innerHeight / 5.0);
+    const double half = m_thickness / 2.0;
+    m_left = MarginX * w + lean + half;
+    m_right = w - MarginX * w - lean - half;
+    m_top = marginY + half;
+    m_bottom = h - marginY - half;
+    m_middle = h / 2.0;
+
+    const double gap = GapFactor * m_thickness + 0.25;
+    const double glow = GlowFactor * m_thickness;
+    for (int s = 0; s < SegmentCount; ++s) {
+        m_bars[static_cast<size_t>(s)] = bar(s, m_thickness, gap);
+        QPainterPath g = bar(s, m_thickness + 2.0 * glow, gap - glow);
+        g.setFillRule(Qt::WindingFill);
+        m_glows[static_cast<size_t>(s)] = g;
+        const double core = CoreFactor * m_thickness;
+        m_cores[static_cast<size_t>(s)] = bar(s, core, gap + (m_thickness - core) / 2.0);
+    }
+
+    // Lamps: evenly spaced down each half of the height, and across as many intervals as
+    // keep the horizontal pitch closest to the vertical one.
+    const double pitchY = (m_bottom - m_top) / (2.0 * LampIntervalsPerHalf);
+    m_columns = pitchY > 0.0 ? std::max(2, static_cast<int>(std::lround((m_right - m_left) / pitchY))) : 2;
+    const double pitchX = (m_right - m_left) / m_columns;
+    m_lampDiameter = LampDiameter * std::min(pitchX, pitchY);
+    for (int s = 0; s < SegmentCount; ++s) {
+        const SegmentLine &line = SegmentLines[static_cast<size_t>(s)];
+        const int intervals = isHorizontal(line) ? m_columns : LampIntervalsPerHalf;
+        const QPointF p0 = node(line.from);
+        const QPointF p1 = node(line.to);
+        auto &lamps = m_lamps[static_cast<size_t>(s)];
+        lamps.clear();
+        for (int i = 1; i < intervals; ++i)
+            lamps.push_back(p0 + (p1 - p0) * (static_cast<double>(i) / intervals));
+    }
+    for (size_t c = 0; c < CornerLamps.size(); ++c)
+        m_corners[c] = node(CornerLamps[c].node);
+    m_ready = true;
+}
+
+std::vector<QPointF> DigitPainter::lampCentres(int segment) const
+{
+    const SegmentLine &line = SegmentLines[static_cast<size_t>(segment)];
+    std::vector<QPointF> centres;
+    centres.push_back(node(line.from));
+    const auto &inner = m_lamps[static_cast<size_t>(segment)];
+    centres.insert(centres.end(), inner.begin(), inner.end());
+    centres.push_back(node(line.to));
+    return centres;
+}
+
+void DigitPainter::paint(QPainter &painter, const std::vector<Glyph> &glyphs, const QColor &lit,
+                         const QColor &back) const
+{
+    if (!m_ready)
+        return;
+    QPainterPath unlitShapes;
+    QPainterPath litShapes;
+    QPainterPath glowShapes;
+    QPainterPath coreShapes;
+    unlitShapes.setFillRule(Qt::WindingFill);
+    litShapes.setFillRule(Qt::WindingFill);
+    glowShapes.setFillRule(Qt::WindingFill);
+    coreShapes.setFillRule(Qt::WindingFill);
+
+    if (!m_dots) {
+        for (const Glyph &glyph : glyphs) {
+            for (int s = 0; s < SegmentCount; ++s) {
+                const uint8_t bit = static_cast<uint8_t>(1u << s);
+                if (!(glyph.present & bit))
+                    continue;
+                if (glyph.lit & bit) {
+                    litShapes.addPath(m_bars[static_cast<size_t>(s)].translated(glyph.origin));
+                    glowShapes.addPath(m_glows[static_cast<size_t>(s)].translated(glyph.origin));
+                    coreShapes.addPath(m_cores[static_cast<size_t>(s)].translated(glyph.origin));
+                } else {
+                    unlitShapes.addPath(m_bars[static_cast<size_t>(s)].translated(glyph.origin));
+                }
+            }
+        }
+    } else {
+        const double r = m_lampDiameter / 2.0;
+        const double glowR = r * (1.0 + 2.0 * GlowFactor);
+        const double coreR = r * CoreFactor;
+        const auto lamp = [&](const QPointF &centre, bool on) {
+            if (on) {
+                litShapes.addEllipse(centre, r, r);
+                glowShapes.addEllipse(centre, glowR, glowR);
+                coreShapes.addEllipse(centre, coreR, coreR);
+            } else {
+                unlitShapes.addEllipse(centre, r, r);
+            }
+        };
+        for (const Glyph &glyph : glyphs) {
+            for (int s = 0; s < SegmentCount; ++s) {
+                const uint8_t bit = static_cast<uint8_t>(1u << s);
+                if (!(glyph.present & bit))
+                    continue;
+                for (const QPointF &centre : m_lamps[static_cast<size_t>(s)])
+                    lamp(centre + glyph.origin, glyph.lit & bit);
+            }
+            for (size_t c = 0; c < CornerLamps.size(); ++c) {
+                const uint8_t segments = CornerLamps[c].segments & glyph.present;
+                if (segments)
+                    lamp(m_corners[c] + glyph.origin, glyph.lit & segments);
+            }
+        }
+    }
+
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setPen(Qt::NoPen);
+    if (!unlitShapes.isEmpty())
+        painter.fillPath(unlitShapes, unlitColor(lit, back));
+    if (!litShapes.isEmpty()) {
+        QColor glow = lit;
+        glow.setAlpha(GlowAlpha);
+        painter.fillPath(glowShapes, glow);
+        painter.fillPath(litShapes, lit);
+        const auto mix = [](int c) { return c + (255 - c) * CoreWhitePercent / 100; };
+        painter.fillPath(coreShapes, QColor(mix(lit.red()), mix(lit.green()), mix(lit.blue())));
+    }
+    painter.restore();
+}
+
+} // namespace tallyard::sevenseg
