@@ -1,5 +1,7 @@
 #include "controls/Quellin.h"
 
+#include "components/NumberLED.h"
+#include "components/Ortagon.h"
 #include "controls/TimeKeeper.h"
 #include "platform/ControlRegistry.h"
 
@@ -9,6 +11,8 @@ void registerControls()
 {
     qRegisterMetaType<tallyard::Currency>();
     tallyard::registerControl(QStringLiteral("Quellin.TimeKeeper"), [](QWidget *parent) { return new TimeKeeper(parent); });
+    tallyard::registerControl(QStringLiteral("Brenlite.NumberLED"), [](QWidget *parent) { return new tallyard::NumberLED(parent); });
+    tallyard::registerControl(QStringLiteral("prjOrtagon.Ortagon"), [](QWidget *parent) { return new tallyard::Ortagon(parent); });
 }
 
 } // namespace quellin
