@@ -60,6 +60,9 @@ Shape *TimeLED::makeDot(QWidget *parent) const
     dot->setFillColor(m_backColor);
     const double diameter = DotDiameter * m_size;
     dot->Move(0, 0, diameter, diameter);
+    // Like every shape, the dots lie on the display's surface beneath the cells: a pair
+    // left unused behind a single cell stays hidden under it.
+    dot->lower();
     return dot;
 }
 
@@ -384,22 +387,38 @@ void TimeLED::InitProperties()
 void TimeLED::ReadProperties(const tallyard::PropertyBag &bag)
 {
     using namespace tallyard;
-    setBackColor(variantToInt32(bag.ReadProperty(QStringLiteral("PBackColor"), 0)));
-    setLitColor(variantToInt32(bag.ReadProperty(QStringLiteral("PLitColor"), 0x0080FF)));
-    m_separatorColor = variantToInt32(bag.ReadProperty(QStringLiteral("PDotColor"), 0xFFFFFF));
-    setDigitRatio(static_cast<DigitRatioEnum>(variantToInt32(bag.ReadProperty(QStringLiteral("PDigitRatio"), 74))));
-    setLEDType(static_cast<quellin::LEDType>(variantToInt32(bag.ReadProperty(QStringLiteral("PLEDType"), 0))));
-    m_paddingH = variantToInt16(bag.ReadProperty(QStringLiteral("PPaddingH"), 90));
-    m_paddingV = variantToInt16(bag.ReadProperty(QStringLiteral("PPaddingV"), 90));
-    setPaddingI(variantToInt16(bag.ReadProperty(QStringLiteral("PPaddingI"), 90)));
-    m_paddingD = variantToInt16(bag.ReadProperty(QStringLiteral("PPaddingD"), 90));
-    m_showSeparators = variantToBool(bag.ReadProperty(QStringLiteral("PShowSeparators"), true));
-    m_size = variantToInt16(bag.ReadProperty(QStringLiteral("PSize"), 45));
-    setGroupLengths(variantToString(bag.ReadProperty(QStringLiteral("PGroupLengths"), QStringLiteral("2,2"))));
-    setGroupDividers(variantToString(bag.ReadProperty(QStringLiteral("PGroupDividers"), QStringLiteral("60,1"))));
+    // A stored value that fails (an empty divider text, a group of five digits) is dropped
+    // with a warning and loading goes on: one bad entry must not keep the display, and the
+    // form holding it, from loading.
+    const auto step = [](const char *key, const std::function<void()> &apply) {
+        try {
+            apply();
+        } catch (const RuntimeError &error) {
+            qWarning("TimeLED: property %s dropped: %s", key, error.what());
+        }
+    };
+    const auto read = [&bag](const char *key, const QVariant &defaultValue) {
+        return bag.ReadProperty(QLatin1StringView(key), defaultValue);
+    };
+    step("PBackColor", [&] { setBackColor(variantToInt32(read("PBackColor", 0))); });
+    step("PLitColor", [&] { setLitColor(variantToInt32(read("PLitColor", 0x0080FF))); });
+    step("PDotColor", [&] { m_separatorColor = variantToInt32(read("PDotColor", 0xFFFFFF)); });
+    step("PDigitRatio",
+         [&] { setDigitRatio(static_cast<DigitRatioEnum>(variantToInt32(read("PDigitRatio", 74)))); });
+    step("PLEDType", [&] { setLEDType(static_cast<quellin::LEDType>(variantToInt32(read("PLEDType", 0)))); });
+    step("PPaddingH", [&] { m_paddingH = variantToInt16(read("PPaddingH", 90)); });
+    step("PPaddingV", [&] { m_paddingV = variantToInt16(read("PPaddingV", 90)); });
+    step("PPaddingI", [&] { setPaddingI(variantToInt16(read("PPaddingI", 90))); });
+    step("PPaddingD", [&] { m_paddingD = variantToInt16(read("PPaddingD", 90)); });
+    step("PShowSeparators", [&] { m_showSeparators = variantToBool(read("PShowSeparators", true)); });
+    step("PSize", [&] { m_size = variantToInt16(read("PSize", 45)); });
+    step("PGroupLengths",
+         [&] { setGroupLengths(variantToString(read("PGroupLengths", QStringLiteral("2,2")))); });
+    step("PGroupDividers",
+         [&] { setGroupDividers(variantToString(read("PGroupDividers", QStringLiteral("60,1")))); });
     // Sizes every cell and dot and lays the row out; the caption then fills the groups.
-    setSize(m_size);
-    setCaption(variantToSingle(bag.ReadProperty(QStringLiteral("PCaption"), 0.0f)));
+    step("PSize", [&] { setSize(m_size); });
+    step("PCaption", [&] { setCaption(variantToSingle(read("PCaption", 0.0f))); });
 }
 
 void TimeLED::WriteProperties(tallyard::PropertyBag &bag) const

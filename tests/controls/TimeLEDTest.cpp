@@ -249,6 +249,20 @@ TEST_F(TimeLEDTest, NewGroupsStartAsCopiesOfTheFirstAndKeepTheirValuesUntilTheNe
     EXPECT_EQ(led->bottomDot(1)->FillColor(), led->BackColor());
 }
 
+TEST_F(TimeLEDTest, AnUnusedSeparatorBehindASingleGroupStaysHiddenUnderIt)
+{
+    led->setCaption(65); // a lit colon
+    led->setGroupLengths(QStringLiteral("4"));
+    led->setGroupDividers(QStringLiteral("1"));
+    led->setCaption(1234);
+    const Shape *dot = led->topDot(0);
+    ASSERT_EQ(dot->FillColor(), White); // never recoloured
+    const QRect dotArea = dot->geometry();
+    ASSERT_TRUE(led->cell(0)->geometry().contains(dotArea));
+    const QImage image = led->grab().toImage();
+    EXPECT_NE(image.pixelColor(dotArea.center()), QColor(Qt::white));
+}
+
 // ---------------------------------------------------------------------------------------
 // Failures: the error reaches the caller, work done stays done
 
@@ -512,6 +526,21 @@ TEST_F(TimeLEDTest, TheFallClockLoadsFromItsDesignAndSavesTheSameValues)
     PropertyBag saved;
     fall->WriteProperties(saved);
     EXPECT_EQ(saved, design);
+}
+
+TEST_F(TimeLEDTest, AStoredValueThatFailsIsDroppedAndTheRestLoads)
+{
+    PropertyBag design;
+    design.WriteProperty(QStringLiteral("PSize"), 59, 45);
+    design.WriteProperty(QStringLiteral("PCaption"), 65.0f, 0.0f);
+    design.WriteProperty(QStringLiteral("PGroupDividers"), QString(), QStringLiteral("60,1"));
+    std::unique_ptr<Control> loaded;
+    ASSERT_NO_THROW(loaded.reset(createControl(QStringLiteral("Quellin.TimeLED"), nullptr, &design)));
+    auto *other = qobject_cast<TimeLED *>(loaded.get());
+    EXPECT_EQ(other->Size(), 59);
+    EXPECT_EQ(other->GroupDividers(), QString());
+    EXPECT_TRUE(other->Dividers().isEmpty()); // nothing to divide by: the groups stay as made
+    EXPECT_EQ(other->Caption(), 65.0f);
 }
 
 // ---------------------------------------------------------------------------------------
