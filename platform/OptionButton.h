@@ -1,0 +1,45 @@
+#pragma once
+// An option button: one choice of a group. The option buttons of one container are one
+// group: selecting one clears the others. Selecting raises Click; the arrow keys move the
+// selection through the group as the operator expects.
+
+#include "platform/StyledControl.h"
+
+namespace tallyard {
+
+class OptionButton : public StyledControl {
+    Q_OBJECT
+    Q_CLASSINFO("TypeName", "OptionButton")
+    Q_CLASSINFO("ProgID", "VB.OptionButton")
+    Q_PROPERTY(QString Caption READ Caption WRITE setCaption)
+    Q_PROPERTY(bool Value READ Value WRITE setValue)
+
+public:
+    explicit OptionButton(QWidget *parent = nullptr);
+
+    // An "&" letter selects the button with Alt.
+    QString Caption() const { return m_caption; }
+    void setCaption(const QString &caption);
+    // True selects this button, clears the others of its container and raises Click;
+    // False only clears it.
+    bool Value() const { return m_value; }
+    void setValue(bool value);
+
+    // The option buttons of this one's container, in tab order.
+    QList<OptionButton *> group() const;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    // Selects without raising Click; true when the value changed.
+    bool select();
+
+    QString m_caption;
+    Mnemonic m_mnemonic;
+    bool m_value = false;
+};
+
+} // namespace tallyard
