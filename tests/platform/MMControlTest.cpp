@@ -1,0 +1,395 @@
+#include "platform/ControlRegistry.h"
+#include "platform/MMControl.h"
+#include "platform/Properties.h"
+
+#include <QAudioDevice>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QMediaDevices>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QtEndian>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+#include <memory>
+#include <numbers>
+#include <stdexcept>
+
+using namespace tallyard;
+
+namespace {
+
+// Generous: a null sink holds about two seconds of sound before it counts it as played.
+constexpr int DoneTimeoutMs = 15000;
+
+bool soundOutputAvailable()
+{
+    return !QMediaDevices::defaultAudioOutput().isNull();
+}
+
+#define REQUIRE_SOUND_OUTPUT()                                                                                       \
+    if (!soundOutputAvailable())                                                                                     \
+    GTEST_SKIP() << "no sound output on this machine; run scripts/start-sound.sh to give the tests a null sink"
+
+void put16(QByteArray &out, uint16_t v)
+{
+    char b[2];
+    qToLittleEndian(v, b);
+    out.append(b, 2);
+}
+
+void put32(QByteArray &out, uint32_t v)
+{
+    char b[4];
+    qToLittleEndian(v, b);
+    out.append(b, 4);
+}
+
+// A soft 660 Hz tone of the given length: 22.05 kHz, mono, 16-bit.
+void writeTone(const QString &path, int ms)
+{
+    constexpr int rate = 22050;
+    const int frames = rate * ms / 1000;
+    QByteArray data;
+    for (int i = 0; i < frames; ++i) {
+        const double t = double(i) / rate;
+        const double fade = std::min({1.0, i / 200.0, (frames - i) / 200.0});
+        put16(data, static_cast<uint16_t>(static_cast<int16_t>(8000 * fade * std::sin(2 * std::numbers::pi * 660 * t))));
+    }
+    QByteArray file("RIFF");
+    put32(file, static_cast<uint32_t>(36 + data.size()));
+    file += "WAVEfmt ";
+    put32(file, 16);
+    put16(file, 1);
+    put16(file, 1);
+    put32(file, rate);
+    put32(file, rate * 2);
+    put16(file, 2);
+    put16(file, 16);
+    file += "data";
+    put32(file, static_cast<uint32_t>(data.size()));
+    file += data;
+    QFile out(path);
+    ASSERT_TRUE(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    out.write(file);
+}
+
+void writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile out(path);
+    ASSERT_TRUE(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    out.write(bytes);
+}
+
+// A device created by its ProgID and driven by property name, as the board drives its buzzer.
+class MMControlTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        registerMMControl();
+        ASSERT_TRUE(dir.isValid());
+        device.reset(createControl(QStringLiteral("MCI.MMControl"), nullptr));
+        done = std::make_unique<QSignalSpy>(device.get(), SIGNAL(Done(qint16)));
+    }
+
+    void command(const QString &text) { setProperty(device.get(), u"Command", text); }
+    void fileName(const QString &name) { setProperty(device.get(), u"FileName", name); }
+    int mode() { return getProperty(device.get(), u"Mode").toInt(); }
+    int position() { return getProperty(device.get(), u"Position").toInt(); }
+    int length() { return getProperty(device.get(), u"Length").toInt(); }
+    QString path(const char *name) const { return dir.filePath(QString::fromLatin1(name)); }
+    void openTone(int ms)
+    {
+        writeTone(path("tone.wav"), ms);
+        fileName(path("tone.wav"));
+        command(QStringLiteral("Open"));
+        ASSERT_EQ(mode(), MMControl::Stopped);
+    }
+    // The completion handler the board gives its buzzer: stop, then rewind.
+    void rewindOnDone()
+    {
+        QObject::connect(qobject_cast<MMControl *>(device.get()), &MMControl::Done, device.get(), [this] {
+            command(QStringLiteral("Stop"));
+            command(QStringLiteral("Prev"));
+        });
+    }
+
+    QTemporaryDir dir;
+    std::unique_ptr<Control> device;
+    std::unique_ptr<QSignalSpy> done;
+};
+
+} // namespace
+
+TEST_F(MMControlTest, IsAnInvisibleDeviceThatNeverTakesTheFocus)
+{
+    QWidget form;
+    device->setParent(&form);
+    form.show();
+    EXPECT_EQ(typeName(device.get()), QStringLiteral("MMControl"));
+    EXPECT_FALSE(device->isVisible());
+    EXPECT_EQ(device->focusPolicy(), Qt::NoFocus);
+    EXPECT_FALSE(device->TabStop());
+    EXPECT_EQ(mode(), MMControl::NotOpen);
+    device->setParent(nullptr);
+}
+
+// Whatever the file name names, if it is not a playable sound the device stays closed and
+// every command passes without an error and without a sound.
+struct SilentCase {
+    const char *name;
+    std::function<QString(const QTemporaryDir &)> prepare;
+};
+
+class MMControlSilent : public MMControlTest, public ::testing::WithParamInterface<SilentCase> {};
+
+TEST_P(MMControlSilent, OpenLeavesTheDeviceClosedAndPlayDoesNothing)
+{
+    const QString name = GetParam().prepare(dir);
+    EXPECT_NO_THROW(fileName(name));
+    EXPECT_NO_THROW(command(QStringLiteral("Open")));
+    EXPECT_EQ(mode(), MMControl::NotOpen);
+    EXPECT_FALSE(qobject_cast<MMControl *>(device.get())->isOpen());
+    EXPECT_EQ(length(), 0);
+    for (const char *c : {"Play", "Stop", "Prev", "Play", "Close"}) {
+        EXPECT_NO_THROW(command(QString::fromLatin1(c)));
+        EXPECT_EQ(mode(), MMControl::NotOpen) << c;
+    }
+    QCoreApplication::processEvents();
+    EXPECT_EQ(done->count(), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    MMControl, MMControlSilent,
+    ::testing::Values(
+        SilentCase{"EmptyName", [](const QTemporaryDir &) { return QString(); }},
+        SilentCase{"MissingFile", [](const QTemporaryDir &d) { return d.filePath(QStringLiteral("nowhere/chime2.wav")); }},
+        SilentCase{"Folder", [](const QTemporaryDir &d) { return d.path(); }},
+        SilentCase{"EmptyFile",
+                   [](const QTemporaryDir &d) {
+                       const QString p = d.filePath(QStringLiteral("empty.wav"));
+                       writeBytes(p, QByteArray());
+                       return p;
+                   }},
+        SilentCase{"Garbage",
+                   [](const QTemporaryDir &d) {
+                       const QString p = d.filePath(QStringLiteral("garbage.wav"));
+                       QByteArray bytes;
+                       for (int i = 0; i < 5000; ++i)
+                           bytes += static_cast<char>((i * 7919) % 251);
+                       writeBytes(p, bytes);
+                       return p;
+                   }},
+        SilentCase{"CompressedWave",
+                   [](const QTemporaryDir &d) {
+                       const QString p = d.filePath(QStringLiteral("adpcm.wav"));
+                       QByteArray f("RIFF\x00\x01\x00\x00WAVEfmt \x10\x00\x00\x00\x02\x00\x01\x00\x40\x1f\x00\x00"
+                                    "\x00\x10\x00\x00\x00\x01\x04\x00data\x00\x01\x00\x00",
+                                    44);
+                       writeBytes(p, f + QByteArray(256, '\x11'));
+                       return p;
+                   }}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+TEST_F(MMControlTest, CommandsAreCaseInsensitiveAndOthersAreIgnored)
+{
+    writeTone(path("tone.wav"), 250);
+    fileName(path("tone.wav"));
+    command(QStringLiteral("oPEN"));
+    EXPECT_EQ(mode(), MMControl::Stopped);
+    for (const char *other : {"", "Eject", "Play it", "Record", "Next"}) {
+        EXPECT_NO_THROW(command(QString::fromLatin1(other)));
+        EXPECT_EQ(mode(), MMControl::Stopped) << other;
+    }
+    EXPECT_EQ(getProperty(device.get(), u"Command").toString(), QString());
+    command(QStringLiteral("CLOSE"));
+    EXPECT_EQ(mode(), MMControl::NotOpen);
+}
+
+TEST_F(MMControlTest, OpenReadsTheSoundAndCloseReleasesIt)
+{
+    openTone(250);
+    EXPECT_EQ(length(), 250);
+    EXPECT_EQ(position(), 0);
+
+    command(QStringLiteral("Close"));
+    EXPECT_EQ(mode(), MMControl::NotOpen);
+    EXPECT_EQ(length(), 0);
+    EXPECT_EQ(getProperty(device.get(), u"FileName").toString(), path("tone.wav"));
+    command(QStringLiteral("Play"));
+    EXPECT_EQ(mode(), MMControl::NotOpen);
+
+    // Re-opened after the file changed (the Options dialog chose another sound): the new
+    // sound is read, not the one opened before.
+    writeTone(path("tone.wav"), 400);
+    command(QStringLiteral("Open"));
+    EXPECT_EQ(mode(), MMControl::Stopped);
+    EXPECT_EQ(length(), 400);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(done->count(), 0);
+}
+
+TEST_F(MMControlTest, OpeningAnUnplayableFileClosesTheSoundOpenBefore)
+{
+    openTone(250);
+    writeBytes(path("broken.wav"), QByteArray("RIFF....WAVEjunk"));
+    fileName(path("broken.wav"));
+    command(QStringLiteral("Open"));
+    EXPECT_EQ(mode(), MMControl::NotOpen);
+    command(QStringLiteral("Play"));
+    EXPECT_EQ(mode(), MMControl::NotOpen);
+}
+
+TEST_F(MMControlTest, WithoutASoundOutputPlayIsSilentAndReturnsAtOnce)
+{
+    if (soundOutputAvailable())
+        GTEST_SKIP() << "this machine has a sound output; the case guards machines without one";
+    openTone(250);
+    QElapsedTimer timer;
+    timer.start();
+    EXPECT_NO_THROW(command(QStringLiteral("Play")));
+    EXPECT_LT(timer.elapsed(), 1000);
+    EXPECT_EQ(mode(), MMControl::Stopped);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(done->count(), 0);
+    // The device stays open, so a sound output that appears later is used.
+    EXPECT_TRUE(qobject_cast<MMControl *>(device.get())->isOpen());
+}
+
+// The cases below play real sound, into whatever output the machine has (a null sink on CI).
+
+TEST_F(MMControlTest, PlayRunsToTheEndThenRaisesDoneOnce)
+{
+    REQUIRE_SOUND_OUTPUT();
+    openTone(300);
+    command(QStringLiteral("Play"));
+    EXPECT_EQ(mode(), MMControl::Playing);
+    ASSERT_TRUE(done->wait(DoneTimeoutMs));
+    EXPECT_EQ(done->at(0).at(0).toInt(), MMControl::Successful);
+    EXPECT_EQ(mode(), MMControl::Stopped);
+    EXPECT_EQ(position(), length());
+    QTest::qWait(200);
+    EXPECT_EQ(done->count(), 1);
+}
+
+TEST_F(MMControlTest, AfterTheBoardsStopAndRewindTheNextPlayIsTheWholeSoundAgain)
+{
+    REQUIRE_SOUND_OUTPUT();
+    rewindOnDone();
+    openTone(600);
+    for (int round = 1; round <= 2; ++round) {
+        QElapsedTimer timer;
+        timer.start();
+        command(QStringLiteral("Play"));
+        ASSERT_EQ(mode(), MMControl::Playing) << "round " << round;
+        ASSERT_TRUE(QTest::qWaitFor([&] { return done->count() == round; }, DoneTimeoutMs)) << "round " << round;
+        // A sound resumed at its end would report at once; the whole of it takes its length.
+        EXPECT_GE(timer.elapsed(), length() - 20) << "round " << round;
+        EXPECT_EQ(mode(), MMControl::Stopped);
+        EXPECT_EQ(position(), 0) << "the handler rewound it";
+    }
+    EXPECT_EQ(done->count(), 2);
+}
+
+TEST_F(MMControlTest, AFinishedSoundNobodyRewoundPlaysFromTheStart)
+{
+    REQUIRE_SOUND_OUTPUT();
+    openTone(300);
+    command(QStringLiteral("Play"));
+    ASSERT_TRUE(done->wait(DoneTimeoutMs));
+    QElapsedTimer timer;
+    timer.start();
+    command(QStringLiteral("Play"));
+    EXPECT_EQ(mode(), MMControl::Playing);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return done->count() == 2; }, DoneTimeoutMs));
+    EXPECT_GE(timer.elapsed(), length() - 20);
+}
+
+TEST_F(MMControlTest, StopHaltsWithoutDonePlayGoesOnAndPrevRewinds)
+{
+    REQUIRE_SOUND_OUTPUT();
+    openTone(3000);
+    command(QStringLiteral("Play"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return position() >= 100; }, DoneTimeoutMs));
+
+    command(QStringLiteral("Stop"));
+    EXPECT_EQ(mode(), MMControl::Stopped);
+    const int stoppedAt = position();
+    EXPECT_GT(stoppedAt, 0);
+    EXPECT_LT(stoppedAt, length());
+    QTest::qWait(200);
+    EXPECT_EQ(done->count(), 0) << "a stopped sound has not finished";
+    EXPECT_EQ(position(), stoppedAt);
+
+    // Stop only halts: played again, the sound goes on from where it stood.
+    command(QStringLiteral("Play"));
+    EXPECT_EQ(mode(), MMControl::Playing);
+    EXPECT_GE(position(), stoppedAt);
+    command(QStringLiteral("Stop"));
+
+    command(QStringLiteral("Prev"));
+    EXPECT_EQ(mode(), MMControl::Stopped);
+    EXPECT_EQ(position(), 0);
+}
+
+TEST_F(MMControlTest, PrevWhilePlayingStopsAtTheStartWithoutDone)
+{
+    REQUIRE_SOUND_OUTPUT();
+    openTone(3000);
+    command(QStringLiteral("Play"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return position() >= 100; }, DoneTimeoutMs));
+    command(QStringLiteral("Prev"));
+    EXPECT_EQ(mode(), MMControl::Stopped);
+    EXPECT_EQ(position(), 0);
+    QTest::qWait(200);
+    EXPECT_EQ(done->count(), 0);
+}
+
+TEST_F(MMControlTest, PlayWhilePlayingStartsOverAndEndsWithOneDone)
+{
+    REQUIRE_SOUND_OUTPUT();
+    openTone(1500);
+    command(QStringLiteral("Play"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return position() >= 200; }, DoneTimeoutMs));
+    const int before = position();
+    command(QStringLiteral("Play"));
+    EXPECT_EQ(mode(), MMControl::Playing);
+    EXPECT_LT(position(), before);
+    ASSERT_TRUE(done->wait(DoneTimeoutMs));
+    QTest::qWait(300);
+    EXPECT_EQ(done->count(), 1);
+    EXPECT_EQ(done->at(0).at(0).toInt(), MMControl::Successful);
+}
+
+TEST_F(MMControlTest, CloseWhilePlayingSilencesItWithoutDone)
+{
+    REQUIRE_SOUND_OUTPUT();
+    openTone(1500);
+    command(QStringLiteral("Play"));
+    EXPECT_EQ(mode(), MMControl::Playing);
+    command(QStringLiteral("Close"));
+    EXPECT_EQ(mode(), MMControl::NotOpen);
+    QTest::qWait(300);
+    EXPECT_EQ(done->count(), 0);
+    command(QStringLiteral("Play"));
+    EXPECT_EQ(mode(), MMControl::NotOpen);
+}
+
+TEST_F(MMControlTest, AFailingDoneHandlerDoesNotStopTheDevice)
+{
+    REQUIRE_SOUND_OUTPUT();
+    QObject::connect(qobject_cast<MMControl *>(device.get()), &MMControl::Done, device.get(),
+                     [] { throw std::runtime_error("handler failed"); });
+    openTone(200);
+    command(QStringLiteral("Play"));
+    ASSERT_TRUE(done->wait(DoneTimeoutMs));
+    EXPECT_EQ(mode(), MMControl::Stopped);
+    command(QStringLiteral("Play"));
+    EXPECT_EQ(mode(), MMControl::Playing);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return done->count() == 2; }, DoneTimeoutMs));
+}
