@@ -10,6 +10,8 @@ namespace tallyard {
 
 Ortagon::Ortagon(QWidget *parent) : Control(parent)
 {
+    // MouseMove is raised without a button held; every pixel is painted.
+    setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
     Move(Left(), Top(), ownSize().width(), ownSize().height());
 }
