@@ -188,9 +188,19 @@ INSTANTIATE_TEST_SUITE_P(
         SilentCase{"CompressedWave",
                    [](const QTemporaryDir &d) {
                        const QString p = d.filePath(QStringLiteral("adpcm.wav"));
-                       QByteArray f("RIFF\x00\x01\x00\x00WAVEfmt \x10\x00\x00\x00\x02\x00\x01\x00\x40\x1f\x00\x00"
-                                    "\x00\x10\x00\x00\x00\x01\x04\x00data\x00\x01\x00\x00",
-                                    44);
+                       // IMA ADPCM: a real WAVE, but compressed.
+                       QByteArray f("RIFF");
+                       put32(f, 36 + 256);
+                       f += "WAVEfmt ";
+                       put32(f, 16);
+                       put16(f, 0x11);
+                       put16(f, 1);
+                       put32(f, 8000);
+                       put32(f, 4055);
+                       put16(f, 256);
+                       put16(f, 4);
+                       f += "data";
+                       put32(f, 256);
                        writeBytes(p, f + QByteArray(256, '\x11'));
                        return p;
                    }}),

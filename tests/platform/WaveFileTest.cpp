@@ -201,7 +201,7 @@ INSTANTIATE_TEST_SUITE_P(
         RefusedCase{"Empty", QByteArray()},
         RefusedCase{"Text", QByteArray("this is not a sound at all, just some text in a .wav")},
         RefusedCase{"HeaderOnly", QByteArray("RIFF\x04\x00\x00\x00WAVE", 12)},
-        RefusedCase{"NotWave", QByteArray("RIFF\x04\x00\x00\x00AVI ", 12) + chunk("fmt ", fmtBody(1, 1, 8000, 16)) + someData},
+        RefusedCase{"NotWave", QByteArray("RIFF\x04\x00\x00\x00" "AVI ", 12) + chunk("fmt ", fmtBody(1, 1, 8000, 16)) + someData},
         RefusedCase{"NoFormat", riff(someData)},
         RefusedCase{"NoData", riff(chunk("fmt ", fmtBody(1, 1, 8000, 16)))},
         RefusedCase{"NoWholeFrame", riff(chunk("fmt ", fmtBody(1, 2, 8000, 16)) + chunk("data", QByteArray(3, '\0')))},
