@@ -178,16 +178,35 @@ void Form::Unload()
     close();
 }
 
+namespace {
+QSize &screenOverride()
+{
+    static QSize size;
+    return size;
+}
+
+QSize screenPixels()
+{
+    if (screenOverride().isValid())
+        return screenOverride();
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    return screen ? screen->size() : QSize();
+}
+} // namespace
+
 double Form::screenWidthTwips()
 {
-    const QScreen *screen = QGuiApplication::primaryScreen();
-    return screen ? screen->size().width() * TwipsPerPixel : 0.0;
+    return screenPixels().width() * TwipsPerPixel;
 }
 
 double Form::screenHeightTwips()
 {
-    const QScreen *screen = QGuiApplication::primaryScreen();
-    return screen ? screen->size().height() * TwipsPerPixel : 0.0;
+    return screenPixels().height() * TwipsPerPixel;
+}
+
+void Form::setScreenSizeOverride(QSize pixels)
+{
+    screenOverride() = pixels;
 }
 
 void Form::applyGeometry()

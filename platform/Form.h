@@ -59,10 +59,12 @@ public:
     // Closes the window and raises Unload; the form object is deleted later.
     void Unload();
     bool isModalRunning() const { return m_modalLoop != nullptr; }
+    bool isUnloaded() const { return m_unloaded; }
 
-    // The screen the forms appear on, in twips.
+    // The screen the forms appear on, in twips (tests may pretend another size, in pixels).
     static double screenWidthTwips();
     static double screenHeightTwips();
+    static void setScreenSizeOverride(QSize pixels);
 
 signals:
     void Resize();

@@ -26,8 +26,14 @@ void loadDesign(Form *form, std::span<const ElementDesign> design)
             control->setTabIndex(static_cast<qint16>(e.tabIndex));
         if (e.properties) {
             const PropertyBag properties = PropertyBag::fromText(QString::fromUtf8(e.properties));
-            for (const QString &key : properties.keys())
-                setProperty(control, key, properties.ReadProperty(key));
+            for (const QString &key : properties.keys()) {
+                try {
+                    setProperty(control, key, properties.ReadProperty(key));
+                } catch (const RuntimeError &error) {
+                    qWarning("design of %s: property %s: %s", e.name, qPrintable(key), error.what());
+                    throw;
+                }
+            }
         }
         form->addControl(control);
     }

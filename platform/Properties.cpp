@@ -1,5 +1,7 @@
 #include "platform/Properties.h"
 
+#include "platform/Control.h"
+
 #include <QMetaClassInfo>
 #include <QMetaMethod>
 #include <QMetaProperty>
@@ -311,4 +313,37 @@ QVariant invoke(QObject *object, QStringView name, DispatchKind kind, const QVar
     return result;
 }
 
+namespace {
+
+// Carries a parameterless signal to a handler; lives as long as the context.
+class EventRelay : public QObject {
+    Q_OBJECT
+public:
+    EventRelay(std::function<void()> handler, QObject *context) : QObject(context), m_handler(std::move(handler)) {}
+public slots:
+    void fire() { runGuarded("event", m_handler); }
+
+private:
+    std::function<void()> m_handler;
+};
+
+} // namespace
+
+void connectEvent(QObject *source, QStringView eventName, QObject *context, std::function<void()> handler)
+{
+    const QMetaObject *meta = source->metaObject();
+    for (int i = meta->methodCount() - 1; i >= 0; --i) {
+        const QMetaMethod signal = meta->method(i);
+        if (signal.methodType() != QMetaMethod::Signal
+            || eventName.compare(QLatin1StringView(signal.name()), Qt::CaseInsensitive) != 0)
+            continue;
+        auto *relay = new EventRelay(std::move(handler), context);
+        QObject::connect(source, signal, relay, relay->metaObject()->method(relay->metaObject()->indexOfSlot("fire()")));
+        return;
+    }
+    throw MemberNotFound();
+}
+
 } // namespace tallyard
+
+#include "Properties.moc"

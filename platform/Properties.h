@@ -13,6 +13,8 @@
 #include <QObject>
 #include <QVariant>
 
+#include <functional>
+
 namespace tallyard {
 
 // The old runtime's conversions of a value to the types of its properties.
@@ -49,6 +51,12 @@ QString memberName(const QObject *object, int32_t dispId);
 QVariant invoke(QObject *object, int32_t dispId, DispatchKind kind, const QVariant &value = {});
 // The same by member name, case-insensitive.
 QVariant invoke(QObject *object, QStringView name, DispatchKind kind, const QVariant &value = {});
+
+// Connects a handler that takes no arguments to an event (a signal such as "Timer" or "Done";
+// the event's own arguments are not passed on), found by name, case-insensitively; throws
+// MemberNotFound when the object has no such
+// event. The handler runs guarded: a failure in it never escapes into the event loop.
+void connectEvent(QObject *source, QStringView eventName, QObject *context, std::function<void()> handler);
 
 } // namespace tallyard
 

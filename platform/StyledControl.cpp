@@ -71,6 +71,7 @@ void installFontSubstitutions()
         const char *substitute;
     } table[] = {
         {"Arial", "Liberation Sans"},
+        {"Arial Narrow", "Liberation Sans Narrow"},
         {"Helvetica", "Liberation Sans"},
         {"MS Sans Serif", "Liberation Sans"},
         {"Microsoft Sans Serif", "Liberation Sans"},

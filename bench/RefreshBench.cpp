@@ -1,0 +1,100 @@
+// The board's 50 ms refresh with three running clocks: a tick whose shown seconds did not
+// change (no paint expected) and a tick where they did, against three bare reads of the
+// clocks in the same run.
+#include "platform/LocalTime.h"
+#include "platform/SettingsStore.h"
+#include "scoreboard/Registration.h"
+#include "scoreboard/forms/frmScoreboard.h"
+#include "scoreboard/settings/Settings.h"
+
+#include <QApplication>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <benchmark/benchmark.h>
+
+#include <atomic>
+
+using namespace tallyard;
+
+namespace {
+
+std::atomic<int64_t> fakeMs{0};
+
+SYSTEMTIME fakeNow()
+{
+    const int64_t ms = fakeMs.load();
+    return fromCivilSeconds(ms / 1000, static_cast<int>(ms % 1000));
+}
+
+struct Board {
+    Board()
+    {
+        SettingsStore::setFolderOverride(store.path());
+        registerProgramControls();
+        setLocalTimeSource(fakeNow);
+        fakeMs = civilSeconds(fromCivilSeconds(1'773'489'600)) * 1000;
+        board = new frmScoreboard();
+        board->Show();
+        if (!QTest::qWaitForWindowExposed(board))
+            qWarning("the board was not shown");
+        // Three running clocks; the timer's own ticks stay out of the measurement.
+        board->tmrClock1->setProperty("Enabled", false);
+        for (Control *clock : {board->tkRoutine, board->tkFall, board->tkWarmUp})
+            clock->setProperty("Running", true);
+        board->RefreshTime();
+        QCoreApplication::processEvents();
+    }
+    ~Board()
+    {
+        delete board;
+        setLocalTimeSource({});
+        SettingsStore::setFolderOverride({});
+    }
+    QTemporaryDir store;
+    frmScoreboard *board = nullptr;
+};
+
+void BM_ThreeBareReads(benchmark::State &state)
+{
+    Board b;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(b.board->tkRoutine->property("TimeSec"));
+        benchmark::DoNotOptimize(b.board->tkFall->property("TimeSec"));
+        benchmark::DoNotOptimize(b.board->tkWarmUp->property("TimeSec"));
+    }
+}
+BENCHMARK(BM_ThreeBareReads);
+
+void BM_RefreshUnchangedSeconds(benchmark::State &state)
+{
+    Board b;
+    for (auto _ : state) {
+        b.board->RefreshTime();
+        QCoreApplication::processEvents(); // any paint the tick caused
+    }
+}
+BENCHMARK(BM_RefreshUnchangedSeconds);
+
+void BM_RefreshChangedSeconds(benchmark::State &state)
+{
+    Board b;
+    for (auto _ : state) {
+        fakeMs += 1000; // every tick a new second on all three displays
+        b.board->RefreshTime();
+        QCoreApplication::processEvents();
+    }
+}
+BENCHMARK(BM_RefreshChangedSeconds);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

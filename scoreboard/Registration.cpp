@@ -1,0 +1,28 @@
+#include "scoreboard/Registration.h"
+
+#include "controls/Quellin.h"
+#include "platform/Intrinsics.h"
+#include "platform/MMControl.h"
+#include "platform/Shape.h"
+
+#include <QtGlobal>
+
+// The program's pictures live in a static library, so their resource is registered by hand
+// (the macro must stand outside any namespace).
+static void initProgramResources()
+{
+    Q_INIT_RESOURCE(resources);
+}
+
+namespace tallyard {
+
+void registerProgramControls()
+{
+    initProgramResources();
+    quellin::registerControls();
+    registerIntrinsicControls();
+    registerShape();
+    registerMMControl();
+}
+
+} // namespace tallyard

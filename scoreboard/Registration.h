@@ -1,0 +1,9 @@
+#pragma once
+// Makes every control the program's forms use creatable by its ProgID.
+
+namespace tallyard {
+
+// Safe to call more than once.
+void registerProgramControls();
+
+} // namespace tallyard

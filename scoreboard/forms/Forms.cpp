@@ -1,0 +1,70 @@
+#include "scoreboard/forms/Forms.h"
+
+#include "scoreboard/forms/frmScoreboard.h"
+#include "scoreboard/forms/frmSplash.h"
+
+#include <QPointer>
+
+namespace tallyard::forms {
+
+namespace {
+
+QPointer<frmSplash> splashInstance;
+QPointer<frmScoreboard> scoreboardInstance;
+std::function<void()> helpHandler;
+std::function<void(QWidget *)> optionsHandler;
+
+template <typename F>
+F *instance(QPointer<F> &slot)
+{
+    // A form that was unloaded is on its way out; the next use gets a new one.
+    if (!slot || slot->isUnloaded())
+        slot = new F();
+    return slot;
+}
+
+} // namespace
+
+frmSplash *splash()
+{
+    return instance(splashInstance);
+}
+
+frmScoreboard *scoreboard()
+{
+    return instance(scoreboardInstance);
+}
+
+frmSplash *existingSplash()
+{
+    return splashInstance && !splashInstance->isUnloaded() ? splashInstance.data() : nullptr;
+}
+
+frmScoreboard *existingScoreboard()
+{
+    return scoreboardInstance && !scoreboardInstance->isUnloaded() ? scoreboardInstance.data() : nullptr;
+}
+
+void showHelp()
+{
+    if (helpHandler)
+        helpHandler();
+}
+
+void showOptions(QWidget *owner)
+{
+    if (optionsHandler)
+        optionsHandler(owner);
+}
+
+void setHelpHandler(std::function<void()> handler)
+{
+    helpHandler = std::move(handler);
+}
+
+void setOptionsHandler(std::function<void(QWidget *)> handler)
+{
+    optionsHandler = std::move(handler);
+}
+
+} // namespace tallyard::forms

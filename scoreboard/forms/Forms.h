@@ -1,0 +1,30 @@
+#pragma once
+// One instance of each form, created on first use and reused; a form that was unloaded is
+// created anew by its next use.
+
+#include <functional>
+
+class QWidget;
+
+namespace tallyard {
+class frmSplash;
+class frmScoreboard;
+class Form;
+} // namespace tallyard
+
+namespace tallyard::forms {
+
+frmSplash *splash();
+frmScoreboard *scoreboard();
+// The existing instances, or nullptr, without creating one.
+frmSplash *existingSplash();
+frmScoreboard *existingScoreboard();
+
+// The help viewer (non-modal) and the Options dialog (modal over owner). Until those
+// windows are built into the program these hooks do nothing.
+void showHelp();
+void showOptions(QWidget *owner);
+void setHelpHandler(std::function<void()> handler);
+void setOptionsHandler(std::function<void(QWidget *owner)> handler);
+
+} // namespace tallyard::forms

@@ -1,0 +1,460 @@
+#include "scoreboard/forms/frmScoreboard.h"
+
+#include "platform/FormDesign.h"
+#include "platform/ProgramInfo.h"
+#include "platform/Properties.h"
+#include "platform/VirtualKeys.h"
+#include "scoreboard/forms/Forms.h"
+#include "scoreboard/modules/modColor.h"
+#include "scoreboard/modules/modCount.h"
+#include "scoreboard/modules/modGrabKeys.h"
+#include "scoreboard/modules/modShowDigits.h"
+#include "scoreboard/modules/modStretch.h"
+#include "scoreboard/settings/Settings.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QTimer>
+
+#include <array>
+
+namespace tallyard {
+
+namespace {
+
+// Members of the library controls, called late-bound as a host of the library does.
+constexpr int32_t TimeKeeper_Running = 0x68030000;
+constexpr int32_t TimeKeeper_TimeSec = 0x68030002;
+constexpr int32_t TimeLED_Caption = 0x68030006;
+constexpr int32_t TimeLED_SeparatorColor = 0x68030000;
+
+// The design of the board: elements, kinds, containers, twip geometry, tab order and the
+// design-time properties. Containers come before what they hold.
+#define TITLE_FONT "\nFontName = \"Arial\"\nFontSize = 32.25\nForeColor = 16777215"
+
+constexpr ElementDesign design[] = {
+    {"txtEvent", "VB.TextBox", nullptr, 120, 360, 4695, 855, 0,
+     "Text = \"Floor Exercise\"\nFontName = \"Arial\"\nFontSize = 32.25\nForeColor = 16777215\n"
+     "BackColor = 4210752\nAlignment = 0\nBorderStyle = 0",
+     nullptr},
+    {"nledGymnastNum", "Brenlite.NumberLED", nullptr, 5760, 120, 3600, 1515, 1, nullptr,
+     "pmax = 9999\nppaddingh = 90\nppaddingv = 90\nppaddingi = 140\npsize = 90\nplitcolor = 49152"},
+    {"txtGymnastName", "VB.TextBox", nullptr, 0, 1710, 4695, 1170, 2,
+     "Text = \"Name\"\nFontName = \"Arial\"\nFontSize = 38.25\nForeColor = 16777215\nBackColor = 4210752\n"
+     "Alignment = 2\nBorderStyle = 0",
+     nullptr},
+    {"txtGymnastTeam", "VB.TextBox", nullptr, 4680, 1710, 4695, 1170, 3,
+     "Text = \"Group\"\nFontName = \"Arial\"\nFontSize = 38.25\nForeColor = 16777215\nBackColor = 4210752\n"
+     "Alignment = 2\nBorderStyle = 0",
+     nullptr},
+    {"picScoreBack", "VB.PictureBox", nullptr, 3469, 3000, 4455, 1575, 8, "BackColor = 0\nBorderStyle = 0", nullptr},
+    {"nledScoreLeft", "Brenlite.NumberLED", "picScoreBack", 120, 120, 1110, 1335, 4, nullptr,
+     "pmax = 19\nppaddingi = 200\npsize = 90"},
+    {"tledRoutine", "Quellin.TimeLED", nullptr, 120, 5640, 3000, 1065, 5, nullptr,
+     "PCaption = 1800\nPPaddingH = 140\nPPaddingI = 200\nPPaddingD = 100\nPSize = 59\nPLitColor = 49152"},
+    {"tledFall", "Quellin.TimeLED", nullptr, 3585, 5640, 2310, 1065, 6, nullptr,
+     "PCaption = 30\nPGroupLengths = \"1,2\"\nPPaddingH = 140\nPPaddingI = 200\nPPaddingD = 100\nPSize = 59\n"
+     "PLitColor = 255"},
+    {"tledWarmUp", "Quellin.TimeLED", nullptr, 6360, 5640, 3000, 1065, 7, nullptr,
+     "PCaption = 1800\nPPaddingH = 140\nPPaddingI = 200\nPPaddingD = 100\nPSize = 59\nPLitColor = 65535"},
+    {"Label1", "VB.Label", nullptr, 120, 4920, 2895, 735, -1, "Caption = \"Routine\"\nAlignment = 2\nBackStyle = 0" TITLE_FONT, nullptr},
+    {"Label2", "VB.Label", nullptr, 6360, 4920, 2895, 735, -1, "Caption = \"Warm-Up\"\nAlignment = 2\nBackStyle = 0" TITLE_FONT, nullptr},
+    {"Label4", "VB.Label", nullptr, 1620, 3360, 1815, 615, -1, "Caption = \"Score\"\nAlignment = 2\nBackStyle = 0" TITLE_FONT, nullptr},
+    {"Label12", "VB.Label", nullptr, 5040, 360, 615, 855, -1,
+     "Caption = \"#\"\nAlignment = 2\nBackStyle = 0\nFontName = \"Arial\"\nFontSize = 38.25\nForeColor = 16777215",
+     nullptr},
+    {"Label3", "VB.Label", nullptr, 3240, 4920, 2895, 735, -1, "Caption = \"Fall\"\nAlignment = 2\nBackStyle = 0" TITLE_FONT, nullptr},
+    {"tkRoutine", "Quellin.TimeKeeper", nullptr, 0, 0, 1500, 375, -1, "Visible = False\nTabStop = False", ""},
+    {"tkFall", "Quellin.TimeKeeper", nullptr, 0, 0, 1500, 375, -1, "Visible = False\nTabStop = False", ""},
+    {"tkWarmUp", "Quellin.TimeKeeper", nullptr, 0, 0, 1500, 375, -1, "Visible = False\nTabStop = False", ""},
+    {"mmcBuzzer", "MCI.MMControl", nullptr, 0, 0, 3540, 330, -1, "Visible = False", nullptr},
+    {"nledScoreRight", "Brenlite.NumberLED", "picScoreBack", 1680, 120, 2655, 1335, 18, "TabStop = False",
+     "pmax = 999\nppaddingi = 200\npsize = 90\npzerofill = True"},
+    {"picHomePicContainer", "VB.PictureBox", nullptr, 120, 3000, 1485, 1875, 19, "BackColor = 8421504\nBorderStyle = 0",
+     nullptr},
+    {"imgHomePic", "VB.Image", "picHomePicContainer", 0, 0, 735, 1095, -1, "Stretch = True", nullptr},
+    {"picVisitorPicContainer", "VB.PictureBox", nullptr, 8040, 3000, 1365, 1875, 20,
+     "BackColor = 8421504\nBorderStyle = 0", nullptr},
+    {"imgVisitorPic", "VB.Image", "picVisitorPicContainer", 0, 0, 735, 1095, -1, "Stretch = True", nullptr},
+    {"Label5", "VB.Label", nullptr, 3660, 4560, 4095, 375, -1,
+     "Caption = \"\"\nAlignment = 2\nBackStyle = 0\nFontName = \"Arial\"\nFontSize = 12\nFontBold = True\n"
+     "ForeColor = 16777215",
+     nullptr},
+    {"shpScore", "VB.Shape", "picScoreBack", 1320, 1200, 255, 255, -1, "FillStyle = 0\nFillColor = 33023", nullptr},
+    {"shpObjectSelected", "VB.Shape", nullptr, 6480, 960, 255, 255, -1, "FillStyle = 0\nFillColor = 12632256", nullptr},
+    {"tmrClock1", "VB.Timer", nullptr, 0, 0, 420, 420, -1, "Interval = 50\nEnabled = True", nullptr},
+};
+
+bool isRunning(Control *clock)
+{
+    return variantToBool(invoke(clock, TimeKeeper_Running, DispatchKind::PropertyGet));
+}
+
+void setRunning(Control *clock, bool running)
+{
+    invoke(clock, TimeKeeper_Running, DispatchKind::PropertyLet, running);
+}
+
+Currency timeSec(Control *clock)
+{
+    return variantToCurrency(invoke(clock, TimeKeeper_TimeSec, DispatchKind::PropertyGet));
+}
+
+void setTimeSec(Control *clock, Currency seconds)
+{
+    invoke(clock, TimeKeeper_TimeSec, DispatchKind::PropertyLet, QVariant::fromValue(seconds));
+}
+
+} // namespace
+
+frmScoreboard::frmScoreboard(QWidget *parent) : Form(parent)
+{
+    setCaption(QStringLiteral("Tallyard"));
+    setBackColor(0x404040);
+    setBorderStyle(Sizable);
+    setFocusPolicy(Qt::NoFocus);
+    setClientSize(9480, 6795);
+    loadDesign(this, design);
+    const auto element = [this](const char *name) { return control(QString::fromLatin1(name)); };
+    txtEvent = element("txtEvent");
+    nledGymnastNum = element("nledGymnastNum");
+    txtGymnastName = element("txtGymnastName");
+    txtGymnastTeam = element("txtGymnastTeam");
+    nledScoreLeft = element("nledScoreLeft");
+    nledScoreRight = element("nledScoreRight");
+    tledRoutine = element("tledRoutine");
+    tledFall = element("tledFall");
+    tledWarmUp = element("tledWarmUp");
+    picScoreBack = element("picScoreBack");
+    picHomePicContainer = element("picHomePicContainer");
+    picVisitorPicContainer = element("picVisitorPicContainer");
+    imgHomePic = element("imgHomePic");
+    imgVisitorPic = element("imgVisitorPic");
+    shpScore = element("shpScore");
+    shpObjectSelected = element("shpObjectSelected");
+    tkRoutine = element("tkRoutine");
+    tkFall = element("tkFall");
+    tkWarmUp = element("tkWarmUp");
+    mmcBuzzer = element("mmcBuzzer");
+    tmrClock1 = element("tmrClock1");
+    // The outline lies on the board's surface, beneath every windowed element.
+    shpObjectSelected->lower();
+    connectHandlers();
+    Form_Load();
+}
+
+void frmScoreboard::Form_Load()
+{
+    FallPreset = 30;
+    RoutinePreset = 1800;
+    WarmUpPreset = 1800;
+    setTimeSec(tkRoutine, Currency::fromInt(1800));
+    setTimeSec(tkFall, Currency::fromInt(FallPreset));
+    setTimeSec(tkWarmUp, Currency::fromInt(WarmUpPreset));
+    modStretch::RecordLayout(this);
+    UpdateFormColors();
+    UpdateLabels();
+    UpdateNumLock();
+    openBuzzer();
+    queueTab();
+    // Centred on the screen when first shown.
+    Move((screenWidthTwips() - Width()) / 2, (screenHeightTwips() - Height()) / 2, Width(), Height());
+}
+
+void frmScoreboard::openBuzzer()
+{
+    if (!BuzzerFile.isEmpty() && fileExists(BuzzerFile)) {
+        tallyard::setProperty(mmcBuzzer, u"FileName", BuzzerFile);
+        tallyard::setProperty(mmcBuzzer, u"Command", QStringLiteral("Open"));
+    }
+}
+
+void frmScoreboard::queueTab()
+{
+    // Processed once the board is up: the focus moves one step along the tab order, exactly
+    // as if the operator had pressed Tab.
+    QTimer::singleShot(0, this, [this] {
+        QWidget *target = QApplication::focusWidget();
+        if (!target || target->window() != this)
+            target = this;
+        QCoreApplication::postEvent(target, new QKeyEvent(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier));
+        QCoreApplication::postEvent(target, new QKeyEvent(QEvent::KeyRelease, Qt::Key_Tab, Qt::NoModifier));
+    });
+}
+
+void frmScoreboard::connectHandlers()
+{
+    // The board itself (no element focused) and the picture boxes: commands only.
+    for (Control *c : {static_cast<Control *>(this), picHomePicContainer, picScoreBack, picVisitorPicContainer}) {
+        connect(c, &Control::KeyDown, this, [this](qint16 &code, qint16 &) { AllKeyCode(code); });
+        connect(c, &Control::KeyUp, this, [this](qint16 code, qint16 &shift) { AllKeyUp(code, shift); });
+    }
+    for (Control *display : {tledRoutine, tledFall, tledWarmUp}) {
+        connect(display, &Control::KeyDown, this,
+                [this, display](qint16 &code, qint16 &shift) { tledKeyDown(display, code, shift); });
+        connect(display, &Control::KeyUp, this, [this](qint16 code, qint16 &shift) { AllKeyUp(code, shift); });
+        connect(display, &Control::GotFocus, this, [this, display] { ObjectSelected(display); });
+    }
+    connect(nledGymnastNum, &Control::KeyDown, this,
+            [this](qint16 &code, qint16 &shift) { nledGymnastNum_KeyDown(code, shift); });
+    connect(nledGymnastNum, &Control::KeyUp, this, [this](qint16 code, qint16 &shift) { AllKeyUp(code, shift); });
+    connect(nledGymnastNum, &Control::GotFocus, this, [this] { ObjectSelected(nledGymnastNum); });
+    connect(nledScoreLeft, &Control::KeyDown, this,
+            [this](qint16 &code, qint16 &shift) { nledScoreLeft_KeyDown(code, shift); });
+    connect(nledScoreLeft, &Control::KeyUp, this,
+            [this](qint16 code, qint16 &shift) { nledScoreLeft_KeyUp(code, shift); });
+    connect(nledScoreLeft, &Control::GotFocus, this, [this] { ObjectSelected(picScoreBack); });
+    connect(nledScoreRight, &Control::KeyDown, this,
+            [this](qint16 &code, qint16 &shift) { nledScoreLeft_KeyDown(code, shift); });
+    connect(nledScoreRight, &Control::KeyUp, this,
+            [this](qint16 code, qint16 &shift) { nledScoreLeft_KeyUp(code, shift); });
+    // The right score display never keeps the focus.
+    connect(nledScoreRight, &Control::GotFocus, this, [this] { nledScoreLeft->SetFocus(); });
+    // Text boxes type letters; only the key release reaches the board.
+    for (Control *text : {txtEvent, txtGymnastName, txtGymnastTeam})
+        connect(text, &Control::KeyUp, this, [this](qint16 code, qint16 &shift) { AllKeyUp(code, shift); });
+    connect(this, &Form::Resize, this, [this] {
+        modStretch::StretchControls(this);
+        ObjectSelected(nullptr);
+        UpdateLabels();
+    });
+    connectEvent(tmrClock1, u"Timer", this, [this] { RefreshTime(); });
+    connectEvent(mmcBuzzer, u"Done", this, [this] { mmcBuzzer_Done(); });
+}
+
+// ---- Keyboard commands -------------------------------------------------------------
+
+qint16 frmScoreboard::KeyCodeToAsci(qint16 KeyCode) const
+{
+    if (KeyCode == 32)
+        return 32;
+    if (KeyCode == 13)
+        return 13;
+    if (KeyCode == KeyClear)
+        return 0;
+    if (KeyCode >= 48 && KeyCode <= 57)
+        return KeyCode;
+    if (KeyCode >= 96 && KeyCode <= 105)
+        return static_cast<qint16>(KeyCode - 48);
+    switch (KeyCode) {
+    case 107:
+    case 187:
+        return u'+';
+    case 109:
+    case 189:
+        return u'-';
+    case 110:
+    case 190:
+        return u'.';
+    default:
+        return -1;
+    }
+}
+
+void frmScoreboard::AllKeyCode(qint16 KeyCode)
+{
+    if (KeyCode == KeyRoutine) {
+        setTimeSec(tkFall, Currency::fromInt(FallPreset));
+        setRunning(tkRoutine, !isRunning(tkRoutine));
+        RefreshTime();
+    } else if (KeyCode == KeyFall) {
+        if (isRunning(tkRoutine) == !isRunning(tkFall)) {
+            setRunning(tkRoutine, !isRunning(tkRoutine));
+            setRunning(tkFall, !isRunning(tkFall));
+        }
+        RefreshTime();
+    } else if (KeyCode == KeyWarmUp) {
+        setRunning(tkWarmUp, !isRunning(tkWarmUp));
+        RefreshTime();
+    } else if (KeyCode == KeyReset) {
+        // The reset clears the score by pressing the clear key on it, which comes back
+        // here; with the clear key and the reset key the same (a hand-edited store), that
+        // would recurse without end. The reset runs once.
+        if (m_resetting)
+            return;
+        m_resetting = true;
+        runGuarded("Reset", [this] {
+            tallyard::setProperty(nledGymnastNum, u"Caption", 0);
+            tallyard::setProperty(txtGymnastName, u"Text", QString());
+            tallyard::setProperty(txtGymnastTeam, u"Text", QString());
+            qint16 clear = KeyClear;
+            qint16 shift = 0;
+            nledScoreLeft_KeyDown(clear, shift);
+            setTimeSec(tkRoutine, Currency::fromInt(RoutinePreset));
+            setTimeSec(tkFall, Currency::fromInt(FallPreset));
+            setTimeSec(tkWarmUp, Currency::fromInt(WarmUpPreset));
+        });
+        m_resetting = false;
+    } else if (KeyCode == KeyChime) {
+        Buzzer();
+    } else if (KeyCode == vk::F1) {
+        forms::showHelp();
+    } else if (KeyCode == vk::F2) {
+        forms::showOptions(this);
+        UpdateLabels();
+        UpdateFormColors();
+        RefreshTime();
+        tallyard::setProperty(mmcBuzzer, u"Command", QStringLiteral("Close"));
+        tallyard::setProperty(mmcBuzzer, u"FileName", BuzzerFile);
+        tallyard::setProperty(mmcBuzzer, u"Command", QStringLiteral("Open"));
+    }
+}
+
+void frmScoreboard::AllKeyUp(qint16 KeyCode, qint16 Shift)
+{
+    Q_UNUSED(Shift);
+    if (KeyCode == vk::NumLock)
+        UpdateNumLock();
+}
+
+// ---- Clocks ---------------------------------------------------------------------------
+
+frmScoreboard::ClockRow frmScoreboard::rowOf(const Control *display)
+{
+    if (display == tledFall)
+        return {tkFall, tledFall, &FallPreset, 599, &FallBuzzed};
+    if (display == tledWarmUp)
+        return {tkWarmUp, tledWarmUp, &WarmUpPreset, 5999, &WarmUpBuzzed};
+    return {tkRoutine, tledRoutine, &RoutinePreset, 5999, &RoutineBuzzed};
+}
+
+void frmScoreboard::tledKeyDown(Control *display, qint16 &KeyCode, qint16 &Shift)
+{
+    Q_UNUSED(Shift);
+    AllKeyCode(KeyCode);
+    const ClockRow row = rowOf(display);
+    const Currency v = modCount::TimeEntryKey(display, KeyCodeToAsci(KeyCode), row.limit);
+    if (v != modCount::NoValue) {
+        setTimeSec(row.clock, v);
+        *row.preset = toInt16(v.toDouble());
+        RefreshTime();
+    }
+}
+
+void frmScoreboard::RefreshTime()
+{
+    const std::array<ClockRow, 3> rows{rowOf(tledRoutine), rowOf(tledFall), rowOf(tledWarmUp)};
+    for (const ClockRow &row : rows) {
+        // A clock between whole seconds shows the next second up: 59.1 shows as 60.
+        const float caption = static_cast<float>(roundHalfEven(timeSec(row.clock).toDouble() + 0.4999));
+        invoke(row.display, TimeLED_Caption, DispatchKind::PropertyLet, caption);
+    }
+    const Currency threshold = Currency::fromInt(5);
+    for (const ClockRow &row : rows) {
+        if (timeSec(row.clock) <= threshold) {
+            if (!*row.buzzed)
+                Buzzer();
+            *row.buzzed = true;
+        } else {
+            *row.buzzed = false;
+        }
+    }
+}
+
+// ---- Score and gymnast number ------------------------------------------------------
+
+void frmScoreboard::nledScoreLeft_KeyDown(qint16 &KeyCode, qint16 &Shift)
+{
+    Q_UNUSED(Shift);
+    AllKeyCode(KeyCode);
+    const qint16 ch = KeyCodeToAsci(KeyCode);
+    const Currency v = modCount::ScoreEntryKey(nledScoreLeft, ch, Currency::fromRaw(199990));
+    if (v != modCount::NoValue) {
+        // Formatted with a point whatever the locale, then split into points and thousandths.
+        const QStringList pieces = formatNumber(v, u"#0.000").split(u'.');
+        tallyard::setProperty(nledScoreLeft, u"Caption", pieces.value(0).toInt());
+        tallyard::setProperty(nledScoreRight, u"Caption", pieces.value(1).toInt());
+    }
+    if (ch == modCount::ClearChar) {
+        tallyard::setProperty(nledScoreLeft, u"Caption", 0);
+        tallyard::setProperty(nledScoreRight, u"Caption", 0);
+    }
+}
+
+void frmScoreboard::nledScoreLeft_KeyUp(qint16 KeyCode, qint16 &Shift)
+{
+    AllKeyUp(KeyCode, Shift);
+}
+
+void frmScoreboard::nledGymnastNum_KeyDown(qint16 &KeyCode, qint16 &Shift)
+{
+    Q_UNUSED(Shift);
+    AllKeyCode(KeyCode);
+    modShowDigits::NumberEntryKey(nledGymnastNum, KeyCodeToAsci(KeyCode), -1, 9999);
+}
+
+// ---- Selection, colours, pictures -----------------------------------------------------
+
+void frmScoreboard::ObjectSelected(QObject *SelectedObject)
+{
+    const int16_t margin = toInt16(LEDSelectedWidth * 15.0);
+    shpObjectSelected->setVisibleFlag(false);
+    try {
+        if (!SelectedObject)
+            return;
+        const double left = variantToDouble(tallyard::getProperty(SelectedObject, u"Left"));
+        const double top = variantToDouble(tallyard::getProperty(SelectedObject, u"Top"));
+        const double width = variantToDouble(tallyard::getProperty(SelectedObject, u"Width"));
+        const double height = variantToDouble(tallyard::getProperty(SelectedObject, u"Height"));
+        // 15 twips more to the right and bottom: a width of 0 still shows a one-pixel line there.
+        shpObjectSelected->Move(left - margin, top - margin, width + 2 * margin + 15, height + 2 * margin + 15);
+        shpObjectSelected->setVisibleFlag(true);
+    } catch (const RuntimeError &) {
+        // An element without position and size leaves the outline hidden.
+    }
+}
+
+void frmScoreboard::UpdateFormColors()
+{
+    setBackColor(ColorFormBack);
+    modColor::SetLEDColors(nledGymnastNum, ColorGymnastLED);
+    modColor::SetLEDColors(nledScoreLeft, ColorScoreLED);
+    modColor::SetLEDColors(nledScoreRight, ColorScoreLED);
+    modColor::SetLEDColors(tledRoutine, ColorRoutine);
+    modColor::SetLEDColors(tledFall, ColorFall);
+    modColor::SetLEDColors(tledWarmUp, ColorWarmUp);
+    for (Control *display : {tledRoutine, tledFall, tledWarmUp})
+        invoke(display, TimeLED_SeparatorColor, DispatchKind::PropertyLet, ColorBorder);
+    tallyard::setProperty(shpScore, u"FillColor", ColorScoreLED);
+    for (Control *text : {txtEvent, txtGymnastName, txtGymnastTeam}) {
+        tallyard::setProperty(text, u"BackColor", ColorFormBack);
+        tallyard::setProperty(text, u"ForeColor", ColorBorder);
+    }
+    modColor::SetLEDType(this, DigitLEDType);
+    tallyard::setProperty(shpObjectSelected, u"FillColor", ColorLEDSelected);
+    modColor::ColorControls(this, {picHomePicContainer, picVisitorPicContainer});
+    tallyard::setProperty(picHomePicContainer, u"BackColor", ColorFormBack);
+    tallyard::setProperty(picVisitorPicContainer, u"BackColor", ColorFormBack);
+}
+
+void frmScoreboard::UpdateLabels()
+{
+    modStretch::FitPicture(imgHomePic, picHomePicContainer, HomePic);
+    modStretch::FitPicture(imgVisitorPic, picVisitorPicContainer, VisitorPic);
+}
+
+// ---- Buzzer and NumLock -----------------------------------------------------------------
+
+void frmScoreboard::Buzzer()
+{
+    ++m_buzzCount;
+    if (!variantToString(tallyard::getProperty(mmcBuzzer, u"FileName")).isEmpty())
+        tallyard::setProperty(mmcBuzzer, u"Command", QStringLiteral("Play"));
+}
+
+void frmScoreboard::mmcBuzzer_Done()
+{
+    // Rewound, so that the next Play plays the whole sound from the start.
+    tallyard::setProperty(mmcBuzzer, u"Command", QStringLiteral("Stop"));
+    tallyard::setProperty(mmcBuzzer, u"Command", QStringLiteral("Prev"));
+}
+
+void frmScoreboard::UpdateNumLock()
+{
+    if (NumLockForce == 1)
+        modGrabKeys::SetNumLock(true);
+    else if (NumLockForce == 2)
+        modGrabKeys::SetNumLock(false);
+}
+
+} // namespace tallyard

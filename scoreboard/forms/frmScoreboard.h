@@ -1,0 +1,85 @@
+#pragma once
+// The board the audience sees and the operator drives from the keyboard: event name,
+// gymnast number, name and team, the score, three clocks with their displays, the home and
+// visitor pictures, the buzzer and the 50 ms refresh.
+
+#include "platform/Form.h"
+#include "platform/Values.h"
+
+namespace tallyard {
+
+class frmScoreboard : public Form {
+    Q_OBJECT
+
+public:
+    explicit frmScoreboard(QWidget *parent = nullptr);
+
+    // The board's public procedures.
+    void UpdateFormColors();
+    void UpdateLabels();
+    void UpdateNumLock();
+    // Frames the element with the selection outline; nullptr hides the outline.
+    void ObjectSelected(QObject *SelectedObject);
+    void Buzzer();
+    void RefreshTime();
+    void AllKeyCode(qint16 KeyCode);
+    void AllKeyUp(qint16 KeyCode, qint16 Shift);
+    qint16 KeyCodeToAsci(qint16 KeyCode) const;
+
+    // The element handlers the key routing uses (public so that the routing is testable).
+    void tledKeyDown(Control *display, qint16 &KeyCode, qint16 &Shift);
+    void nledScoreLeft_KeyDown(qint16 &KeyCode, qint16 &Shift);
+    void nledScoreLeft_KeyUp(qint16 KeyCode, qint16 &Shift);
+    void nledGymnastNum_KeyDown(qint16 &KeyCode, qint16 &Shift);
+
+    // The buzzer latches: the buzzer has sounded since that clock last read above 5 s.
+    bool RoutineBuzzed = false;
+    bool FallBuzzed = false;
+    bool WarmUpBuzzed = false;
+    // How many times the buzzer was asked to sound (tests and the end-to-end check).
+    int buzzCount() const { return m_buzzCount; }
+
+    // The board's elements.
+    Control *txtEvent = nullptr;
+    Control *nledGymnastNum = nullptr;
+    Control *txtGymnastName = nullptr;
+    Control *txtGymnastTeam = nullptr;
+    Control *nledScoreLeft = nullptr;
+    Control *nledScoreRight = nullptr;
+    Control *tledRoutine = nullptr;
+    Control *tledFall = nullptr;
+    Control *tledWarmUp = nullptr;
+    Control *picScoreBack = nullptr;
+    Control *picHomePicContainer = nullptr;
+    Control *picVisitorPicContainer = nullptr;
+    Control *imgHomePic = nullptr;
+    Control *imgVisitorPic = nullptr;
+    Control *shpScore = nullptr;
+    Control *shpObjectSelected = nullptr;
+    Control *tkRoutine = nullptr;
+    Control *tkFall = nullptr;
+    Control *tkWarmUp = nullptr;
+    Control *mmcBuzzer = nullptr;
+    Control *tmrClock1 = nullptr;
+
+private:
+    void Form_Load();
+    void connectHandlers();
+    void openBuzzer();
+    void queueTab();
+    void mmcBuzzer_Done();
+
+    struct ClockRow {
+        Control *clock;
+        Control *display;
+        qint16 *preset;
+        int32_t limit;
+        bool *buzzed;
+    };
+    ClockRow rowOf(const Control *display);
+
+    int m_buzzCount = 0;
+    bool m_resetting = false;
+};
+
+} // namespace tallyard

@@ -1,0 +1,134 @@
+#include "scoreboard/modules/modCount.h"
+
+#include "platform/Properties.h"
+
+namespace tallyard::modCount {
+
+namespace {
+
+QString TimeDigits;
+QString TimeDigitsOwner;
+QString ScoreDigits;
+QString ScoreDigitsOwner;
+
+QString controlName(const QObject *control)
+{
+    return variantToString(getProperty(control, u"Name"));
+}
+
+// Digits typed on another display of the same kind are discarded.
+void claim(QString &digits, QString &owner, const QObject *control)
+{
+    const QString name = controlName(control);
+    if (name != owner) {
+        digits.clear();
+        owner = name;
+    }
+}
+
+bool isDigit(qint16 ch)
+{
+    return ch >= u'0' && ch <= u'9';
+}
+
+} // namespace
+
+Currency TypedTimeToSeconds(const QString &text)
+{
+    if (text.size() > 8)
+        return NoValue;
+    for (QChar c : text)
+        if (!(c.isDigit() && c.unicode() < 128) && c != u'.')
+            return NoValue;
+    const QStringList pieces = text.split(u'.');
+    if (pieces.size() > 2)
+        return NoValue;
+    const double minutes = numericValue(pieces[0]);
+    double seconds = 0;
+    double tenths = 0;
+    if (pieces.size() == 2) {
+        const QString &second = pieces[1];
+        if (second.size() <= 2) {
+            seconds = numericValue(second);
+        } else {
+            seconds = numericValue(second.left(2));
+            tenths = numericValue(second.mid(2, 1));
+        }
+    }
+    if (tenths > 9 || seconds > 99 || minutes > 99)
+        return NoValue;
+    return Currency::fromInt(static_cast<int64_t>(minutes) * 60 + static_cast<int64_t>(seconds))
+        + Currency::fromRaw(static_cast<int64_t>(tenths) * (Currency::Scale / 10));
+}
+
+Currency TimeEntryKey(const QObject *control, qint16 ch, int32_t limit)
+{
+    claim(TimeDigits, TimeDigitsOwner, control);
+    if (isDigit(ch))
+        TimeDigits += QChar(ch);
+    if (ch == PointChar)
+        TimeDigits += u'.';
+    if (ch == SpaceChar)
+        TimeDigits.clear();
+    if (ch == EnterChar) {
+        const Currency v = TypedTimeToSeconds(TimeDigits);
+        TimeDigits.clear();
+        if (v > Currency::fromInt(limit) || v == NoValue)
+            return NoValue;
+        return v;
+    }
+    return NoValue;
+}
+
+Currency ScoreEntryKey(const QObject *control, qint16 ch, Currency maximum)
+{
+    claim(ScoreDigits, ScoreDigitsOwner, control);
+    if (isDigit(ch))
+        ScoreDigits += QChar(ch);
+    if (ch == PointChar)
+        ScoreDigits += u'.';
+    if (ch == SpaceChar)
+        ScoreDigits.clear();
+    if (ch == EnterChar) {
+        // The number at the start: digits with at most one point.
+        qsizetype end = 0;
+        bool point = false;
+        for (; end < ScoreDigits.size(); ++end) {
+            const QChar c = ScoreDigits[end];
+            if (c == u'.' && !point)
+                point = true;
+            else if (!(c.isDigit() && c.unicode() < 128))
+                break;
+        }
+        const double typed = numericValue(QStringView(ScoreDigits).left(end));
+        ScoreDigits.clear();
+        try {
+            const Currency value = Currency::fromDouble(numericValue(formatNumber(typed, u"0.000")));
+            if (value <= maximum)
+                return value;
+        } catch (const OverflowError &) {
+            // A digit string too long for the currency type is simply above the maximum.
+        }
+    }
+    return NoValue;
+}
+
+QString timeDigits()
+{
+    return TimeDigits;
+}
+
+QString scoreDigits()
+{
+    return ScoreDigits;
+}
+
+void resetState()
+{
+    TimeDigits.clear();
+    TimeDigitsOwner.clear();
+    ScoreDigits.clear();
+    ScoreDigitsOwner.clear();
+}
+
+} // namespace tallyard::modCount

@@ -1,0 +1,20 @@
+#pragma once
+// The gymnast number: digits collected out of sight and committed with Enter, or a sign and
+// one digit that add to or subtract from the number shown at once.
+
+#include <QString>
+
+class QObject;
+
+namespace tallyard::modShowDigits {
+
+// Feeds one character typed on the number display (character codes as KeyCodeToAsci gives).
+void NumberEntryKey(QObject *control, qint16 ch, qint16 minimum, qint16 maximum);
+// Applies a committed entry: a character 0 clears the number (-1), digits set it, "+" or "-"
+// and digits add or subtract; a result outside minimum..maximum changes nothing.
+void ShowDigits(QObject *control, const QString &entry, qint16 minimum, qint16 maximum);
+
+QString numberDigits();
+void resetState();
+
+} // namespace tallyard::modShowDigits

@@ -1,0 +1,133 @@
+#pragma once
+// A loaded board on a machine with default settings and a fake local clock, driven with real
+// key events on the focused element.
+
+#include "controls/TimeLED.h"
+#include "components/NumberLED.h"
+#include "platform/ControlArray.h"
+#include "platform/NumLock.h"
+#include "platform/Properties.h"
+#include "platform/SettingsStore.h"
+#include "scoreboard/Registration.h"
+#include "scoreboard/forms/frmScoreboard.h"
+#include "scoreboard/modules/modCount.h"
+#include "scoreboard/modules/modShowDigits.h"
+#include "scoreboard/settings/Settings.h"
+#include "tests/TestSupport.h"
+
+#include <QApplication>
+#include <QPointer>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace tallyard::test {
+
+class BoardTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        SettingsStore::setFolderOverride(store.path());
+        resetSettingsToDefaults();
+        modCount::resetState();
+        modShowDigits::resetState();
+        registerProgramControls();
+        prepare();
+        board = new frmScoreboard();
+        board->Show();
+        QApplication::setActiveWindow(board);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(board));
+        // Let the queued Tab arrive.
+        QCoreApplication::processEvents();
+        QCoreApplication::processEvents();
+    }
+
+    void TearDown() override
+    {
+        delete board.data();
+        SettingsStore::setFolderOverride({});
+        resetSettingsToDefaults();
+    }
+
+    // Settings a test wants in place before the board loads.
+    virtual void prepare() {}
+
+    void focus(Control *element)
+    {
+        element->SetFocus();
+        QCoreApplication::processEvents();
+    }
+
+    QWidget *focused() const { return QApplication::focusWidget(); }
+
+    void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        QWidget *target = focused() ? focused() : board;
+        QTest::keyClick(target, key, modifiers);
+    }
+
+    // Types digits, ".", "+", "-", " " and "\n" (Enter) on the focused element.
+    void type(const char *keys)
+    {
+        for (const char *k = keys; *k; ++k) {
+            switch (*k) {
+            case '.':
+                press(Qt::Key_Period);
+                break;
+            case '+':
+                press(Qt::Key_Plus);
+                break;
+            case '-':
+                press(Qt::Key_Minus);
+                break;
+            case ' ':
+                press(Qt::Key_Space);
+                break;
+            case '\n':
+                press(Qt::Key_Return);
+                break;
+            default:
+                press(static_cast<Qt::Key>(Qt::Key_0 + (*k - '0')));
+                break;
+            }
+        }
+    }
+
+    double clock(Control *keeper) { return variantToDouble(getProperty(keeper, u"TimeSec")); }
+    bool running(Control *keeper) { return variantToBool(getProperty(keeper, u"Running")); }
+    int caption(Control *number) { return variantToInt32(getProperty(number, u"Caption")); }
+    QString text(Control *box) { return variantToString(getProperty(box, u"Text")); }
+    void tick() { board->RefreshTime(); }
+
+    // What a time display shows: digits (blank groups as spaces), ":" for a lit colon, "."
+    // for a lone lower dot, " " for an unlit separator.
+    static QString shown(Control *display)
+    {
+        auto *tled = qobject_cast<quellin::TimeLED *>(display);
+        QString out;
+        const qint32 back = tled->BackColor();
+        for (int i = 0; i < tled->cellCount(); ++i) {
+            NumberLED *cell = tled->cell(i);
+            if (i > 0) {
+                const qint32 top = variantToInt32(getProperty(tled->shpTop()->item(i - 1), u"FillColor"));
+                const qint32 bottom = variantToInt32(getProperty(tled->shpBottom()->item(i - 1), u"FillColor"));
+                out += top != back ? u':' : (bottom != back ? u'.' : u' ');
+            }
+            const int digits = cell->digitCount();
+            if (cell->Caption() < 0)
+                out += QString(digits, u' ');
+            else if (cell->ZeroFill())
+                out += QStringLiteral("%1").arg(cell->Caption(), digits, 10, QLatin1Char('0'));
+            else
+                out += QStringLiteral("%1").arg(cell->Caption(), digits, 10, QLatin1Char(' '));
+        }
+        return out;
+    }
+
+    QTemporaryDir store;
+    FakeLocalTime now{2026, 3, 14, 12, 0, 0, 0};
+    QPointer<frmScoreboard> board;
+};
+
+} // namespace tallyard::test

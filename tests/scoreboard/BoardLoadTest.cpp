@@ -1,0 +1,144 @@
+#include "tests/scoreboard/BoardFixture.h"
+
+#include "scoreboard/modules/modStretch.h"
+
+using namespace tallyard;
+using tallyard::test::BoardTest;
+
+namespace {
+
+TEST_F(BoardTest, OpensWithTheClocksStoppedAtTheirStartingValues)
+{
+    EXPECT_EQ(board->Caption(), QStringLiteral("Tallyard"));
+    EXPECT_EQ(clock(board->tkRoutine), 1800);
+    EXPECT_EQ(clock(board->tkFall), 30);
+    EXPECT_EQ(clock(board->tkWarmUp), 1800);
+    for (Control *keeper : {board->tkRoutine, board->tkFall, board->tkWarmUp}) {
+        EXPECT_FALSE(running(keeper));
+        EXPECT_EQ(getProperty(keeper, u"CountDirection").toInt(), 0);
+        EXPECT_FALSE(keeper->isVisible());
+    }
+    EXPECT_EQ(RoutinePreset, 1800);
+    EXPECT_EQ(FallPreset, 30);
+    EXPECT_EQ(WarmUpPreset, 1800);
+    EXPECT_FALSE(board->RoutineBuzzed || board->FallBuzzed || board->WarmUpBuzzed);
+}
+
+TEST_F(BoardTest, TheDisplaysShowThirtyMinutesThirtySecondsAndThirtyMinutes)
+{
+    EXPECT_EQ(shown(board->tledRoutine), QStringLiteral("30:00"));
+    EXPECT_EQ(shown(board->tledFall), QStringLiteral("  30")); // minutes group blank, colon unlit
+    EXPECT_EQ(shown(board->tledWarmUp), QStringLiteral("30:00"));
+    tick();
+    EXPECT_EQ(shown(board->tledRoutine), QStringLiteral("30:00"));
+    EXPECT_EQ(shown(board->tledFall), QStringLiteral("  30"));
+}
+
+TEST_F(BoardTest, TextsAndNumbersHaveTheirDesignContent)
+{
+    EXPECT_EQ(text(board->txtEvent), QStringLiteral("Floor Exercise"));
+    EXPECT_EQ(text(board->txtGymnastName), QStringLiteral("Name"));
+    EXPECT_EQ(text(board->txtGymnastTeam), QStringLiteral("Group"));
+    for (const char *name : {"Label1", "Label2", "Label3", "Label4", "Label12"})
+        EXPECT_TRUE(board->control(QString::fromLatin1(name))) << name;
+    EXPECT_EQ(variantToString(getProperty(board->control("Label1"), u"Caption")), QStringLiteral("Routine"));
+    EXPECT_EQ(variantToString(getProperty(board->control("Label3"), u"Caption")), QStringLiteral("Fall"));
+    EXPECT_EQ(variantToString(getProperty(board->control("Label2"), u"Caption")), QStringLiteral("Warm-Up"));
+    EXPECT_EQ(variantToString(getProperty(board->control("Label4"), u"Caption")), QStringLiteral("Score"));
+    EXPECT_EQ(getProperty(board->nledGymnastNum, u"Max").toInt(), 9999);
+    EXPECT_EQ(getProperty(board->nledScoreLeft, u"Max").toInt(), 19);
+    EXPECT_EQ(getProperty(board->nledScoreRight, u"Max").toInt(), 999);
+    EXPECT_TRUE(getProperty(board->nledScoreRight, u"ZeroFill").toBool());
+    EXPECT_EQ(getProperty(board->tmrClock1, u"Interval").toInt(), 50);
+}
+
+TEST_F(BoardTest, TheQueuedTabSelectsTheGymnastNumber)
+{
+    // The window system's first focus is the event name; the queued Tab moves one step on.
+    EXPECT_TRUE(board->nledGymnastNum->isAncestorOf(focused()) || focused() == board->nledGymnastNum);
+    EXPECT_TRUE(board->shpObjectSelected->Visible());
+    EXPECT_EQ(board->shpObjectSelected->Left(), board->nledGymnastNum->Left());
+    EXPECT_EQ(board->shpObjectSelected->Width(), board->nledGymnastNum->Width() + 15);
+}
+
+TEST_F(BoardTest, TabFollowsTheDesignOrder)
+{
+    focus(board->txtEvent);
+    const QList<Control *> order{board->nledGymnastNum, board->txtGymnastName, board->txtGymnastTeam,
+                                 board->nledScoreLeft,  board->tledRoutine,    board->tledFall,
+                                 board->tledWarmUp,     board->picScoreBack,   board->picHomePicContainer,
+                                 board->picVisitorPicContainer, board->txtEvent};
+    for (Control *expected : order) {
+        press(Qt::Key_Tab);
+        QCoreApplication::processEvents();
+        QWidget *now = focused();
+        EXPECT_TRUE(now == expected || expected->isAncestorOf(now)) << expected->Name().toStdString();
+    }
+}
+
+TEST_F(BoardTest, EveryElementStandsAtItsDesignPlace)
+{
+    struct Place {
+        const char *name;
+        double left, top, width, height; // width 0: the element sizes itself
+    };
+    const Place places[] = {
+        {"txtEvent", 120, 360, 4695, 855},          {"Label12", 5040, 360, 615, 855},
+        {"nledGymnastNum", 5760, 120, 0, 0},       {"txtGymnastName", 0, 1710, 4695, 1170},
+        {"txtGymnastTeam", 4680, 1710, 4695, 1170}, {"picHomePicContainer", 120, 3000, 1485, 1875},
+        {"Label4", 1620, 3360, 1815, 615},          {"picScoreBack", 3469, 3000, 4455, 1575},
+        {"nledScoreLeft", 120, 120, 0, 0},          {"shpScore", 1320, 1200, 255, 255},
+        {"nledScoreRight", 1680, 120, 0, 0},        {"picVisitorPicContainer", 8040, 3000, 1365, 1875},
+        {"Label5", 3660, 4560, 4095, 375},          {"Label1", 120, 4920, 2895, 735},
+        {"Label3", 3240, 4920, 2895, 735},          {"Label2", 6360, 4920, 2895, 735},
+        {"tledRoutine", 120, 5640, 0, 0},           {"tledFall", 3585, 5640, 0, 0},
+        {"tledWarmUp", 6360, 5640, 0, 0},
+    };
+    for (const Place &p : places) {
+        Control *c = board->control(QString::fromLatin1(p.name));
+        ASSERT_TRUE(c) << p.name;
+        EXPECT_EQ(c->Left(), p.left) << p.name;
+        EXPECT_EQ(c->Top(), p.top) << p.name;
+        if (p.width > 0) {
+            EXPECT_EQ(c->Width(), p.width) << p.name;
+            EXPECT_EQ(c->Height(), p.height) << p.name;
+        }
+    }
+    EXPECT_EQ(board->ScaleWidth(), 9480);
+    EXPECT_EQ(board->ScaleHeight(), 6795);
+    // The score displays and the decimal point stand inside their box.
+    EXPECT_EQ(board->nledScoreLeft->parentWidget(), board->picScoreBack);
+    EXPECT_EQ(board->shpScore->parentWidget(), board->picScoreBack);
+    EXPECT_EQ(board->imgHomePic->parentWidget(), board->picHomePicContainer);
+}
+
+TEST_F(BoardTest, TheDisplaysFitTheirRowsWithoutOverlapping)
+{
+    // The score's two displays and its point share one box; the clocks share the bottom row.
+    EXPECT_LE(board->nledScoreLeft->Left() + board->nledScoreLeft->Width(), board->shpScore->Left() + 15);
+    EXPECT_LE(board->shpScore->Left() + board->shpScore->Width(), board->nledScoreRight->Left());
+    EXPECT_LE(board->nledScoreRight->Left() + board->nledScoreRight->Width(), board->picScoreBack->Width());
+    EXPECT_LE(board->nledScoreLeft->Top() + board->nledScoreLeft->Height(), board->picScoreBack->Height());
+    EXPECT_LE(board->tledRoutine->Left() + board->tledRoutine->Width(), board->tledFall->Left());
+    EXPECT_LE(board->tledFall->Left() + board->tledFall->Width(), board->tledWarmUp->Left());
+    EXPECT_LE(board->tledWarmUp->Left() + board->tledWarmUp->Width(), board->ScaleWidth());
+    EXPECT_LE(board->nledGymnastNum->Left() + board->nledGymnastNum->Width(), board->ScaleWidth());
+    EXPECT_LE(board->tledRoutine->Top() + board->tledRoutine->Height(), board->ScaleHeight());
+}
+
+TEST_F(BoardTest, TheDesignLayoutIsRecordedForScaling)
+{
+    EXPECT_EQ(modStretch::designScaleWidth(), 9480);
+    EXPECT_EQ(modStretch::designScaleHeight(), 6795);
+    // Every element but the clocks, the buzzer and the timer.
+    EXPECT_EQ(modStretch::layoutRecords().size(), board->Controls().size() - 5);
+}
+
+TEST_F(BoardTest, ClosingTheBoardWritesNothing)
+{
+    board->Unload();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(QDir(store.path()).isEmpty());
+}
+
+} // namespace
