@@ -152,12 +152,14 @@ void NumberLED::visualChange()
     update();
 }
 
+// The value, its padding and its kind pick which glyphs are shown; they change how no glyph
+// looks, so the painter's glyph images stay.
 void NumberLED::setCaption(qint16 value)
 {
     if (value == m_caption)
         return;
     m_caption = value;
-    visualChange();
+    update();
 }
 
 void NumberLED::setLitColor(qint32 color)
@@ -247,7 +249,7 @@ void NumberLED::setZeroFill(bool zeroFill)
     if (zeroFill == m_zeroFill)
         return;
     m_zeroFill = zeroFill;
-    visualChange();
+    update();
 }
 
 void NumberLED::setWholeNumber(qint32 wholeNumber)
@@ -255,7 +257,7 @@ void NumberLED::setWholeNumber(qint32 wholeNumber)
     if (wholeNumber == m_wholeNumber)
         return;
     m_wholeNumber = wholeNumber;
-    visualChange();
+    update();
 }
 
 // Kept for the host; what a fractional group shows does not depend on it (see above).

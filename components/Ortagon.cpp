@@ -62,7 +62,7 @@ void Ortagon::setCaption(const QString &text)
     if (character == m_caption)
         return;
     m_caption = character;
-    visualChange();
+    update(); // another glyph; how glyphs look is unchanged
 }
 
 void Ortagon::setLitColor(qint32 color)

@@ -32,7 +32,7 @@ QPointF DigitPainter::node(Node n) const
     return QPointF(x + Slant * (m_middle - y), y);
 }
 
-QPainterPath DigitPainter::bar(int segment, double thickness, double gap) const
+QPolygonF DigitPainter::bar(int segment, double thickness, double gap) const
 {
     const SegmentLine &line = SegmentLines[static_cast<size_t>(segment)];
     // Built upright, then leaned, so that the bevels of neighbouring bars stay parallel.
@@ -43,7 +43,7 @@ QPainterPath DigitPainter::bar(int segment, double thickness, double gap) const
     const QPointF p1 = upright(line.to);
     const double length = std::hypot(p1.x() - p0.x(), p1.y() - p0.y());
     if (length <= 0.0)
-        return {};
+        return QPolygonF();
     const QPointF u = (p1 - p0) / length;
     const QPointF v(-u.y(), u.x());
     const double h = thickness / 2.0;
@@ -53,17 +53,15 @@ QPainterPath DigitPainter::bar(int segment, double thickness, double gap) const
     QPolygonF hexagon;
     hexagon << p0 + u * tip << p0 + u * end + v * h << p1 - u * end + v * h << p1 - u * tip << p1 - u * end - v * h
             << p0 + u * end - v * h;
-    QPainterPath path;
-    path.addPolygon(hexagon);
-    path.closeSubpath();
     const QTransform lean(1.0, 0.0, -Slant, 1.0, Slant * m_middle, 0.0);
-    return lean.map(path);
+    return lean.map(hexagon);
 }
 
 void DigitPainter::prepare(QSizeF digitSize, int32_t ledType)
 {
     if (m_ready && digitSize == m_size && ledType == m_ledType)
         return;
+    m_images.clear();
     m_size = digitSize;
     m_ledType = ledType;
     m_dots = ledType == 1;
@@ -85,9 +83,7 @@ void DigitPainter::prepare(QSizeF digitSize, int32_t ledType)
     const double glow = GlowFactor * m_thickness;
     for (int s = 0; s < SegmentCount; ++s) {
         m_bars[static_cast<size_t>(s)] = bar(s, m_thickness, gap);
-        QPainterPath g = bar(s, m_thickness + 2.0 * glow, gap - glow);
-        g.setFillRule(Qt::WindingFill);
-        m_glows[static_cast<size_t>(s)] = g;
+        m_glows[static_cast<size_t>(s)] = bar(s, m_thickness + 2.0 * glow, gap - glow);
         const double core = CoreFactor * m_thickness;
         m_cores[static_cast<size_t>(s)] = bar(s, core, gap + (m_thickness - core) / 2.0);
     }
@@ -113,6 +109,14 @@ void DigitPainter::prepare(QSizeF digitSize, int32_t ledType)
     m_ready = true;
 }
 
+QPainterPath DigitPainter::segmentPath(int segment) const
+{
+    QPainterPath path;
+    path.addPolygon(m_bars[static_cast<size_t>(segment)]);
+    path.closeSubpath();
+    return path;
+}
+
 std::vector<QPointF> DigitPainter::lampCentres(int segment) const
 {
     const SegmentLine &line = SegmentLines[static_cast<size_t>(segment)];
@@ -124,76 +128,111 @@ std::vector<QPointF> DigitPainter::lampCentres(int segment) const
     return centres;
 }
 
+void DigitPainter::invalidate()
+{
+    m_ready = false;
+    m_images.clear();
+}
+
+const QImage &DigitPainter::glyphImage(uint8_t lit, uint8_t present, qreal pixelRatio, const QColor &litColor,
+                                       const QColor &back) const
+{
+    if (pixelRatio != m_imageRatio || litColor != m_imageLit || back != m_imageBack || m_images.size() > 64) {
+        m_images.clear();
+        m_imageRatio = pixelRatio;
+        m_imageLit = litColor;
+        m_imageBack = back;
+    }
+    const uint16_t key = static_cast<uint16_t>(lit << 8 | present);
+    auto it = m_images.find(key);
+    if (it == m_images.end()) {
+        const QSize pixels(static_cast<int>(std::ceil(m_size.width() * pixelRatio)),
+                           static_cast<int>(std::ceil(m_size.height() * pixelRatio)));
+        QImage image(pixels, QImage::Format_RGB32);
+        image.setDevicePixelRatio(pixelRatio);
+        image.fill(back);
+        QPainter painter(&image);
+        paintShapes(painter, {Glyph{QPointF(0, 0), lit, present}}, litColor, back);
+        painter.end();
+        it = m_images.emplace(key, std::move(image)).first;
+    }
+    return it->second;
+}
+
 void DigitPainter::paint(QPainter &painter, const std::vector<Glyph> &glyphs, const QColor &lit,
                          const QColor &back) const
 {
     if (!m_ready)
         return;
-    QPainterPath unlitShapes;
-    QPainterPath litShapes;
-    QPainterPath glowShapes;
-    QPainterPath coreShapes;
-    unlitShapes.setFillRule(Qt::WindingFill);
-    litShapes.setFillRule(Qt::WindingFill);
-    glowShapes.setFillRule(Qt::WindingFill);
-    coreShapes.setFillRule(Qt::WindingFill);
-
-    if (!m_dots) {
-        for (const Glyph &glyph : glyphs) {
-            for (int s = 0; s < SegmentCount; ++s) {
-                const uint8_t bit = static_cast<uint8_t>(1u << s);
-                if (!(glyph.present & bit))
-                    continue;
-                if (glyph.lit & bit) {
-                    litShapes.addPath(m_bars[static_cast<size_t>(s)].translated(glyph.origin));
-                    glowShapes.addPath(m_glows[static_cast<size_t>(s)].translated(glyph.origin));
-                    coreShapes.addPath(m_cores[static_cast<size_t>(s)].translated(glyph.origin));
-                } else {
-                    unlitShapes.addPath(m_bars[static_cast<size_t>(s)].translated(glyph.origin));
-                }
-            }
-        }
-    } else {
-        const double r = m_lampDiameter / 2.0;
-        const double glowR = r * (1.0 + 2.0 * GlowFactor);
-        const double coreR = r * CoreFactor;
-        const auto lamp = [&](const QPointF &centre, bool on) {
-            if (on) {
-                litShapes.addEllipse(centre, r, r);
-                glowShapes.addEllipse(centre, glowR, glowR);
-                coreShapes.addEllipse(centre, coreR, coreR);
-            } else {
-                unlitShapes.addEllipse(centre, r, r);
-            }
-        };
-        for (const Glyph &glyph : glyphs) {
-            for (int s = 0; s < SegmentCount; ++s) {
-                const uint8_t bit = static_cast<uint8_t>(1u << s);
-                if (!(glyph.present & bit))
-                    continue;
-                for (const QPointF &centre : m_lamps[static_cast<size_t>(s)])
-                    lamp(centre + glyph.origin, glyph.lit & bit);
-            }
-            for (size_t c = 0; c < CornerLamps.size(); ++c) {
-                const uint8_t segments = CornerLamps[c].segments & glyph.present;
-                if (segments)
-                    lamp(m_corners[c] + glyph.origin, glyph.lit & segments);
-            }
-        }
+    // Images only where they land 1:1 on device pixels; a scaled or rotated painter (a
+    // print, a zoomed preview) gets the shapes themselves.
+    const QTransform transform = painter.transform();
+    if (transform.type() > QTransform::TxTranslate || !painter.device()) {
+        paintShapes(painter, glyphs, lit, back);
+        return;
     }
+    const qreal ratio = painter.device()->devicePixelRatioF();
+    for (const Glyph &glyph : glyphs) {
+        const QImage &image = glyphImage(glyph.lit, glyph.present, ratio, lit, back);
+        // Snapped to a whole device pixel: at most half a pixel from the exact place.
+        const QPointF device = (glyph.origin + QPointF(transform.dx(), transform.dy())) * ratio;
+        const QPointF snapped(std::round(device.x()) / ratio - transform.dx(),
+                              std::round(device.y()) / ratio - transform.dy());
+        painter.drawImage(snapped, image);
+    }
+}
+
+void DigitPainter::paintShapes(QPainter &painter, const std::vector<Glyph> &glyphs, const QColor &lit,
+                               const QColor &back) const
+{
+    if (!m_ready)
+        return;
+    // The glow is laid under everything else in a colour mixed with the background ahead
+    // of time: an opaque fill costs a fraction of a blended one.
+    const auto toward = [](int from, int to, int share) { return from + (to - from) * share / 255; };
+    const QColor glow(toward(back.red(), lit.red(), GlowAlpha), toward(back.green(), lit.green(), GlowAlpha),
+                      toward(back.blue(), lit.blue(), GlowAlpha));
+    const auto mix = [](int c) { return c + (255 - c) * CoreWhitePercent / 100; };
+    const QColor core(mix(lit.red()), mix(lit.green()), mix(lit.blue()));
+    const QColor dim = unlitColor(lit, back);
 
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setPen(Qt::NoPen);
-    if (!unlitShapes.isEmpty())
-        painter.fillPath(unlitShapes, unlitColor(lit, back));
-    if (!litShapes.isEmpty()) {
-        QColor glow = lit;
-        glow.setAlpha(GlowAlpha);
-        painter.fillPath(glowShapes, glow);
-        painter.fillPath(litShapes, lit);
-        const auto mix = [](int c) { return c + (255 - c) * CoreWhitePercent / 100; };
-        painter.fillPath(coreShapes, QColor(mix(lit.red()), mix(lit.green()), mix(lit.blue())));
+    const QTransform base = painter.transform();
+    // Layer by layer: the glow, the dim segments over it, the lit bodies and their cores.
+    for (const int layer : {1, 0, 2, 3}) {
+        painter.setBrush(layer == 0 ? dim : layer == 1 ? glow : layer == 2 ? lit : core);
+        for (const Glyph &glyph : glyphs) {
+            painter.setTransform(QTransform::fromTranslate(glyph.origin.x(), glyph.origin.y()) * base);
+            if (!m_dots) {
+                for (int s = 0; s < SegmentCount; ++s) {
+                    const uint8_t bit = static_cast<uint8_t>(1u << s);
+                    if (!(glyph.present & bit) || (layer == 0) == bool(glyph.lit & bit))
+                        continue;
+                    const auto &polygons = layer == 1 ? m_glows : layer == 3 ? m_cores : m_bars;
+                    painter.drawPolygon(polygons[static_cast<size_t>(s)]);
+                }
+            } else {
+                const double r = m_lampDiameter / 2.0 * (layer == 1 ? 1.0 + 2.0 * GlowFactor : layer == 3 ? CoreFactor : 1.0);
+                const auto lamp = [&](const QPointF &centre, bool on) {
+                    if ((layer == 0) != on)
+                        painter.drawEllipse(centre, r, r);
+                };
+                for (int s = 0; s < SegmentCount; ++s) {
+                    const uint8_t bit = static_cast<uint8_t>(1u << s);
+                    if (!(glyph.present & bit))
+                        continue;
+                    for (const QPointF &centre : m_lamps[static_cast<size_t>(s)])
+                        lamp(centre, glyph.lit & bit);
+                }
+                for (size_t c = 0; c < CornerLamps.size(); ++c) {
+                    const uint8_t segments = CornerLamps[c].segments & glyph.present;
+                    if (segments)
+                        lamp(m_corners[c], glyph.lit & segments);
+                }
+            }
+        }
     }
     painter.restore();
 }

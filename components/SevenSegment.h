@@ -4,12 +4,15 @@
 // rows of round lamps, unlit segments faintly visible as on a real LED board.
 
 #include <QColor>
+#include <QImage>
 #include <QPainterPath>
 #include <QPointF>
+#include <QPolygonF>
 #include <QSizeF>
 
 #include <array>
 #include <cstdint>
+#include <map>
 #include <vector>
 
 class QPainter;
@@ -166,28 +169,36 @@ struct Glyph {
     uint8_t present = AllSegments;
 };
 
-// Draws digits of one size and style. It keeps the shapes of one digit (the bars as paths,
-// or the lamp centres) and rebuilds them only when the size or style changes; the owner
-// drops them with invalidate() on every visual change.
+// Draws digits of one size and style. It keeps the shapes of one digit (the bars as
+// polygons, or the lamp centres), and each glyph once drawn as an image at the device's
+// resolution, so that a repaint copies images instead of filling a hundred shapes. A glyph
+// image depends on the size, style, colours and pixel ratio, never on which value is shown:
+// the owner drops everything with invalidate() on a resize and on every change of how a
+// glyph looks; a new value only picks other glyphs.
 class DigitPainter {
 public:
     // Segment style 0 draws bars, 1 rows of lamps; any other value draws bars.
     void prepare(QSizeF digitSize, int32_t ledType);
-    void invalidate() { m_ready = false; }
+    void invalidate();
     bool isReady() const { return m_ready; }
 
-    // Paints the glyphs (antialiased) over whatever background is already there.
+    // Paints the glyphs (antialiased) on a background already filled with back.
     void paint(QPainter &painter, const std::vector<Glyph> &glyphs, const QColor &lit, const QColor &back) const;
+    // The same, always as vector shapes (what the glyph images are made of).
+    void paintShapes(QPainter &painter, const std::vector<Glyph> &glyphs, const QColor &lit, const QColor &back) const;
+    int cachedGlyphCount() const { return static_cast<int>(m_images.size()); }
 
     // The shapes, in a digit box whose top-left corner is (0, 0): for tests and previews.
-    const QPainterPath &segmentPath(int segment) const { return m_bars[static_cast<size_t>(segment)]; }
+    QPainterPath segmentPath(int segment) const;
     // Lamp centres of one segment, its two end nodes included.
     std::vector<QPointF> lampCentres(int segment) const;
     double lampDiameter() const { return m_lampDiameter; }
 
 private:
     QPointF node(Node n) const;
-    QPainterPath bar(int segment, double thickness, double gap) const;
+    QPolygonF bar(int segment, double thickness, double gap) const;
+    const QImage &glyphImage(uint8_t lit, uint8_t present, qreal pixelRatio, const QColor &litColor,
+                             const QColor &back) const;
 
     bool m_ready = false;
     QSizeF m_size;
@@ -196,14 +207,19 @@ private:
     // Node positions before the slant is applied.
     double m_left = 0, m_right = 0, m_top = 0, m_middle = 0, m_bottom = 0;
     double m_thickness = 0;
-    std::array<QPainterPath, SegmentCount> m_bars;
-    std::array<QPainterPath, SegmentCount> m_glows;
-    std::array<QPainterPath, SegmentCount> m_cores;
+    std::array<QPolygonF, SegmentCount> m_bars;
+    std::array<QPolygonF, SegmentCount> m_glows;
+    std::array<QPolygonF, SegmentCount> m_cores;
     int m_columns = 2; // lamp intervals across
     double m_lampDiameter = 0;
     // Lamps between the end nodes of each segment, then the corner lamps.
     std::array<std::vector<QPointF>, SegmentCount> m_lamps;
     std::array<QPointF, 6> m_corners;
+    // Glyph images by lit and present segments, for one pixel ratio and pair of colours.
+    mutable std::map<uint16_t, QImage> m_images;
+    mutable qreal m_imageRatio = 0;
+    mutable QColor m_imageLit;
+    mutable QColor m_imageBack;
 };
 
 } // namespace tallyard::sevenseg

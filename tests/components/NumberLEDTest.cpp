@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QImage>
 #include <QMetaProperty>
+#include <QPainter>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -371,6 +372,39 @@ TEST_F(NumberLEDPainting, BlankShowsOnlyFaintSegmentsAndValuesLightUp)
     EXPECT_GT(eights, 2 * ones);
     cell->setLedType(NumberLED::DotStyle);
     EXPECT_GT(litPixels(), ones);
+}
+
+TEST_F(NumberLEDPainting, EveryRepaintShowsTheCurrentLook)
+{
+    cell->setCaption(88);
+    const int eights = litPixels();
+    cell->setCaption(11);
+    cell->setCaption(88);
+    EXPECT_EQ(litPixels(), eights);
+    // A new colour, size or style is never painted with glyphs drawn for the old one.
+    cell->setLitColor(0x0000FF);
+    EXPECT_EQ(litPixels(), 0);
+    cell->setLitColor(0x00C000);
+    EXPECT_EQ(litPixels(), eights);
+    cell->setSize(90);
+    EXPECT_GT(litPixels(), 3 * eights);
+    cell->setSize(45);
+    EXPECT_EQ(litPixels(), eights);
+    cell->setLedType(NumberLED::DotStyle);
+    EXPECT_NE(litPixels(), eights);
+    // A scaled painter (a zoomed preview, a print) gets the shapes at its own scale.
+    cell->setLedType(NumberLED::SegmentStyle);
+    QImage zoomed(cell->size() * 2, QImage::Format_RGB32);
+    QPainter painter(&zoomed);
+    painter.scale(2, 2);
+    cell->render(&painter);
+    painter.end();
+    int count = 0;
+    for (int y = 0; y < zoomed.height(); ++y)
+        for (int x = 0; x < zoomed.width(); ++x)
+            count += qGreen(zoomed.pixel(x, y)) > 150 ? 1 : 0;
+    EXPECT_GT(count, 3 * eights);
+    EXPECT_LT(count, 5 * eights);
 }
 
 TEST_F(NumberLEDPainting, OutOfRangeValuesPaintInBothStyles)
