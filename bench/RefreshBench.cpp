@@ -1,6 +1,7 @@
 // The board's 50 ms refresh with three running clocks: a tick whose shown seconds did not
 // change (no paint expected) and a tick where they did, against three bare reads of the
 // clocks in the same run.
+#include "components/NumberLED.h"
 #include "platform/LocalTime.h"
 #include "platform/SettingsStore.h"
 #include "scoreboard/Registration.h"
@@ -40,8 +41,11 @@ struct Board {
             qWarning("the board was not shown");
         // Three running clocks; the timer's own ticks stay out of the measurement.
         board->tmrClock1->setProperty("Enabled", false);
-        for (Control *clock : {board->tkRoutine, board->tkFall, board->tkWarmUp})
+        // Counting up, so that every second of a long run changes every display.
+        for (Control *clock : {board->tkRoutine, board->tkFall, board->tkWarmUp}) {
+            clock->setProperty("CountDirection", 1);
             clock->setProperty("Running", true);
+        }
         board->RefreshTime();
         QCoreApplication::processEvents();
     }
@@ -66,12 +70,24 @@ void BM_ThreeBareReads(benchmark::State &state)
 }
 BENCHMARK(BM_ThreeBareReads);
 
+// The two passes of the event loop each measured tick below includes.
+void BM_EventLoopPasses(benchmark::State &state)
+{
+    Board b;
+    for (auto _ : state) {
+        QCoreApplication::processEvents();
+        QCoreApplication::processEvents();
+    }
+}
+BENCHMARK(BM_EventLoopPasses);
+
 void BM_RefreshUnchangedSeconds(benchmark::State &state)
 {
     Board b;
     for (auto _ : state) {
         b.board->RefreshTime();
         QCoreApplication::processEvents(); // any paint the tick caused
+        QCoreApplication::processEvents();
     }
 }
 BENCHMARK(BM_RefreshUnchangedSeconds);
@@ -83,15 +99,41 @@ void BM_RefreshChangedSeconds(benchmark::State &state)
         fakeMs += 1000; // every tick a new second on all three displays
         b.board->RefreshTime();
         QCoreApplication::processEvents();
+        QCoreApplication::processEvents();
     }
 }
 BENCHMARK(BM_RefreshChangedSeconds);
+
+// How many cell paints a changed tick causes, to make sure the figures above include them.
+void BM_PaintsPerChangedTick(benchmark::State &state)
+{
+    Board b;
+    const auto paints = [&] {
+        int n = 0;
+        for (NumberLED *cell : b.board->findChildren<NumberLED *>())
+            n += cell->paintCount();
+        return n;
+    };
+    const int before = paints();
+    int64_t ticks = 0;
+    for (auto _ : state) {
+        fakeMs += 1000;
+        b.board->RefreshTime();
+        QCoreApplication::processEvents();
+        QCoreApplication::processEvents();
+        ++ticks;
+    }
+    state.counters["paints_per_tick"] = double(paints() - before) / double(ticks);
+}
+BENCHMARK(BM_PaintsPerChangedTick);
 
 } // namespace
 
 int main(int argc, char **argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Paint at once when asked, so a tick's repaint falls inside the tick it belongs to.
+    qputenv("QT_QPA_UPDATE_IDLE_TIME", "0");
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

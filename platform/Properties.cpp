@@ -2,6 +2,7 @@
 
 #include "platform/Control.h"
 
+#include <QHash>
 #include <QMetaClassInfo>
 #include <QMetaMethod>
 #include <QMetaProperty>
@@ -58,7 +59,7 @@ double toNumber(const QVariant &value)
     throw TypeMismatch();
 }
 
-int findProperty(const QMetaObject *meta, QStringView name)
+int searchProperty(const QMetaObject *meta, QStringView name)
 {
     // From the most derived class down, so a control's own "Visible" wins over QWidget's.
     for (int i = meta->propertyCount() - 1; i >= 0; --i) {
@@ -66,6 +67,21 @@ int findProperty(const QMetaObject *meta, QStringView name)
             return i;
     }
     return -1;
+}
+
+// The board reads and writes the same few properties twenty times a second; a class's
+// answer for a name is remembered (everything runs on the user-interface thread).
+int findProperty(const QMetaObject *meta, QStringView name)
+{
+    static QHash<const QMetaObject *, QHash<QString, int>> known;
+    QHash<QString, int> &names = known[meta];
+    const QString key = name.toString();
+    const auto it = names.constFind(key);
+    if (it != names.constEnd())
+        return *it;
+    const int index = searchProperty(meta, name);
+    names.insert(key, index);
+    return index;
 }
 
 int findMethod(const QMetaObject *meta, QStringView name)
@@ -267,6 +283,15 @@ int32_t eventDispId(const QObject *object, QStringView eventName)
 
 QString memberName(const QObject *object, int32_t id)
 {
+    static QHash<const QMetaObject *, QHash<int32_t, QString>> known;
+    if (object) {
+        const auto cls = known.constFind(object->metaObject());
+        if (cls != known.constEnd()) {
+            const auto it = cls->constFind(id);
+            if (it != cls->constEnd())
+                return *it;
+        }
+    }
     QString name;
     if (object) {
         findClassInfo(object, QLatin1StringView("DispId"), [&](QLatin1StringView member, QLatin1StringView value) {
@@ -278,6 +303,7 @@ QString memberName(const QObject *object, int32_t id)
     }
     if (name.isEmpty())
         throw MemberNotFound();
+    known[object->metaObject()].insert(id, name);
     return name;
 }
 

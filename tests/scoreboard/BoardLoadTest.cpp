@@ -142,3 +142,34 @@ TEST_F(BoardTest, ClosingTheBoardWritesNothing)
 }
 
 } // namespace
+
+namespace {
+
+int cellPaints(Control *display)
+{
+    auto *tled = qobject_cast<quellin::TimeLED *>(display);
+    int paints = 0;
+    for (int i = 0; i < tled->cellCount(); ++i)
+        paints += tled->cell(i)->paintCount();
+    return paints;
+}
+
+TEST_F(BoardTest, ARefreshRepaintsOnlyTheDisplaysWhoseDigitsChanged)
+{
+    focus(board->tledRoutine);
+    press(Qt::Key_R);
+    QTest::qWait(20);
+    const int routine = cellPaints(board->tledRoutine);
+    const int fall = cellPaints(board->tledFall);
+    now.advance(300); // still the same second on the display
+    tick();
+    QTest::qWait(20);
+    EXPECT_EQ(cellPaints(board->tledRoutine), routine);
+    now.advance(1000);
+    tick();
+    QTest::qWait(20);
+    EXPECT_GT(cellPaints(board->tledRoutine), routine);
+    EXPECT_EQ(cellPaints(board->tledFall), fall);
+}
+
+} // namespace
