@@ -17,6 +17,8 @@ QColor unlitColor(const QColor &lit, const QColor &back)
 
 namespace {
 
+constexpr double MaxGlyphImagePixels = 1024.0 * 1024.0;
+
 bool isHorizontal(const SegmentLine &line)
 {
     return line.from.row == line.to.row;
@@ -24,23 +26,24 @@ bool isHorizontal(const SegmentLine &line)
 
 } // namespace
 
+QPointF DigitPainter::uprightNode(Node n) const
+{
+    return QPointF(n.column == 0 ? m_left : m_right, n.row == 0 ? m_top : (n.row == 1 ? m_middle : m_bottom));
+}
+
 QPointF DigitPainter::node(Node n) const
 {
-    const double x = n.column == 0 ? m_left : m_right;
-    const double y = n.row == 0 ? m_top : (n.row == 1 ? m_middle : m_bottom);
     // The lean: points above the middle move right, points below it move left.
-    return QPointF(x + Slant * (m_middle - y), y);
+    const QPointF p = uprightNode(n);
+    return QPointF(p.x() + Slant * (m_middle - p.y()), p.y());
 }
 
 QPolygonF DigitPainter::bar(int segment, double thickness, double gap) const
 {
     const SegmentLine &line = SegmentLines[static_cast<size_t>(segment)];
     // Built upright, then leaned, so that the bevels of neighbouring bars stay parallel.
-    const auto upright = [this](Node n) {
-        return QPointF(n.column == 0 ? m_left : m_right, n.row == 0 ? m_top : (n.row == 1 ? m_middle : m_bottom));
-    };
-    const QPointF p0 = upright(line.from);
-    const QPointF p1 = upright(line.to);
+    const QPointF p0 = uprightNode(line.from);
+    const QPointF p1 = uprightNode(line.to);
     const double length = std::hypot(p1.x() - p0.x(), p1.y() - p0.y());
     if (length <= 0.0)
         return QPolygonF();
@@ -172,6 +175,11 @@ void DigitPainter::paint(QPainter &painter, const std::vector<Glyph> &glyphs, co
         return;
     }
     const qreal ratio = painter.device()->devicePixelRatioF();
+    // A digit as big as a wall is drawn from its shapes rather than held as an image.
+    if (m_size.width() * m_size.height() * ratio * ratio > MaxGlyphImagePixels) {
+        paintShapes(painter, glyphs, lit, back);
+        return;
+    }
     for (const Glyph &glyph : glyphs) {
         const QImage &image = glyphImage(glyph.lit, glyph.present, ratio, lit, back);
         // Snapped to a whole device pixel: at most half a pixel from the exact place.

@@ -126,7 +126,7 @@ inline constexpr double Thickness = 0.19; // bar thickness, of W
 inline constexpr double GapFactor = 0.07; // gap between bars, of the thickness
 inline constexpr double Slant = 0.05;     // italic lean: sideways shift per unit of height
 inline constexpr double GlowFactor = 0.16;  // glow around a lit bar, of the thickness
-inline constexpr int GlowAlpha = 70;        // out of 255
+inline constexpr int GlowAlpha = 70;        // share of the lit colour in the glow, of 255
 inline constexpr int UnlitPercent = 13;     // share of the lit colour in an unlit segment
 // A lit bar or lamp has a lighter core, as the light of a diffused LED is strongest in its
 // middle: its width as a share of the thickness, and how much white is mixed in.
@@ -195,6 +195,7 @@ public:
     double lampDiameter() const { return m_lampDiameter; }
 
 private:
+    QPointF uprightNode(Node n) const;
     QPointF node(Node n) const;
     QPolygonF bar(int segment, double thickness, double gap) const;
     const QImage &glyphImage(uint8_t lit, uint8_t present, qreal pixelRatio, const QColor &litColor,

@@ -426,6 +426,21 @@ TEST_F(NumberLEDPainting, OutOfRangeValuesPaintInBothStyles)
     EXPECT_GT(litPixels(), 0);
 }
 
+TEST_F(NumberLEDPainting, AHugeDigitPaintsTheRegionAskedFor)
+{
+    // 20000 pixels tall: only the exposed part is painted, from the shapes.
+    cell->setMax(9);
+    cell->setSize(20000);
+    cell->setCaption(8);
+    QImage part(200, 200, QImage::Format_RGB32);
+    part.fill(Qt::white);
+    cell->render(&part, QPoint(), QRegion(5600, 1700, 200, 200));
+    EXPECT_GT(qGreen(part.pixel(100, 100)), 150); // inside the top bar
+    cell->setCaption(-1);
+    cell->render(&part, QPoint(), QRegion(5600, 1700, 200, 200));
+    EXPECT_EQ(qGreen(part.pixel(100, 100)), sevenseg::unlitColor(QColor(0, 0xC0, 0), Qt::black).green());
+}
+
 TEST(NumberLEDArray, NewElementsCopyCellZeroAndRaiseEventsWithTheirIndex)
 {
     QWidget host;
