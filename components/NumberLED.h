@@ -117,7 +117,7 @@ protected:
 
 private:
     void resizeToContent();
-    // Drops the cached digit shapes and repaints.
+    // Drops the cached digit shapes and glyph images, and repaints.
     void visualChange();
 
     qint16 m_caption = 0;
