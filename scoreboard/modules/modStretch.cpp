@@ -17,6 +17,23 @@ int16_t recordOf(const Control *control, QStringView name)
     return variantToInt16(getProperty(control, name));
 }
 
+// The sizes a resize scales, in the order it sets them: the outer ones, then (after the lamp
+// spacing) those inside the LED displays.
+struct ScaledField {
+    const char16_t *name;
+    int16_t ControlLayout::*value;
+};
+constexpr ScaledField sizeFields[] = {{u"FontSize", &ControlLayout::FontSize},
+                                      {u"Width", &ControlLayout::Width},
+                                      {u"Height", &ControlLayout::Height},
+                                      {u"BorderWidth", &ControlLayout::BorderWidth},
+                                      {u"LightDiameter", &ControlLayout::LightDiameter}};
+constexpr ScaledField ledFields[] = {{u"Size", &ControlLayout::Size},
+                                     {u"PaddingH", &ControlLayout::PaddingH},
+                                     {u"PaddingV", &ControlLayout::PaddingV},
+                                     {u"PaddingI", &ControlLayout::PaddingI},
+                                     {u"PaddingD", &ControlLayout::PaddingD}};
+
 } // namespace
 
 double AtLeastOne(double x)
@@ -92,28 +109,15 @@ void StretchControls(Form *form)
             const bool onForm = c->parentWidget() == form;
             setProperty(c, u"Left", (onForm ? offsetX : 0) + r.Left * f);
             setProperty(c, u"Top", (onForm ? offsetY : 0) + r.Top * f);
-            if (r.FontSize)
-                setProperty(c, u"FontSize", AtLeastOne(r.FontSize * f));
-            if (r.Width)
-                setProperty(c, u"Width", AtLeastOne(r.Width * f));
-            if (r.Height)
-                setProperty(c, u"Height", AtLeastOne(r.Height * f));
-            if (r.BorderWidth)
-                setProperty(c, u"BorderWidth", AtLeastOne(r.BorderWidth * f));
-            if (r.LightDiameter)
-                setProperty(c, u"LightDiameter", AtLeastOne(r.LightDiameter * f));
+            for (const ScaledField &field : sizeFields)
+                if (r.*field.value)
+                    setProperty(c, field.name, AtLeastOne(r.*field.value * f));
+            // The lamp spacing was recorded 15 more; the minimum applies before the scaling.
             if (r.LightSpacing)
                 setProperty(c, u"LightSpacing", AtLeastOne(r.LightSpacing - 15) * f);
-            if (r.Size)
-                setProperty(c, u"Size", AtLeastOne(r.Size * f));
-            if (r.PaddingH)
-                setProperty(c, u"PaddingH", AtLeastOne(r.PaddingH * f));
-            if (r.PaddingV)
-                setProperty(c, u"PaddingV", AtLeastOne(r.PaddingV * f));
-            if (r.PaddingI)
-                setProperty(c, u"PaddingI", AtLeastOne(r.PaddingI * f));
-            if (r.PaddingD)
-                setProperty(c, u"PaddingD", AtLeastOne(r.PaddingD * f));
+            for (const ScaledField &field : ledFields)
+                if (r.*field.value)
+                    setProperty(c, field.name, AtLeastOne(r.*field.value * f));
         });
     }
     form->setUpdatesEnabled(true);

@@ -1,5 +1,6 @@
 #include "platform/ControlRegistry.h"
 #include "platform/MMControl.h"
+#include "tests/platform/LittleEndian.h"
 #include "platform/Properties.h"
 
 #include <QAudioDevice>
@@ -36,19 +37,8 @@ bool soundOutputAvailable()
     if (!soundOutputAvailable())                                                                                     \
     GTEST_SKIP() << "no sound output on this machine; run scripts/start-sound.sh to give the tests a null sink"
 
-void put16(QByteArray &out, uint16_t v)
-{
-    char b[2];
-    qToLittleEndian(v, b);
-    out.append(b, 2);
-}
-
-void put32(QByteArray &out, uint32_t v)
-{
-    char b[4];
-    qToLittleEndian(v, b);
-    out.append(b, 4);
-}
+using test::put16;
+using test::put32;
 
 // A soft 660 Hz tone of the given length: 22.05 kHz, mono, 16-bit.
 void writeTone(const QString &path, int ms)

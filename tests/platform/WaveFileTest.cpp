@@ -1,4 +1,5 @@
 #include "platform/WaveFile.h"
+#include "tests/platform/LittleEndian.h"
 
 #include <QtEndian>
 
@@ -11,19 +12,8 @@ using namespace tallyard;
 
 namespace {
 
-void put16(QByteArray &out, uint16_t v)
-{
-    char b[2];
-    qToLittleEndian(v, b);
-    out.append(b, 2);
-}
-
-void put32(QByteArray &out, uint32_t v)
-{
-    char b[4];
-    qToLittleEndian(v, b);
-    out.append(b, 4);
-}
+using test::put16;
+using test::put32;
 
 QByteArray chunk(const char *id, const QByteArray &body, int declaredSize = -1)
 {
@@ -79,6 +69,7 @@ struct SampleCase {
     uint16_t bits;
     QByteArray data;
     std::vector<int16_t> expected;
+    friend void PrintTo(const SampleCase &c, std::ostream *os) { *os << c.name; }
 };
 
 class WaveSampleFormats : public ::testing::TestWithParam<SampleCase> {};
@@ -180,6 +171,7 @@ TEST(WaveFile, DataChunkCutShortIsReadAsFarAsItGoesInWholeFrames)
 struct RefusedCase {
     const char *name;
     QByteArray bytes;
+    friend void PrintTo(const RefusedCase &c, std::ostream *os) { *os << c.name; }
 };
 
 class WaveRefused : public ::testing::TestWithParam<RefusedCase> {};

@@ -173,3 +173,24 @@ TEST_F(BoardTest, ARefreshRepaintsOnlyTheDisplaysWhoseDigitsChanged)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(BoardTest, ResizingScalesTheDesignAndHidesTheOutline)
+{
+    board->setClientSize(18960, 13590);
+    QCoreApplication::processEvents();
+    ASSERT_EQ(board->ScaleWidth(), 18960);
+    EXPECT_EQ(board->txtEvent->Left(), 240);
+    EXPECT_EQ(board->txtEvent->Width(), 9390);
+    EXPECT_EQ(getProperty(board->tledRoutine, u"Size").toInt(), 118);
+    EXPECT_EQ(board->nledScoreLeft->Left(), 240); // inside its box, relative to it
+    EXPECT_FALSE(board->shpObjectSelected->Visible());
+    board->setClientSize(18960, 6795); // twice as wide only: centred, factor 1
+    QCoreApplication::processEvents();
+    EXPECT_EQ(board->txtEvent->Left(), 120 + 4740);
+    EXPECT_EQ(board->nledScoreLeft->Left(), 120);
+    EXPECT_EQ(getProperty(board->tledRoutine, u"Size").toInt(), 59);
+}
+
+} // namespace
