@@ -46,8 +46,11 @@ NumberLED::NumberLED(QWidget *parent) : Control(parent)
 // The cell's size in twips. A digit is 15 x size twips tall (size is the digit height in
 // pixels) and as wide as its ratio makes it; the digits of max give the positions, with a
 // narrow half digit in front when max starts with a 1 followed by more digits; PaddingI
-// lies between positions, PaddingH left and right, PaddingV above and below. The style does
-// not change the footprint, so that switching between bars and lamps never moves anything.
+// lies between full positions, PaddingH left and right, PaddingV above and below. The half
+// digit stands close to the digit after it, without PaddingI, as the 1 of a 2 1/2-digit
+// meter does (which also keeps the board's whole-points score, Max 19, as narrow as its
+// design). The style does not change the footprint, so that switching between bars and
+// lamps never moves anything.
 QSizeF NumberLED::cellSize(qint16 size, qint32 digitRatio, qint32 ledType, qint16 paddingI, qint16 paddingH,
                            qint16 paddingV, qint16 max)
 {
@@ -55,8 +58,10 @@ QSizeF NumberLED::cellSize(qint16 size, qint32 digitRatio, qint32 ledType, qint1
     const double height = TwipsPerPixel * std::max<qint16>(size, 0);
     const double width = height * sevenseg::widthPerHeight(digitRatio);
     const int positions = digitsOf(max);
-    const double leading = hasHalfDigit(max) ? sevenseg::halfDigitWidth(width, height) : width;
-    return QSizeF(2.0 * paddingH + leading + (positions - 1) * (width + paddingI), 2.0 * paddingV + height);
+    double row = positions * width + (positions - 1) * paddingI;
+    if (hasHalfDigit(max))
+        row -= width + paddingI - sevenseg::halfDigitWidth(width, height);
+    return QSizeF(2.0 * paddingH + row, 2.0 * paddingV + height);
 }
 
 int NumberLED::digitCount() const
@@ -327,14 +332,16 @@ void NumberLED::paintEvent(QPaintEvent *event)
         sevenseg::Glyph glyph;
         glyph.lit = shown[i];
         double step = width;
+        double gap = m_paddingI / TwipsPerPixel;
         if (i == 0 && half) {
             // The right-hand bars of a full digit whose box ends where the half position ends.
             step = sevenseg::halfDigitWidth(width, height);
+            gap = 0.0;
             glyph.present = sevenseg::HalfDigitSegments;
         }
         glyph.origin = QPointF(x + step - width, y);
         glyphs.push_back(glyph);
-        x += step + m_paddingI / TwipsPerPixel;
+        x += step + gap;
     }
     m_painter.paint(painter, glyphs, fromOleColor(m_litColor), back);
 }

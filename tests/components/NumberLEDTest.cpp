@@ -125,10 +125,13 @@ TEST(NumberLEDSizing, CellSizeFollowsTheBoardDesign)
     EXPECT_NEAR(NumberLED::cellSize(90, 74, 0, 140, 90, 90, 9999).width(), 180 + 4 * 1350.0 * 4 / 7 + 3 * 140, 1e-9);
     // The style never changes the footprint.
     EXPECT_EQ(NumberLED::cellSize(45, 116, 0, 10, 20, 30, 999), NumberLED::cellSize(45, 116, 1, 10, 20, 30, 999));
-    // A score's whole points (Max 19): a narrow half digit, then a full one.
+    // The score's whole points (Max 19, designed 1110 twips wide): a narrow half digit
+    // close to the full one after it, then the inner padding between full digits only.
     const double digit = 1350.0 * 4 / 7;
     const double half = sevenseg::halfDigitWidth(digit, 1350.0);
-    EXPECT_NEAR(NumberLED::cellSize(90, 74, 0, 200, 0, 0, 19).width(), half + 200 + digit, 1e-9);
+    EXPECT_NEAR(NumberLED::cellSize(90, 74, 0, 200, 0, 0, 19).width(), half + digit, 1e-9);
+    EXPECT_NEAR(NumberLED::cellSize(90, 74, 0, 200, 0, 0, 19).width(), 1110.0, 15.0);
+    EXPECT_NEAR(NumberLED::cellSize(90, 74, 0, 200, 10, 0, 199).width(), 20 + half + 2 * digit + 200, 1e-9);
     EXPECT_LT(half, digit / 2);
 }
 
