@@ -49,14 +49,15 @@ public:
     static constexpr qint32 DotStyle = 1;     // rows of round lamps ("Dots")
 
     // A new cell's values (InitProperties), also the defaults the property bag leaves out:
-    // two red digits 45 pixels tall on black, at the 7:4 ratio, without margins.
+    // two red digits 45 pixels tall on black, at the 9:5 ratio (the board's displays are
+    // designed for it), without margins.
     static constexpr qint16 DefaultMax = 99;
     static constexpr qint16 DefaultSize = 45;
     static constexpr qint16 DefaultPadding = 0;
     static constexpr bool DefaultZeroFill = false;
     static constexpr qint32 DefaultLitColor = 0x0000FF;
     static constexpr qint32 DefaultBackColor = 0x000000;
-    static constexpr qint32 DefaultDigitRatio = 74;
+    static constexpr qint32 DefaultDigitRatio = 95;
 
     explicit NumberLED(QWidget *parent = nullptr);
 
