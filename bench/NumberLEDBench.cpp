@@ -81,9 +81,9 @@ BENCHMARK(BM_NumberLEDSegmentsChanging);
 
 // The worst case: a change of how digits look (here the lit colour) before every paint,
 // so every glyph is drawn from its shapes again.
-void BM_NumberLEDSegmentsRestyled(benchmark::State &state)
+void BM_NumberLEDRestyled(benchmark::State &state)
 {
-    auto cell = boardCell(tallyard::NumberLED::SegmentStyle);
+    auto cell = boardCell(static_cast<qint32>(state.range(0)));
     QImage image(cell->size(), QImage::Format_ARGB32_Premultiplied);
     qint32 color = 0x00C000;
     for (auto _ : state) {
@@ -92,20 +92,8 @@ void BM_NumberLEDSegmentsRestyled(benchmark::State &state)
         benchmark::ClobberMemory();
     }
 }
-BENCHMARK(BM_NumberLEDSegmentsRestyled);
-
-void BM_NumberLEDDotsRestyled(benchmark::State &state)
-{
-    auto cell = boardCell(tallyard::NumberLED::DotStyle);
-    QImage image(cell->size(), QImage::Format_ARGB32_Premultiplied);
-    qint32 color = 0x00C000;
-    for (auto _ : state) {
-        cell->setLitColor(color = color == 0x00C000 ? 0x00C001 : 0x00C000);
-        cell->render(&image);
-        benchmark::ClobberMemory();
-    }
-}
-BENCHMARK(BM_NumberLEDDotsRestyled);
+// Argument: the style, 0 segments, 1 dots.
+BENCHMARK(BM_NumberLEDRestyled)->Arg(tallyard::NumberLED::SegmentStyle)->Arg(tallyard::NumberLED::DotStyle);
 
 void BM_QLCDNumberFilledChanging(benchmark::State &state)
 {
@@ -124,13 +112,3 @@ void BM_QLCDNumberFilledChanging(benchmark::State &state)
 BENCHMARK(BM_QLCDNumberFilledChanging);
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -128,15 +128,3 @@ void BM_PaintsPerChangedTick(benchmark::State &state)
 BENCHMARK(BM_PaintsPerChangedTick);
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    // Paint at once when asked, so a tick's repaint falls inside the tick it belongs to.
-    qputenv("QT_QPA_UPDATE_IDLE_TIME", "0");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

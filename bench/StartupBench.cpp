@@ -49,12 +49,3 @@ void BM_TallyardSplash(benchmark::State &state)
 BENCHMARK(BM_TallyardSplash)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20);
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

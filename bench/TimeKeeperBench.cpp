@@ -26,13 +26,3 @@ void BM_TimeSecRunning(benchmark::State &state)
 BENCHMARK(BM_TimeSecRunning);
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
