@@ -181,6 +181,18 @@ TEST_F(BoardTest, AFailureInsideAKeyCommandLeavesTheBoardRunning)
     EXPECT_EQ(shown(board->tledRoutine), QStringLiteral("30:00"));
 }
 
+TEST_F(BoardTest, AFailingRefreshTickLeavesTheBoardRunning)
+{
+    setProperty(board->tkRoutine, u"TimeSec", 3000000); // beyond what the display can show
+    QTest::qWait(150);                                    // the 50 ms timer ticks and fails
+    ASSERT_FALSE(board.isNull());
+    focus(board->tledWarmUp);
+    press(Qt::Key_G);
+    now.advance(1000);
+    QTest::qWait(120);
+    EXPECT_EQ(shown(board->tledRoutine), QStringLiteral("30:00"));
+}
+
 TEST_F(BoardTest, KeyCodesTranslateToEntryCharacters)
 {
     struct Case {
