@@ -35,10 +35,8 @@ void readEntry(const PropertyBag &bag, const char *key, const QVariant &defaultV
 
 NumberLED::NumberLED(QWidget *parent) : Control(parent)
 {
-    // The board tabs through its displays; MouseMove is raised without a button held, as
-    // hosts of the cell expect; every pixel is painted, so Qt need not clear.
+    // The board tabs through its displays; every pixel is painted, so Qt need not clear.
     setFocusable(true);
-    setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
     resizeToContent();
 }

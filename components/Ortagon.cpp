@@ -10,8 +10,7 @@ namespace tallyard {
 
 Ortagon::Ortagon(QWidget *parent) : Control(parent)
 {
-    // MouseMove is raised without a button held; every pixel is painted.
-    setMouseTracking(true);
+    // Every pixel is painted, so Qt need not clear.
     setAttribute(Qt::WA_OpaquePaintEvent);
     Move(Left(), Top(), ownSize().width(), ownSize().height());
 }

@@ -91,6 +91,8 @@ Control::Control(QWidget *parent) : QWidget(parent)
 {
     trackFocus();
     setFocusPolicy(Qt::NoFocus);
+    // MouseMove is raised with no button held too.
+    setMouseTracking(true);
 }
 
 Control::~Control() = default;
