@@ -27,8 +27,9 @@ int maxDecimals(QStringView pattern)
 void checkFormatted(const QString &text, double expected, double tolerance)
 {
     check(!text.contains(u','), "formatted numbers have no comma");
+    // A pattern without a "0" shows nothing for a value that rounds to zero ("#" and 0.2).
     double back = 0;
-    check(parseNumber(text, back), "a formatted number reads back");
+    check(text.isEmpty() || parseNumber(text, back), "a formatted number reads back");
     check(std::fabs(back - expected) <= tolerance, "a formatted number keeps its value within the shown decimals");
 }
 

@@ -145,6 +145,27 @@ Scan scanNumber(QStringView text, bool blanksInside)
     return scan;
 }
 
+// The power of ten of the first significant digit of a canonical number ("0.004" gives -3,
+// "12e5" gives 6): which side of the range a number that does not fit lies on. Both the
+// digits and the exponent may run to hundreds of characters, so neither alone decides.
+int64_t decimalExponent(const std::string &number)
+{
+    const std::size_t e = std::min(number.find('e'), number.size());
+    const std::size_t point = std::min(number.find('.'), e);
+    const std::size_t first = number.find_first_of("123456789");
+    if (first >= e)
+        return 0; // no significant digit: zero
+    int64_t exponent = first < point ? static_cast<int64_t>(point - first) - 1 : -static_cast<int64_t>(first - point);
+    // The written exponent, saturated well beyond any double's.
+    int64_t written = 0;
+    for (std::size_t i = e + 1; i < number.size(); ++i) {
+        if (number[i] >= '0' && number[i] <= '9')
+            written = std::min<int64_t>(written * 10 + (number[i] - '0'), 1000000000);
+    }
+    exponent += e + 1 < number.size() && number[e + 1] == '-' ? -written : written;
+    return exponent;
+}
+
 double toDouble(const std::string &number)
 {
     const char *first = number.data();
@@ -153,8 +174,7 @@ double toDouble(const std::string &number)
     const auto result = std::from_chars(first, last, value);
     if (result.ec == std::errc::result_out_of_range) {
         // Underflow reads as zero; only a value too large is an overflow.
-        const std::size_t e = number.find('e');
-        if (e != std::string::npos && number.find('-', e) != std::string::npos)
+        if (decimalExponent(number) < 0)
             return 0.0;
         throw OverflowError();
     }

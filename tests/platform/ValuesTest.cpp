@@ -89,6 +89,22 @@ TEST(NumericValue, ANumberBeyondDoubleOverflows)
     EXPECT_EQ(numericValue(u"1e-999"), 0.0);
 }
 
+// Which side of double's range a number lies on is decided by digits and exponent together:
+// four hundred zeros after the point are tiny, four hundred digits before a small negative
+// exponent are huge.
+TEST(NumericValue, TooSmallReadsAsZeroAndTooLargeOverflowsWhateverTheNotation)
+{
+    const QString zeros(400, u'0');
+    EXPECT_EQ(numericValue(QStringLiteral("0.") + zeros + QStringLiteral("1")), 0.0);
+    EXPECT_EQ(numericValue(QStringLiteral("-.") + zeros + QStringLiteral("5e2")), 0.0);
+    EXPECT_EQ(numericValue(QStringLiteral("0.") + zeros + QStringLiteral("1e399")), 1e-2);
+    EXPECT_THROW(numericValue(QStringLiteral("1") + zeros + QStringLiteral("e-10")), OverflowError);
+    EXPECT_THROW(numericValue(QStringLiteral("0.1e") + zeros + QStringLiteral("400")), OverflowError);
+    double value = -1;
+    EXPECT_TRUE(parseNumber(QStringLiteral("0.") + zeros + QStringLiteral("1"), value));
+    EXPECT_EQ(value, 0.0);
+}
+
 TEST(NumericValue, IgnoresTheLocale)
 {
     const QLocale saved;
