@@ -2,6 +2,7 @@
 
 #include "platform/Properties.h"
 
+#include <charconv>
 #include <cmath>
 
 namespace tallyard {
@@ -21,6 +22,16 @@ bool sameValue(const QVariant &a, const QVariant &b)
     }
 }
 
+bool readsBackAs(const QString &text, double number)
+{
+    double back = 0;
+    try {
+        return parseNumber(text, back) && back == number;
+    } catch (const RuntimeError &) {
+        return false; // the largest doubles round up past the range at 15 digits
+    }
+}
+
 QString valueText(const QVariant &value)
 {
     switch (value.metaType().id()) {
@@ -31,8 +42,17 @@ QString valueText(const QVariant &value)
     }
     case QMetaType::Bool:
         return value.toBool() ? QStringLiteral("True") : QStringLiteral("False");
-    default:
-        return numberToText(variantToDouble(value));
+    default: {
+        // The plain 15-digit text, unless that would read back as another number; then all
+        // the digits it takes, so that a saved bag loads with the values it had.
+        const double number = variantToDouble(value);
+        const QString text = numberToText(number);
+        if (!std::isfinite(number) || readsBackAs(text, number))
+            return text;
+        char digits[32];
+        const auto end = std::to_chars(digits, digits + sizeof digits, number).ptr;
+        return QString::fromLatin1(digits, end - digits);
+    }
     }
 }
 

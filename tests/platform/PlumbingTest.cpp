@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 using namespace tallyard;
 
 namespace {
@@ -157,6 +159,27 @@ TEST(PropertyBag, SurvivesARoundTripThroughText)
     EXPECT_FALSE(back.ReadProperty("PShowSeparators").toBool());
     EXPECT_EQ(back.keys(), bag.keys());
     EXPECT_TRUE(PropertyBag::fromText(u"garbage\n= 3\nX = \n").isEmpty());
+}
+
+// Numbers keep the plain 15-digit text where it reads back exactly, and take all the digits
+// they need where it would not: a saved bag loads with the values it had.
+TEST(PropertyBag, KeepsEveryDigitANumberNeeds)
+{
+    PropertyBag bag;
+    bag.WriteProperty("Third", 1.0 / 3.0);
+    bag.WriteProperty("Sum", 0.1 + 0.2);
+    bag.WriteProperty("Large", 888888888888888888.0);
+    bag.WriteProperty("Largest", std::numeric_limits<double>::max());
+    bag.WriteProperty("Plain", 1223.5);
+    const QString text = bag.toText();
+    EXPECT_TRUE(text.contains(u"Plain = 1223.5\n"));
+    const PropertyBag back = PropertyBag::fromText(text);
+    EXPECT_EQ(back, bag);
+    EXPECT_EQ(back.ReadProperty("Third").toDouble(), 1.0 / 3.0);
+    EXPECT_EQ(back.ReadProperty("Sum").toDouble(), 0.1 + 0.2);
+    EXPECT_EQ(back.ReadProperty("Large").toDouble(), 888888888888888888.0);
+    EXPECT_EQ(back.ReadProperty("Largest").toDouble(), std::numeric_limits<double>::max());
+    EXPECT_EQ(PropertyBag::fromText(u"PCaption = 0.1\n").toText(), QStringLiteral("PCaption = 0.1\n"));
 }
 
 TEST(Registry, CreatesControlsAndRunsTheirPersistence)
