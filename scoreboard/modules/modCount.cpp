@@ -100,14 +100,16 @@ Currency ScoreEntryKey(const QObject *control, qint16 ch, Currency maximum)
             else if (!(c.isDigit() && c.unicode() < 128))
                 break;
         }
-        const double typed = numericValue(QStringView(ScoreDigits).left(end));
+        const QString number = ScoreDigits.left(end);
         ScoreDigits.clear();
         try {
+            const double typed = numericValue(number);
             const Currency value = Currency::fromDouble(numericValue(formatNumber(typed, u"0.000")));
             if (value <= maximum)
                 return value;
         } catch (const OverflowError &) {
-            // A digit string too long for the currency type is simply above the maximum.
+            // A digit string too long for the currency type, or for a double, is simply above
+            // the maximum.
         }
     }
     return NoValue;

@@ -27,16 +27,20 @@ void ShowDigits(QObject *control, const QString &entry, qint16 minimum, qint16 m
         return;
     const QChar first = entry[0];
     double value = 0;
-    if (first.unicode() == 0)
-        value = -1;
-    else if (isDigit(first))
-        value = std::trunc(numericValue(entry));
-    else if (first == u'+')
-        value = current + std::trunc(numericValue(QStringView(entry).mid(1)));
-    else if (first == u'-')
-        value = current - std::trunc(numericValue(QStringView(entry).mid(1)));
-    else
-        return;
+    try {
+        if (first.unicode() == 0)
+            value = -1;
+        else if (isDigit(first))
+            value = std::trunc(numericValue(entry));
+        else if (first == u'+')
+            value = current + std::trunc(numericValue(QStringView(entry).mid(1)));
+        else if (first == u'-')
+            value = current - std::trunc(numericValue(QStringView(entry).mid(1)));
+        else
+            return;
+    } catch (const OverflowError &) {
+        return; // digits too many for a double are outside any range
+    }
     if (value >= minimum && value <= maximum)
         setProperty(control, u"Caption", QString::number(static_cast<int>(value)));
 }

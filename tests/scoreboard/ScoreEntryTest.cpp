@@ -115,4 +115,28 @@ TEST_F(BoardTest, GymnastNumberCommitsWithEnterOrASignAndADigit)
     EXPECT_EQ(shownNow(), -1);
 }
 
+// More digits than a double holds: the entry is refused like any number above the maximum
+// and forgotten, so the next entry on the same display works.
+TEST_F(BoardTest, AnEntryTooLongForANumberIsRefusedAndForgotten)
+{
+    const std::string digits(400, '7');
+    focus(board->nledScoreLeft);
+    type("9.85\n");
+    type((digits + "\n").c_str());
+    EXPECT_EQ(caption(board->nledScoreLeft), 9);
+    EXPECT_EQ(caption(board->nledScoreRight), 850);
+    EXPECT_EQ(modCount::scoreDigits(), QString());
+    type("7.5\n");
+    EXPECT_EQ(caption(board->nledScoreLeft), 7);
+    EXPECT_EQ(caption(board->nledScoreRight), 500);
+
+    focus(board->nledGymnastNum);
+    type("12\n");
+    type((digits + "\n").c_str());
+    EXPECT_EQ(caption(board->nledGymnastNum), 12);
+    EXPECT_EQ(modShowDigits::numberDigits(), QString());
+    type("34\n");
+    EXPECT_EQ(caption(board->nledGymnastNum), 34);
+}
+
 } // namespace
