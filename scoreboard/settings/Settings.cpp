@@ -56,7 +56,8 @@ constexpr std::array<const char *, 21> saveOrder{
 bool parseWhole(const QString &text, int64_t low, int64_t high, int64_t &value)
 {
     const QString t = text.trimmed();
-    if (t.isEmpty() || t.size() > 20)
+    // toLongLong stops at a NUL and still reports success: "12<NUL>junk" would read as 12.
+    if (t.isEmpty() || t.size() > 20 || t.contains(QChar(0)))
         return false;
     bool ok = false;
     const qlonglong v = t.toLongLong(&ok, 10);

@@ -139,6 +139,20 @@ TEST_F(SettingsTest, ABadStoredNumberYieldsItsDefaultAndTheRestLoad)
     EXPECT_EQ(raw.value(QStringLiteral("ColorSettings/Color_FormBack")).toString(), QStringLiteral("junk"));
 }
 
+// A damaged file can hold a NUL inside a value: the number before it is not the setting.
+TEST_F(SettingsTest, ANumberFollowedByANulByteYieldsItsDefault)
+{
+    QFile file(iniPath());
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    const char text[] = "[ColorSettings]\nColor_FormBack=9999\0junk\nColor_Fall=12\n[KeySettings]\nKeyFall=65\0\n";
+    file.write(text, sizeof text - 1);
+    file.close();
+    load();
+    EXPECT_EQ(ColorFormBack, 4210752);
+    EXPECT_EQ(KeyFall, 70);
+    EXPECT_EQ(ColorFall, 12); // the lines around them still load
+}
+
 TEST_F(SettingsTest, AnUnreadableStoreLoadsDefaults)
 {
     QFile garbage(iniPath());
