@@ -14,8 +14,8 @@ namespace {
 
 QString picturePath()
 {
-    static QTemporaryDir *folder = new QTemporaryDir;
-    return folder->filePath(QStringLiteral("picture"));
+    static QTemporaryDir folder; // removed with its file at exit
+    return folder.filePath(QStringLiteral("picture"));
 }
 
 } // namespace

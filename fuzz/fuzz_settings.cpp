@@ -22,8 +22,8 @@ namespace {
 
 QTemporaryDir &folder()
 {
-    static QTemporaryDir *dir = new QTemporaryDir;
-    return *dir;
+    static QTemporaryDir dir; // removed at exit
+    return dir;
 }
 
 // A whole number in plain decimal with an optional sign, blanks around it allowed.
