@@ -5,8 +5,8 @@
 #include "fuzz/FuzzSupport.h"
 #include "platform/Values.h"
 
+#include <algorithm>
 #include <cmath>
-#include <limits>
 
 using namespace tallyard;
 using tallyard::fuzz::check;
