@@ -16,6 +16,7 @@
 #include "tests/TestSupport.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QPointer>
 #include <QTemporaryDir>
 #include <QTest>
@@ -90,6 +91,40 @@ protected:
             default:
                 press(static_cast<Qt::Key>(Qt::Key_0 + (*k - '0')));
                 break;
+            }
+        }
+    }
+
+    // Runs the event loop until done() holds, for at most ms milliseconds; a loaded machine
+    // may deliver timers and paints late, so tests wait for the outcome, not for a time.
+    template <typename Done>
+    bool waitUntil(Done done, int ms = 5000)
+    {
+        QElapsedTimer timer;
+        timer.start();
+        while (!done()) {
+            if (timer.elapsed() > ms)
+                return false;
+            QTest::qWait(5);
+        }
+        return true;
+    }
+
+    // Runs the event loop until value() has stayed the same for 100 ms.
+    template <typename Value>
+    void settle(Value value)
+    {
+        auto last = value();
+        QElapsedTimer quiet;
+        quiet.start();
+        QElapsedTimer total;
+        total.start();
+        while (quiet.elapsed() < 100 && total.elapsed() < 5000) {
+            QTest::qWait(10);
+            const auto now = value();
+            if (now != last) {
+                last = now;
+                quiet.restart();
             }
         }
     }

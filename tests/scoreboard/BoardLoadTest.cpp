@@ -158,17 +158,20 @@ TEST_F(BoardTest, ARefreshRepaintsOnlyTheDisplaysWhoseDigitsChanged)
 {
     focus(board->tledRoutine);
     press(Qt::Key_R);
-    QTest::qWait(20);
+    const auto allPaints = [this] {
+        return cellPaints(board->tledRoutine) + cellPaints(board->tledFall) + cellPaints(board->tledWarmUp);
+    };
+    settle(allPaints);
     const int routine = cellPaints(board->tledRoutine);
     const int fall = cellPaints(board->tledFall);
     now.advance(300); // still the same second on the display
     tick();
-    QTest::qWait(20);
+    settle(allPaints);
     EXPECT_EQ(cellPaints(board->tledRoutine), routine);
     now.advance(1000);
     tick();
-    QTest::qWait(20);
-    EXPECT_GT(cellPaints(board->tledRoutine), routine);
+    EXPECT_TRUE(waitUntil([&] { return cellPaints(board->tledRoutine) > routine; }));
+    settle(allPaints);
     EXPECT_EQ(cellPaints(board->tledFall), fall);
 }
 
