@@ -4,6 +4,7 @@
 #include "platform/OleColor.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QGuiApplication>
 #include <QPainter>
@@ -22,8 +23,21 @@ Form::Form(QWidget *owner) : Control(owner)
 
 Form::~Form()
 {
+    // The controls are destroyed after this body, one by one; none of them may reach the
+    // half-destroyed form meanwhile: no tick, no sound's end, no focus change.
+    stopActivities();
+    blockSignals(true);
+    for (Control *c : findChildren<Control *>())
+        c->blockSignals(true);
+    QCoreApplication::removePostedEvents(this);
     if (m_modalLoop)
         m_modalLoop->quit();
+}
+
+void Form::stopActivities()
+{
+    for (Control *c : findChildren<Control *>())
+        c->stopActivity();
 }
 
 void Form::setBackColor(qint32 color)
@@ -259,6 +273,7 @@ void Form::closeEvent(QCloseEvent *event)
 {
     m_unloaded = true;
     runGuarded("Unload", [this] { emit Unloaded(); });
+    stopActivities();
     if (m_modalLoop)
         m_modalLoop->quit();
     event->accept();

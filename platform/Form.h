@@ -81,6 +81,8 @@ protected:
 
 private:
     void syncGeometry();
+    // Every control on the form, in its containers too, stops its own activity.
+    void stopActivities();
 
     qint32 m_backColor = 0x8000000F;
     qint16 m_borderStyle = Sizable;

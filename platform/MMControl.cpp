@@ -4,6 +4,7 @@
 
 #include <QAudioDevice>
 #include <QAudioSink>
+#include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
 #include <QMediaDevices>
@@ -34,8 +35,7 @@ MMControl::MMControl(QWidget *parent) : Control(parent)
 
 MMControl::~MMControl()
 {
-    m_watch.stop();
-    releaseSink();
+    close();
 }
 
 void MMControl::setCommand(const QString &newCommand)
@@ -103,8 +103,7 @@ void MMControl::open()
     m_format.setSampleRate(m_sound->sampleRate);
     m_format.setChannelCount(m_sound->channels);
     m_format.setSampleFormat(QAudioFormat::Int16);
-    m_buffer.setData(m_sound->samples);
-    m_buffer.open(QIODevice::ReadOnly);
+    m_samples = m_sound->samples;
     m_position = 0;
     m_mode = Stopped;
 }
@@ -118,7 +117,10 @@ bool MMControl::ensureSink()
     const QAudioDevice device = QMediaDevices::defaultAudioOutput();
     if (device.isNull())
         return false;
-    m_sink = std::make_unique<QAudioSink>(device, m_format);
+    m_sink = new QAudioSink(device, m_format);
+    m_feed = new QBuffer(m_sink);
+    m_feed->setData(m_samples);
+    m_feed->open(QIODevice::ReadOnly);
     return true;
 }
 
@@ -127,7 +129,10 @@ void MMControl::releaseSink()
     if (!m_sink)
         return;
     m_sink->stop();
-    m_sink.reset();
+    m_sink->disconnect(this);
+    m_sink->deleteLater();
+    m_sink = nullptr;
+    m_feed = nullptr;
 }
 
 void MMControl::play()
@@ -147,9 +152,9 @@ void MMControl::play()
         m_position = 0;
     if (!ensureSink())
         return;
-    m_buffer.seek(m_position);
+    m_feed->seek(m_position);
     m_startPosition = m_position;
-    m_sink->start(&m_buffer);
+    m_sink->start(m_feed);
     if (m_sink->state() == QAudio::StoppedState || m_sink->error() == QAudio::OpenError
         || m_sink->error() == QAudio::FatalError) {
         // The output refused the sound: stay silent, and ask for a fresh output next time.
@@ -175,7 +180,7 @@ void MMControl::watchPlayback()
         finish(Failure, position);
         return;
     }
-    if (!m_buffer.atEnd())
+    if (!m_feed->atEnd())
         return;
     if (!m_drained.isValid())
         m_drained.start();
@@ -219,8 +224,7 @@ void MMControl::close()
 {
     m_watch.stop();
     releaseSink();
-    m_buffer.close();
-    m_buffer.setData(QByteArray());
+    m_samples.clear();
     m_sound.reset();
     m_position = 0;
     m_startPosition = 0;

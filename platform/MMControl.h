@@ -12,14 +12,14 @@
 #include "platform/WaveFile.h"
 
 #include <QAudioFormat>
-#include <QBuffer>
+#include <QByteArray>
 #include <QElapsedTimer>
 #include <QTimer>
 
-#include <memory>
 #include <optional>
 
 class QAudioSink;
+class QBuffer;
 
 namespace tallyard {
 
@@ -54,6 +54,9 @@ public:
     QString Command() const { return {}; }
     void setCommand(const QString &newCommand);
 
+    // The form goes away: the sound stops and the device closes.
+    void stopActivity() override { close(); }
+
     ModeType Mode() const { return m_mode; }
     bool isOpen() const { return m_mode != NotOpen; }
     // Milliseconds: the open sound's length, and where it stands (where the next "Play"
@@ -75,6 +78,9 @@ private:
     void close();
     // The sound output for the open sound's format; false when the machine has none.
     bool ensureSink();
+    // Stops the sound output and lets it go. Qt's sound outputs run events while they are
+    // destroyed, so the output is destroyed later, from the event loop, never inside a
+    // command or a destructor where a tick could re-enter the form.
     void releaseSink();
     // Bytes of the sound played so far in the current Play, counted from its start.
     qint64 playedBytes() const;
@@ -89,10 +95,13 @@ private:
     ModeType m_mode = NotOpen;
     std::optional<WaveSound> m_sound;
     QAudioFormat m_format;
-    QBuffer m_buffer;
+    QByteArray m_samples;
     qint64 m_position = 0;      // bytes; where the next Play starts
     qint64 m_startPosition = 0; // bytes; where the current Play started
-    std::unique_ptr<QAudioSink> m_sink;
+    QAudioSink *m_sink = nullptr;
+    // The samples as the output reads them; belongs to the output, so it lives as long as
+    // the output does, however late that is destroyed.
+    QBuffer *m_feed = nullptr;
     QTimer m_watch;
     QElapsedTimer m_drained; // since every byte was handed to the sound output
 };

@@ -29,6 +29,8 @@ public:
     void setEnabledFlag(bool enabled);
 
     void setVisible(bool visible) override;
+    // Ticks no more; Enabled and Interval keep their values.
+    void stopActivity() override { m_timer.stop(); }
 
 signals:
     void Timer();

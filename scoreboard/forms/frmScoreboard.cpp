@@ -171,12 +171,32 @@ void frmScoreboard::openBuzzer()
 
 void frmScoreboard::queueTab()
 {
-    // Processed once the board is up: the focus moves one step along the tab order, exactly
-    // as if the operator had pressed Tab.
+    // The Tab counts from the element the window system focuses when the board first
+    // becomes the active window, so it waits for that; sent earlier (under a window
+    // manager the board is not active yet when it is shown) it would move the focus from
+    // nowhere onto the event name.
+    m_tabQueued = true;
+    deliverQueuedTab();
+}
+
+void frmScoreboard::deliverQueuedTab()
+{
+    if (!m_tabQueued || !isVisible() || !isActiveWindow())
+        return;
+    // Activation hands the focus out after it announces itself: look once it is done.
     QTimer::singleShot(0, this, [this] {
+        if (!m_tabQueued || !isActiveWindow())
+            return;
+        m_tabQueued = false;
         QWidget *target = QApplication::focusWidget();
-        if (!target || target->window() != this)
-            target = this;
+        if (!target || target->window() != this) {
+            // No element took the focus with the activation: the first in tab order has it.
+            focusNextChild();
+            target = QApplication::focusWidget();
+            if (!target || target->window() != this)
+                target = this;
+        }
+        // Exactly as if the operator had pressed Tab.
         QCoreApplication::postEvent(target, new QKeyEvent(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier));
         QCoreApplication::postEvent(target, new QKeyEvent(QEvent::KeyRelease, Qt::Key_Tab, Qt::NoModifier));
     });
@@ -213,6 +233,7 @@ void frmScoreboard::connectHandlers()
     // Text boxes type letters; only the key release reaches the board.
     for (Control *text : {txtEvent, txtGymnastName, txtGymnastTeam})
         connect(text, &Control::KeyUp, this, [this](qint16 code, qint16 &shift) { AllKeyUp(code, shift); });
+    connect(this, &Form::Activate, this, [this] { deliverQueuedTab(); });
     connect(this, &Form::Resize, this, [this] {
         modStretch::StretchControls(this);
         ObjectSelected(nullptr);

@@ -67,6 +67,7 @@ private:
     void connectHandlers();
     void openBuzzer();
     void queueTab();
+    void deliverQueuedTab();
     void mmcBuzzer_Done();
 
     struct ClockRow {
@@ -80,6 +81,7 @@ private:
 
     int m_buzzCount = 0;
     bool m_resetting = false;
+    bool m_tabQueued = false;
 };
 
 } // namespace tallyard

@@ -11,6 +11,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QtEndian>
 
 #include <gtest/gtest.h>
@@ -20,6 +21,8 @@
 #include <memory>
 #include <numbers>
 #include <stdexcept>
+#include <utility>
+#include <vector>
 
 using namespace tallyard;
 
@@ -392,4 +395,32 @@ TEST_F(MMControlTest, AFailingDoneHandlerDoesNotStopTheDevice)
     command(QStringLiteral("Play"));
     EXPECT_EQ(mode(), MMControl::Playing);
     ASSERT_TRUE(QTest::qWaitFor([&] { return done->count() == 2; }, DoneTimeoutMs));
+}
+
+// Qt's sound outputs run events while they are destroyed; a command or the device's own
+// destruction must not, or a form's timer ticks into a form that is half gone.
+TEST_F(MMControlTest, NoCommandNorTheDestructionRunsEventsWhilePlaying)
+{
+    REQUIRE_SOUND_OUTPUT();
+    const std::vector<std::pair<const char *, std::function<void()>>> actions{
+        {"Close", [&] { command(QStringLiteral("Close")); }},
+        {"Open again", [&] { command(QStringLiteral("Open")); }},
+        {"Stop", [&] { command(QStringLiteral("Stop")); }},
+        {"Play again", [&] { command(QStringLiteral("Play")); }},
+        {"destruction", [&] { device.reset(); }},
+    };
+    openTone(1500);
+    for (const auto &[name, action] : actions) {
+        SCOPED_TRACE(name);
+        command(QStringLiteral("Play"));
+        ASSERT_EQ(mode(), MMControl::Playing);
+        bool ran = false;
+        QTimer::singleShot(0, qApp, [&] { ran = true; });
+        action();
+        EXPECT_FALSE(ran);
+        QTest::qWait(20); // the output let go is destroyed from the event loop, safely
+        EXPECT_TRUE(ran);
+        if (device)
+            command(QStringLiteral("Open"));
+    }
 }

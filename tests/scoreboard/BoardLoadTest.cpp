@@ -1,6 +1,10 @@
 #include "tests/scoreboard/BoardFixture.h"
 
+#include "platform/MMControl.h"
 #include "scoreboard/modules/modStretch.h"
+
+#include <chrono>
+#include <thread>
 
 using namespace tallyard;
 using tallyard::test::BoardTest;
@@ -59,6 +63,23 @@ TEST_F(BoardTest, TheQueuedTabSelectsTheGymnastNumber)
     EXPECT_TRUE(board->shpObjectSelected->Visible());
     EXPECT_EQ(board->shpObjectSelected->Left(), board->nledGymnastNum->Left());
     EXPECT_EQ(board->shpObjectSelected->Width(), board->nledGymnastNum->Width() + 15);
+}
+
+TEST_F(BoardTest, TheQueuedTabWaitsUntilTheBoardIsTheActiveWindow)
+{
+    // Under a window manager a board is shown well before it becomes active; the Tab must
+    // count from the element the activation focuses, so the first R starts the Routine clock.
+    delete board.data();
+    board = new frmScoreboard();
+    QTest::qWait(50);
+    EXPECT_FALSE(focused() && focused()->window() == board);
+    board->Show();
+    QApplication::setActiveWindow(board);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(board));
+    ASSERT_TRUE(waitUntil([&] { return focused() && board->nledGymnastNum->isAncestorOf(focused()); }));
+    press(Qt::Key_R);
+    EXPECT_TRUE(running(board->tkRoutine));
+    EXPECT_EQ(text(board->txtEvent), QStringLiteral("Floor Exercise"));
 }
 
 TEST_F(BoardTest, TabFollowsTheDesignOrder)
@@ -132,6 +153,20 @@ TEST_F(BoardTest, TheDesignLayoutIsRecordedForScaling)
     EXPECT_EQ(modStretch::designScaleHeight(), 6795);
     // Every element but the clocks, the buzzer and the timer.
     EXPECT_EQ(modStretch::layoutRecords().size(), board->Controls().size() - 5);
+}
+
+TEST_F(BoardTest, DestroyedWhileTheBuzzerPlaysAndATickIsDueItEndsCleanly)
+{
+    auto *buzzer = qobject_cast<MMControl *>(board->mmcBuzzer);
+    focus(board->picScoreBack);
+    press(Qt::Key_C);
+    if (buzzer->Mode() != MMControl::Playing)
+        GTEST_SKIP() << "no sound output; run scripts/start-sound.sh";
+    // The 50 ms refresh falls due while nothing runs the event loop, then the board goes.
+    std::this_thread::sleep_for(std::chrono::milliseconds(80));
+    delete board.data();
+    EXPECT_TRUE(board.isNull());
+    QTest::qWait(100); // the released sound output is destroyed from the event loop
 }
 
 TEST_F(BoardTest, ClosingTheBoardWritesNothing)
