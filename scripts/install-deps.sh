@@ -8,8 +8,9 @@ packages=(
   fonts-liberation fonts-dejavu-core
 )
 if [ "${1:-}" = "--test" ]; then
-  # Tests also need a display server, a sound server, a keyboard driver and a screenshot tool.
-  packages+=(xvfb xauth x11-utils xdotool imagemagick pulseaudio pulseaudio-utils)
+  # Tests also need a display server with a window manager, a sound server, a keyboard
+  # driver and a screenshot tool.
+  packages+=(xvfb xauth x11-utils xdotool openbox imagemagick pulseaudio pulseaudio-utils)
 fi
 missing=()
 for p in "${packages[@]}"; do

@@ -16,6 +16,11 @@ if [ -z "${DISPLAY:-}" ]; then
   trap 'kill $xvfb_pid 2>/dev/null || true' EXIT
   for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 fi
+# Qt and the sound server keep their sockets in a private runtime folder.
+if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
+  export XDG_RUNTIME_DIR=$(mktemp -d /tmp/tallyard-runtime.XXXXXX)
+  chmod 700 "$XDG_RUNTIME_DIR"
+fi
 # A sound server with a null sink, so the buzzer has somewhere to play.
 scripts/start-sound.sh || echo "sound server not started; sound tests run silent"
 
@@ -30,10 +35,13 @@ build_and_test build/test -DCMAKE_BUILD_TYPE=RelWithDebInfo
 ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
   build_and_test build/sanitize -DCMAKE_BUILD_TYPE=Debug -DTALLYARD_SANITIZE=ON -DTALLYARD_BENCHMARKS=OFF
 
-# End-to-end checks of the real program under the display.
-for e2e in "$root"/tests/e2e/*.sh; do
-  [ -e "$e2e" ] || continue
-  echo "== $e2e"
-  TALLYARD="$root/build/test/bin/tallyard" bash "$e2e" || status=1
+# End-to-end checks of the real program of both builds on the display, under a window
+# manager as on an operator's desktop (each script starts openbox when the display has none).
+for build in test sanitize; do
+  for e2e in "$root"/tests/e2e/*.sh; do
+    [ "$(basename "$e2e")" = lib.sh ] && continue
+    echo "== $build: $e2e"
+    ASAN_OPTIONS=detect_leaks=0 TALLYARD="$root/build/$build/bin/tallyard" bash "$e2e" || status=1
+  done
 done
 exit $status

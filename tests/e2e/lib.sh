@@ -1,0 +1,92 @@
+# Shared by the end-to-end scripts: the real program on a real desktop (a display with a
+# window manager), found and watched through the window system as an operator sees it.
+# Sourced; expects TALLYARD (the executable) and DISPLAY.
+: "${TALLYARD:?path of the tallyard executable}"
+: "${DISPLAY:?a display, such as Xvfb}"
+
+work=$(mktemp -d)
+export XDG_CONFIG_HOME="$work/config" # a machine where the program has never run
+export QT_QPA_PLATFORM=xcb
+pid=""
+wm_pid=""
+cleanup() {
+  [ -n "$pid" ] && kill "$pid" 2>/dev/null
+  [ -n "$wm_pid" ] && kill "$wm_pid" 2>/dev/null
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+  echo "FAIL: $*" >&2
+  [ -s "$work/log" ] && sed 's/^/  program: /' "$work/log" >&2
+  exit 1
+}
+
+# An operator's desktop has a window manager; start openbox (its own default keys, Alt+F4
+# closes) when the display has none.
+has_window_manager() { [[ "$(xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null || true)" == *"window id"* ]]; }
+ensure_window_manager() {
+  has_window_manager && return 0
+  command -v openbox >/dev/null || fail "no window manager on the display and openbox is not installed"
+  XDG_CONFIG_HOME="$work/wm" setsid openbox --sm-disable >"$work/wm.log" 2>&1 &
+  wm_pid=$!
+  for _ in $(seq 100); do
+    has_window_manager && return 0
+    sleep 0.1
+  done
+  fail "openbox did not start"
+}
+
+start_program() {
+  "$TALLYARD" "$@" >"$work/log" 2>&1 &
+  pid=$!
+}
+
+# Waits for a visible window: wait_window <xdotool search arguments...>; prints its id.
+wait_window() {
+  local id=""
+  for _ in $(seq 100); do
+    id=$(xdotool search --onlyvisible "$@" 2>/dev/null | head -n1 || true)
+    [ -n "$id" ] && { echo "$id"; return 0; }
+    sleep 0.1
+  done
+  return 1
+}
+
+# Clicks the splash and waits for the board; sets $board.
+open_board() {
+  local splash
+  splash=$(wait_window --pid "$pid") || fail "no splash window"
+  xdotool mousemove --window "$splash" 40 40 click 1
+  board=$(wait_window --name '^Tallyard$') || fail "the board did not open"
+  # The window manager gives the new board the focus by itself; wait for that, as an
+  # operator would glance at the board before the first key.
+  for _ in $(seq 50); do
+    [ "$(xdotool getactivewindow 2>/dev/null)" = "$board" ] && break
+    sleep 0.1
+  done
+  [ "$(xdotool getactivewindow 2>/dev/null)" = "$board" ] || fail "the board did not become the active window"
+  sleep 0.3
+}
+
+# A region of the board in twips (left top width height), at 15 twips a pixel.
+grab() {
+  local file=$1 l=$2 t=$3 w=$4 h=$5
+  import -window "$board" -crop "$((w / 15))x$((h / 15))+$((l / 15))+$((t / 15))" +repage "$file"
+}
+differ() { [ "$(compare -metric AE "$1" "$2" null: 2>&1 || true)" != "0" ]; }
+
+# Waits up to 10 s for the program to end; sets $status (143 when it had to be stopped).
+wait_exit() {
+  (sleep 10; kill "$pid" 2>/dev/null) &
+  local watchdog=$!
+  status=0
+  wait "$pid" || status=$?
+  kill "$watchdog" 2>/dev/null || true
+  pid=""
+}
+
+# What a crash or a sanitizer leaves in the program's output.
+no_crash_report() {
+  ! grep -E -q 'AddressSanitizer|runtime error:|Segmentation|Aborted|core dumped|terminate called' "$work/log"
+}
