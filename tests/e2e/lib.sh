@@ -78,11 +78,15 @@ differ() { [ "$(compare -metric AE "$1" "$2" null: 2>&1 || true)" != "0" ]; }
 
 # Waits up to 10 s for the program to end; sets $status (143 when it had to be stopped).
 wait_exit() {
-  (sleep 10; kill "$pid" 2>/dev/null) &
-  local watchdog=$!
+  local state
+  for _ in $(seq 100); do
+    state=$(ps -o stat= -p "$pid" 2>/dev/null || true)
+    [ -z "$state" ] || [[ "$state" == Z* ]] && break
+    sleep 0.1
+  done
+  [ -z "$state" ] || [[ "$state" == Z* ]] || kill "$pid" 2>/dev/null || true
   status=0
   wait "$pid" || status=$?
-  kill "$watchdog" 2>/dev/null || true
   pid=""
 }
 
