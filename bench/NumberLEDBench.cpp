@@ -51,7 +51,7 @@ BENCHMARK(BM_QLCDNumberFilled);
 
 void BM_NumberLEDSegments(benchmark::State &state)
 {
-    auto cell = boardCell(tallyard::NumberLED::SegmentStyle);
+    auto cell = boardCell(tallyard::led::Ortagon);
     QImage image(cell->size(), QImage::Format_ARGB32_Premultiplied);
     paintInto(*cell, image, state);
 }
@@ -59,7 +59,7 @@ BENCHMARK(BM_NumberLEDSegments);
 
 void BM_NumberLEDDots(benchmark::State &state)
 {
-    auto cell = boardCell(tallyard::NumberLED::DotStyle);
+    auto cell = boardCell(tallyard::led::CircleLED);
     QImage image(cell->size(), QImage::Format_ARGB32_Premultiplied);
     paintInto(*cell, image, state);
 }
@@ -68,7 +68,7 @@ BENCHMARK(BM_NumberLEDDots);
 // A clock's cell: the value changes before every paint (other glyphs, same look).
 void BM_NumberLEDSegmentsChanging(benchmark::State &state)
 {
-    auto cell = boardCell(tallyard::NumberLED::SegmentStyle);
+    auto cell = boardCell(tallyard::led::Ortagon);
     QImage image(cell->size(), QImage::Format_ARGB32_Premultiplied);
     qint16 value = 1234;
     for (auto _ : state) {
@@ -93,7 +93,7 @@ void BM_NumberLEDRestyled(benchmark::State &state)
     }
 }
 // Argument: the style, 0 segments, 1 dots.
-BENCHMARK(BM_NumberLEDRestyled)->Arg(tallyard::NumberLED::SegmentStyle)->Arg(tallyard::NumberLED::DotStyle);
+BENCHMARK(BM_NumberLEDRestyled)->Arg(tallyard::led::Ortagon)->Arg(tallyard::led::CircleLED);
 
 void BM_QLCDNumberFilledChanging(benchmark::State &state)
 {

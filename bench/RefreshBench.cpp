@@ -2,8 +2,8 @@
 // change (no paint expected) and a tick where they did, against three bare reads of the
 // clocks in the same run.
 #include "components/NumberLED.h"
-#include "platform/LocalTime.h"
-#include "platform/SettingsStore.h"
+#include "platform/system/LocalTime.h"
+#include "platform/system/SettingsStore.h"
 #include "scoreboard/Registration.h"
 #include "scoreboard/forms/frmScoreboard.h"
 #include "scoreboard/settings/Settings.h"

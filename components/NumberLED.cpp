@@ -1,9 +1,6 @@
 #include "components/NumberLED.h"
 
-#include "platform/OleColor.h"
-#include "platform/Properties.h"
-
-#include <QPainter>
+#include "platform/core/Properties.h"
 
 #include <string>
 
@@ -19,26 +16,18 @@ int digitsOf(int value)
     return count;
 }
 
-// Reads one bag entry through a setter; an entry that cannot be converted is dropped and
-// the property keeps its value, so one bad value never stops a form from loading.
-template <typename Apply>
-void readEntry(const PropertyBag &bag, const char *key, const QVariant &defaultValue, Apply apply)
-{
-    try {
-        apply(bag.ReadProperty(QLatin1StringView(key), defaultValue));
-    } catch (const RuntimeError &error) {
-        qWarning("NumberLED: property %s dropped: %s", key, error.what());
-    }
-}
-
 } // namespace
 
-NumberLED::NumberLED(QWidget *parent) : Control(parent)
+NumberLED::NumberLED(QWidget *parent) : LEDCell(parent, DefaultSize, DefaultDigitRatio)
 {
-    // The board tabs through its displays; every pixel is painted, so Qt need not clear.
+    // The board tabs through its displays.
     setFocusable(true);
-    setAttribute(Qt::WA_OpaquePaintEvent);
     resizeToContent();
+}
+
+QSizeF NumberLED::ownSize() const
+{
+    return cellSize(Size(), DigitRatio(), LedType(), m_paddingI, m_paddingH, m_paddingV, m_max);
 }
 
 // The cell's size in twips. A digit is 15 x size twips tall (size is the digit height in
@@ -54,7 +43,7 @@ QSizeF NumberLED::cellSize(qint16 size, qint32 digitRatio, qint32 ledType, qint1
 {
     Q_UNUSED(ledType);
     const double height = TwipsPerPixel * std::max<qint16>(size, 0);
-    const double width = height * sevenseg::widthPerHeight(digitRatio);
+    const double width = height * led::widthPerHeight(digitRatio);
     const int positions = digitsOf(max);
     double row = positions * width + (positions - 1) * paddingI;
     if (hasHalfDigit(max))
@@ -132,29 +121,6 @@ std::vector<uint8_t> NumberLED::segmentsShown() const
     return segmentsShown(m_caption, m_max, m_zeroFill, m_wholeNumber);
 }
 
-void NumberLED::resizeToContent()
-{
-    const QSizeF size = cellSize(m_size, m_digitRatio, m_ledType, m_paddingI, m_paddingH, m_paddingV, m_max);
-    Move(Left(), Top(), size.width(), size.height());
-}
-
-// The cell sizes itself: a Width or Height set from outside gives way to its own size.
-void NumberLED::applyGeometry()
-{
-    const QSizeF size = cellSize(m_size, m_digitRatio, m_ledType, m_paddingI, m_paddingH, m_paddingV, m_max);
-    if (Width() != size.width() || Height() != size.height()) {
-        Move(Left(), Top(), size.width(), size.height());
-        return;
-    }
-    Control::applyGeometry();
-}
-
-void NumberLED::visualChange()
-{
-    m_painter.invalidate();
-    update();
-}
-
 // The value, its padding and its kind pick which glyphs are shown; they change how no glyph
 // looks, so the painter's glyph images stay.
 void NumberLED::setCaption(qint16 value)
@@ -163,22 +129,6 @@ void NumberLED::setCaption(qint16 value)
         return;
     m_caption = value;
     update();
-}
-
-void NumberLED::setLitColor(qint32 color)
-{
-    if (color == m_litColor)
-        return;
-    m_litColor = color;
-    visualChange();
-}
-
-void NumberLED::setBackColor(qint32 color)
-{
-    if (color == m_backColor)
-        return;
-    m_backColor = color;
-    visualChange();
 }
 
 // Paddings and sizes out of range are ignored, as the hosts expect of every LED control.
@@ -205,35 +155,6 @@ void NumberLED::setPaddingV(qint16 twips)
     if (twips < 0 || twips == m_paddingV)
         return;
     m_paddingV = twips;
-    visualChange();
-    resizeToContent();
-}
-
-void NumberLED::setSize(qint16 size)
-{
-    if (size < 1 || size == m_size)
-        return;
-    m_size = size;
-    visualChange();
-    resizeToContent();
-}
-
-// Any value is kept and read back; values other than DotStyle draw bars.
-void NumberLED::setLedType(qint32 type)
-{
-    if (type == m_ledType)
-        return;
-    m_ledType = type;
-    visualChange();
-    resizeToContent();
-}
-
-// Any value is kept and read back; an unknown ratio draws at 7:4.
-void NumberLED::setDigitRatio(qint32 ratio)
-{
-    if (ratio == m_digitRatio)
-        return;
-    m_digitRatio = ratio;
     visualChange();
     resizeToContent();
 }
@@ -280,46 +201,38 @@ void NumberLED::InitProperties()
     setLitColor(DefaultLitColor);
     setBackColor(DefaultBackColor);
     setDigitRatio(DefaultDigitRatio);
-    setLedType(SegmentStyle);
-    setWholeNumber(1);
-    setDecimalPlaces(0);
-    setCaption(0);
+    setLedType(DefaultLedType);
+    setWholeNumber(DefaultWholeNumber);
+    setDecimalPlaces(DefaultDecimalPlaces);
+    setCaption(DefaultCaption);
 }
 
 void NumberLED::ReadProperties(const PropertyBag &bag)
 {
-    readEntry(bag, "pmax", DefaultMax, [this](const QVariant &v) { setMax(variantToInt16(v)); });
-    readEntry(bag, "psize", DefaultSize, [this](const QVariant &v) { setSize(variantToInt16(v)); });
-    readEntry(bag, "ppaddingh", DefaultPadding, [this](const QVariant &v) { setPaddingH(variantToInt16(v)); });
-    readEntry(bag, "ppaddingv", DefaultPadding, [this](const QVariant &v) { setPaddingV(variantToInt16(v)); });
-    readEntry(bag, "ppaddingi", DefaultPadding, [this](const QVariant &v) { setPaddingI(variantToInt16(v)); });
-    readEntry(bag, "pzerofill", DefaultZeroFill, [this](const QVariant &v) { setZeroFill(variantToBool(v)); });
-    readEntry(bag, "plitcolor", DefaultLitColor, [this](const QVariant &v) { setLitColor(variantToInt32(v)); });
+    readEntry(bag, "NumberLED", "pmax", DefaultMax, [this](const QVariant &v) { setMax(variantToInt16(v)); });
+    readEntry(bag, "NumberLED", "psize", DefaultSize, [this](const QVariant &v) { setSize(variantToInt16(v)); });
+    readEntry(bag, "NumberLED", "ppaddingh", DefaultPadding, [this](const QVariant &v) { setPaddingH(variantToInt16(v)); });
+    readEntry(bag, "NumberLED", "ppaddingv", DefaultPadding, [this](const QVariant &v) { setPaddingV(variantToInt16(v)); });
+    readEntry(bag, "NumberLED", "ppaddingi", DefaultPadding, [this](const QVariant &v) { setPaddingI(variantToInt16(v)); });
+    readEntry(bag, "NumberLED", "pzerofill", DefaultZeroFill, [this](const QVariant &v) { setZeroFill(variantToBool(v)); });
+    readEntry(bag, "NumberLED", "plitcolor", DefaultLitColor, [this](const QVariant &v) { setLitColor(variantToInt32(v)); });
 }
 
 void NumberLED::WriteProperties(PropertyBag &bag) const
 {
     bag.WriteProperty(QStringLiteral("pmax"), m_max, DefaultMax);
-    bag.WriteProperty(QStringLiteral("psize"), m_size, DefaultSize);
+    bag.WriteProperty(QStringLiteral("psize"), Size(), DefaultSize);
     bag.WriteProperty(QStringLiteral("ppaddingh"), m_paddingH, DefaultPadding);
     bag.WriteProperty(QStringLiteral("ppaddingv"), m_paddingV, DefaultPadding);
     bag.WriteProperty(QStringLiteral("ppaddingi"), m_paddingI, DefaultPadding);
     bag.WriteProperty(QStringLiteral("pzerofill"), m_zeroFill, DefaultZeroFill);
-    bag.WriteProperty(QStringLiteral("plitcolor"), m_litColor, DefaultLitColor);
+    bag.WriteProperty(QStringLiteral("plitcolor"), LitColor(), DefaultLitColor);
 }
 
 void NumberLED::paintEvent(QPaintEvent *event)
 {
     Q_UNUSED(event);
-    ++m_paintCount;
-    const QColor back = fromOleColor(m_backColor);
-    QPainter painter(this);
-    painter.fillRect(rect(), back);
-
-    const double height = std::max<qint16>(m_size, 0);
-    const double width = height * sevenseg::widthPerHeight(m_digitRatio);
-    m_painter.prepare(QSizeF(width, height), m_ledType);
-
+    const QSizeF digit = digitSize();
     const std::vector<uint8_t> shown = segmentsShown();
     const bool half = hasHalfDigit(m_max);
     std::vector<sevenseg::Glyph> glyphs;
@@ -329,25 +242,19 @@ void NumberLED::paintEvent(QPaintEvent *event)
     for (size_t i = 0; i < shown.size(); ++i) {
         sevenseg::Glyph glyph;
         glyph.lit = shown[i];
-        double step = width;
+        double step = digit.width();
         double gap = m_paddingI / TwipsPerPixel;
         if (i == 0 && half) {
             // The right-hand bars of a full digit whose box ends where the half position ends.
-            step = sevenseg::halfDigitWidth(width, height);
+            step = sevenseg::halfDigitWidth(digit.width(), digit.height());
             gap = 0.0;
             glyph.present = sevenseg::HalfDigitSegments;
         }
-        glyph.origin = QPointF(x + step - width, y);
+        glyph.origin = QPointF(x + step - digit.width(), y);
         glyphs.push_back(glyph);
         x += step + gap;
     }
-    m_painter.paint(painter, glyphs, fromOleColor(m_litColor), back);
-}
-
-void NumberLED::resizeEvent(QResizeEvent *event)
-{
-    m_painter.invalidate();
-    Control::resizeEvent(event);
+    paintGlyphs(glyphs);
 }
 
 } // namespace tallyard

@@ -3,8 +3,9 @@
 // digit positions (the digits of Max), as solid bars or as rows of round lamps. The cell
 // sizes itself from its digit size, ratio, style, paddings and Max.
 
-#include "components/SevenSegment.h"
-#include "platform/Control.h"
+#include "tallyard_components_export.h"
+#include "components/LEDDispIds.h"
+#include "components/LEDCell.h"
 
 #include <QColor>
 
@@ -12,23 +13,11 @@
 
 namespace tallyard {
 
-class NumberLED : public Control {
+class TALLYARD_COMPONENTS_EXPORT NumberLED : public LEDCell {
     Q_OBJECT
     Q_CLASSINFO("TypeName", "NumberLED")
     Q_CLASSINFO("ProgID", "Brenlite.NumberLED")
-    Q_CLASSINFO("DispId DecimalPlaces", "0x68030000")
-    Q_CLASSINFO("DispId WholeNumber", "0x68030001")
-    Q_CLASSINFO("DispId ZeroFill", "0x68030002")
-    Q_CLASSINFO("DispId Max", "0x68030004")
-    Q_CLASSINFO("DispId DigitRatio", "0x68030005")
-    Q_CLASSINFO("DispId LedType", "0x68030006")
-    Q_CLASSINFO("DispId Caption", "0x68030007")
-    Q_CLASSINFO("DispId LitColor", "0x68030008")
-    Q_CLASSINFO("DispId BackColor", "0x68030009")
-    Q_CLASSINFO("DispId PaddingI", "0x6803000A")
-    Q_CLASSINFO("DispId PaddingH", "0x6803000B")
-    Q_CLASSINFO("DispId PaddingV", "0x6803000C")
-    Q_CLASSINFO("DispId Size", "0x6803000D")
+    TALLYARD_NUMBERLED_DISPIDS(TALLYARD_DISPID_CLASSINFO)
     Q_PROPERTY(qint16 Caption READ Caption WRITE setCaption)
     Q_PROPERTY(qint32 LitColor READ LitColor WRITE setLitColor)
     Q_PROPERTY(qint32 BackColor READ BackColor WRITE setBackColor)
@@ -44,10 +33,6 @@ class NumberLED : public Control {
     Q_PROPERTY(qint16 DecimalPlaces READ DecimalPlaces WRITE setDecimalPlaces)
 
 public:
-    // Drawing styles (the library's LEDType values).
-    static constexpr qint32 SegmentStyle = 0; // solid bars ("Lines")
-    static constexpr qint32 DotStyle = 1;     // rows of round lamps ("Dots")
-
     // A new cell's values (InitProperties), also the defaults the property bag leaves out:
     // two red digits 45 pixels tall on black, at the 9:5 ratio (the board's displays are
     // designed for it), without margins.
@@ -55,31 +40,22 @@ public:
     static constexpr qint16 DefaultSize = 45;
     static constexpr qint16 DefaultPadding = 0;
     static constexpr bool DefaultZeroFill = false;
-    static constexpr qint32 DefaultLitColor = 0x0000FF;
-    static constexpr qint32 DefaultBackColor = 0x000000;
-    static constexpr qint32 DefaultDigitRatio = 95;
+    static constexpr qint32 DefaultDigitRatio = led::Size_H9_W5;
+    static constexpr qint16 DefaultCaption = 0;
+    static constexpr qint32 DefaultWholeNumber = 1;
+    static constexpr qint16 DefaultDecimalPlaces = 0;
 
     explicit NumberLED(QWidget *parent = nullptr);
 
     // -1 shows nothing lit.
     qint16 Caption() const { return m_caption; }
     void setCaption(qint16 value);
-    qint32 LitColor() const { return m_litColor; }
-    void setLitColor(qint32 color);
-    qint32 BackColor() const { return m_backColor; }
-    void setBackColor(qint32 color);
     qint16 PaddingI() const { return m_paddingI; }
     void setPaddingI(qint16 twips);
     qint16 PaddingH() const { return m_paddingH; }
     void setPaddingH(qint16 twips);
     qint16 PaddingV() const { return m_paddingV; }
     void setPaddingV(qint16 twips);
-    qint16 Size() const { return m_size; }
-    void setSize(qint16 size);
-    qint32 LedType() const { return m_ledType; }
-    void setLedType(qint32 type);
-    qint32 DigitRatio() const { return m_digitRatio; }
-    void setDigitRatio(qint32 ratio);
     qint16 Max() const { return m_max; }
     void setMax(qint16 max);
     bool ZeroFill() const { return m_zeroFill; }
@@ -96,9 +72,6 @@ public:
     static QSizeF cellSize(qint16 size, qint32 digitRatio, qint32 ledType, qint16 paddingI, qint16 paddingH,
                            qint16 paddingV, qint16 max);
 
-    // How many times the cell has painted itself (for tests and benchmarks).
-    int paintCount() const { return m_paintCount; }
-
     // Whether the leading position is a narrow half digit that shows only a 1 (a Max of
     // 10 to 19, 100 to 199, ... as on a 2 1/2-digit meter).
     static bool hasHalfDigit(qint16 max);
@@ -113,29 +86,17 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
-    void resizeEvent(QResizeEvent *event) override;
-    void applyGeometry() override;
+    QSizeF ownSize() const override;
 
 private:
-    void resizeToContent();
-    // Drops the cached digit shapes and glyph images, and repaints.
-    void visualChange();
-
-    qint16 m_caption = 0;
-    qint32 m_litColor = DefaultLitColor;
-    qint32 m_backColor = DefaultBackColor;
+    qint16 m_caption = DefaultCaption;
     qint16 m_paddingI = DefaultPadding;
     qint16 m_paddingH = DefaultPadding;
     qint16 m_paddingV = DefaultPadding;
-    qint16 m_size = DefaultSize;
-    qint32 m_ledType = SegmentStyle;
-    qint32 m_digitRatio = DefaultDigitRatio;
     qint16 m_max = DefaultMax;
     bool m_zeroFill = DefaultZeroFill;
-    qint32 m_wholeNumber = 1;
-    qint16 m_decimalPlaces = 0;
-    int m_paintCount = 0;
-    sevenseg::DigitPainter m_painter;
+    qint32 m_wholeNumber = DefaultWholeNumber;
+    qint16 m_decimalPlaces = DefaultDecimalPlaces;
 };
 
 } // namespace tallyard

@@ -1,58 +1,19 @@
 #include "components/Ortagon.h"
 
 #include "components/NumberLED.h"
-#include "platform/OleColor.h"
-#include "platform/Properties.h"
-
-#include <QPainter>
+#include "platform/core/Properties.h"
 
 namespace tallyard {
 
-Ortagon::Ortagon(QWidget *parent) : Control(parent)
+Ortagon::Ortagon(QWidget *parent) : LEDCell(parent, DefaultSize, DefaultDigitRatio)
 {
-    // Every pixel is painted, so Qt need not clear.
-    setAttribute(Qt::WA_OpaquePaintEvent);
-    Move(Left(), Top(), ownSize().width(), ownSize().height());
+    resizeToContent();
 }
 
 // One digit position without margins: the same sizing rule as a one-digit number cell.
 QSizeF Ortagon::ownSize() const
 {
-    return NumberLED::cellSize(m_size, m_digitRatio, m_ledType, 0, 0, 0, 9);
-}
-
-// The cell sizes itself: a Width or Height set from outside gives way to its own size.
-void Ortagon::applyGeometry()
-{
-    const QSizeF size = ownSize();
-    if (Width() != size.width() || Height() != size.height()) {
-        Move(Left(), Top(), size.width(), size.height());
-        return;
-    }
-    Control::applyGeometry();
-}
-
-void Ortagon::visualChange()
-{
-    m_painter.invalidate();
-    update();
-}
-
-void Ortagon::setLedType(qint32 type)
-{
-    if (type == m_ledType)
-        return;
-    m_ledType = type;
-    visualChange();
-}
-
-void Ortagon::setSize(qint16 size)
-{
-    if (size < 1 || size == m_size)
-        return;
-    m_size = size;
-    visualChange();
-    Move(Left(), Top(), ownSize().width(), ownSize().height());
+    return NumberLED::cellSize(Size(), DigitRatio(), LedType(), 0, 0, 0, 9);
 }
 
 void Ortagon::setCaption(const QString &text)
@@ -62,31 +23,6 @@ void Ortagon::setCaption(const QString &text)
         return;
     m_caption = character;
     update(); // another glyph; how glyphs look is unchanged
-}
-
-void Ortagon::setLitColor(qint32 color)
-{
-    if (color == m_litColor)
-        return;
-    m_litColor = color;
-    visualChange();
-}
-
-void Ortagon::setBackColor(qint32 color)
-{
-    if (color == m_backColor)
-        return;
-    m_backColor = color;
-    visualChange();
-}
-
-void Ortagon::setDigitRatio(qint32 ratio)
-{
-    if (ratio == m_digitRatio)
-        return;
-    m_digitRatio = ratio;
-    visualChange();
-    Move(Left(), Top(), ownSize().width(), ownSize().height());
 }
 
 uint8_t Ortagon::segmentsShown() const
@@ -102,38 +38,21 @@ void Ortagon::InitProperties()
 
 void Ortagon::ReadProperties(const PropertyBag &bag)
 {
-    // An entry that cannot be converted is dropped; the property keeps its value.
-    try {
-        setSize(variantToInt16(bag.ReadProperty(QStringLiteral("psize"), DefaultSize)));
-    } catch (const RuntimeError &error) {
-        qWarning("Ortagon: property psize dropped: %s", error.what());
-    }
-    setCaption(variantToString(bag.ReadProperty(QStringLiteral("pcaption"), QString(QChar(DefaultCaption)))));
+    readEntry(bag, "Ortagon", "psize", DefaultSize, [this](const QVariant &v) { setSize(variantToInt16(v)); });
+    readEntry(bag, "Ortagon", "pcaption", QString(QChar(DefaultCaption)),
+              [this](const QVariant &v) { setCaption(variantToString(v)); });
 }
 
 void Ortagon::WriteProperties(PropertyBag &bag) const
 {
-    bag.WriteProperty(QStringLiteral("psize"), m_size, DefaultSize);
+    bag.WriteProperty(QStringLiteral("psize"), Size(), DefaultSize);
     bag.WriteProperty(QStringLiteral("pcaption"), m_caption, QString(QChar(DefaultCaption)));
 }
 
 void Ortagon::paintEvent(QPaintEvent *event)
 {
     Q_UNUSED(event);
-    ++m_paintCount;
-    const QColor back = fromOleColor(m_backColor);
-    QPainter painter(this);
-    painter.fillRect(rect(), back);
-    const double height = m_size;
-    m_painter.prepare(QSizeF(height * sevenseg::widthPerHeight(m_digitRatio), height), m_ledType);
-    m_painter.paint(painter, {sevenseg::Glyph{QPointF(0, 0), segmentsShown(), sevenseg::AllSegments}},
-                    fromOleColor(m_litColor), back);
-}
-
-void Ortagon::resizeEvent(QResizeEvent *event)
-{
-    m_painter.invalidate();
-    Control::resizeEvent(event);
+    paintGlyphs({sevenseg::Glyph{QPointF(0, 0), segmentsShown(), sevenseg::AllSegments}});
 }
 
 } // namespace tallyard

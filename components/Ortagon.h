@@ -3,16 +3,17 @@
 // blank or one of the letters seven segments can show) in bars or in round lamps. The
 // Options dialog previews the board's digit style with it.
 
-#include "components/SevenSegment.h"
-#include "platform/Control.h"
+#include "tallyard_components_export.h"
+#include "components/LEDDispIds.h"
+#include "components/LEDCell.h"
 
 namespace tallyard {
 
-class Ortagon : public Control {
+class TALLYARD_COMPONENTS_EXPORT Ortagon : public LEDCell {
     Q_OBJECT
     Q_CLASSINFO("TypeName", "Ortagon")
     Q_CLASSINFO("ProgID", "prjOrtagon.Ortagon")
-    Q_CLASSINFO("DispId LedType", "0x68030000")
+    TALLYARD_ORTAGON_DISPIDS(TALLYARD_DISPID_CLASSINFO)
     Q_PROPERTY(qint32 LedType READ LedType WRITE setLedType)
     Q_PROPERTY(qint16 Size READ Size WRITE setSize)
     Q_PROPERTY(QString Caption READ Caption WRITE setCaption)
@@ -25,32 +26,16 @@ public:
     // board's number displays).
     static constexpr qint16 DefaultSize = 65;
     static constexpr char16_t DefaultCaption = u'8';
-    static constexpr qint32 DefaultLitColor = 0x0000FF;
-    static constexpr qint32 DefaultBackColor = 0x000000;
-    static constexpr qint32 DefaultDigitRatio = 74;
+    static constexpr qint32 DefaultDigitRatio = led::Size_H7_W4;
 
     explicit Ortagon(QWidget *parent = nullptr);
 
-    // 0 bars ("Lines"), 1 lamps ("Dots"); any other value is kept and draws bars.
-    qint32 LedType() const { return m_ledType; }
-    void setLedType(qint32 type);
-    // The character's height in pixels; below 1 is ignored.
-    qint16 Size() const { return m_size; }
-    void setSize(qint16 size);
     // One character: a longer text keeps its first character, an empty one shows nothing.
     QString Caption() const { return m_caption; }
     void setCaption(const QString &text);
-    qint32 LitColor() const { return m_litColor; }
-    void setLitColor(qint32 color);
-    qint32 BackColor() const { return m_backColor; }
-    void setBackColor(qint32 color);
-    // A DigitRatio value as NumberLED takes it.
-    qint32 DigitRatio() const { return m_digitRatio; }
-    void setDigitRatio(qint32 ratio);
 
     // The segments lit for the caption (sevenseg::Segment bits).
     uint8_t segmentsShown() const;
-    int paintCount() const { return m_paintCount; }
 
     void InitProperties() override;
     void ReadProperties(const PropertyBag &bag) override;
@@ -58,21 +43,10 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
-    void resizeEvent(QResizeEvent *event) override;
-    void applyGeometry() override;
+    QSizeF ownSize() const override;
 
 private:
-    QSizeF ownSize() const;
-    void visualChange();
-
-    qint32 m_ledType = 0;
-    qint16 m_size = DefaultSize;
     QString m_caption = QString(QChar(DefaultCaption));
-    qint32 m_litColor = DefaultLitColor;
-    qint32 m_backColor = DefaultBackColor;
-    qint32 m_digitRatio = DefaultDigitRatio;
-    int m_paintCount = 0;
-    sevenseg::DigitPainter m_painter;
 };
 
 } // namespace tallyard

@@ -67,7 +67,7 @@ void DigitPainter::prepare(QSizeF digitSize, int32_t ledType)
     m_images.clear();
     m_size = digitSize;
     m_ledType = ledType;
-    m_dots = ledType == 1;
+    m_dots = ledType == led::CircleLED;
     const double w = std::max(0.0, digitSize.width());
     const double h = std::max(0.0, digitSize.height());
     const double marginY = MarginY * h;

@@ -3,6 +3,9 @@
 // glyph, and the one painter both LED cells draw their digits with: solid bevelled bars or
 // rows of round lamps, unlit segments faintly visible as on a real LED board.
 
+#include "tallyard_components_export.h"
+#include "components/LEDStyle.h"
+
 #include <QColor>
 #include <QImage>
 #include <QPainterPath>
@@ -86,11 +89,11 @@ constexpr uint8_t characterMask(char32_t c)
 
 // Geometry. Every segment's centre line runs between two nodes of a 2 x 3 grid: column 0
 // on the left, 1 on the right; row 0 at the top, 1 in the middle, 2 at the bottom.
-struct Node {
+struct TALLYARD_COMPONENTS_EXPORT Node {
     int column;
     int row;
 };
-struct SegmentLine {
+struct TALLYARD_COMPONENTS_EXPORT SegmentLine {
     Node from;
     Node to;
 };
@@ -106,7 +109,7 @@ inline constexpr std::array<SegmentLine, SegmentCount> SegmentLines = {{
 
 // In the dot style the lamps at the six nodes are shared: a corner lamp is lit when any
 // segment meeting there is lit, so a digit reads as one unbroken figure.
-struct CornerLamp {
+struct TALLYARD_COMPONENTS_EXPORT CornerLamp {
     Node node;
     uint8_t segments;
 };
@@ -137,19 +140,6 @@ inline constexpr int CoreWhitePercent = 25;
 inline constexpr int LampIntervalsPerHalf = 4;
 inline constexpr double LampDiameter = 0.8;
 
-// The digit width for a height, from a DigitRatio value (height figure then width figure:
-// 53 is 5:3, 74 is 7:4, 95 is 9:5, 116 is 11:6, 137 is 13:7). An unknown value is 7:4.
-constexpr double widthPerHeight(int32_t digitRatio)
-{
-    switch (digitRatio) {
-    case 53: return 3.0 / 5.0;
-    case 95: return 5.0 / 9.0;
-    case 116: return 6.0 / 11.0;
-    case 137: return 7.0 / 13.0;
-    default: return 4.0 / 7.0;
-    }
-}
-
 // The width of the narrow leading position of a 2 1/2-digit display: the right-hand bars of
 // a full digit with their slant, and the same margin on both sides.
 constexpr double halfDigitWidth(double width, double height)
@@ -159,11 +149,11 @@ constexpr double halfDigitWidth(double width, double height)
 }
 
 // The colour of an unlit segment: a dim mix of the lit colour into the background.
-QColor unlitColor(const QColor &lit, const QColor &back);
+TALLYARD_COMPONENTS_EXPORT QColor unlitColor(const QColor &lit, const QColor &back);
 
 // One digit position to paint: its box's top-left corner, the segments lit, and the
 // segments the position has at all (a half digit has only b and c).
-struct Glyph {
+struct TALLYARD_COMPONENTS_EXPORT Glyph {
     QPointF origin;
     uint8_t lit = 0;
     uint8_t present = AllSegments;
@@ -175,7 +165,7 @@ struct Glyph {
 // image depends on the size, style, colours and pixel ratio, never on which value is shown:
 // the owner drops everything with invalidate() on a resize and on every change of how a
 // glyph looks; a new value only picks other glyphs.
-class DigitPainter {
+class TALLYARD_COMPONENTS_EXPORT DigitPainter {
 public:
     // Segment style 0 draws bars, 1 rows of lamps; any other value draws bars.
     void prepare(QSizeF digitSize, int32_t ledType);

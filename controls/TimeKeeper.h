@@ -3,24 +3,21 @@
 // the local time of its last start, and works its value out from the local time whenever
 // it is read. Values are Currency seconds; the resolution of a read is a tenth of a second.
 
+#include "quellin_export.h"
+#include "controls/QuellinDispIds.h"
 #include "controls/QuellinEnums.h"
-#include "platform/Control.h"
-#include "platform/LocalTime.h"
-#include "platform/Properties.h"
+#include "platform/forms/Control.h"
+#include "platform/system/LocalTime.h"
 
 class QLabel;
 
 namespace quellin {
 
-class TimeKeeper : public tallyard::Control {
+class QUELLIN_EXPORT TimeKeeper : public tallyard::Control {
     Q_OBJECT
     Q_CLASSINFO("TypeName", "TimeKeeper")
     Q_CLASSINFO("ProgID", "Quellin.TimeKeeper")
-    Q_CLASSINFO("DispId Running", "0x68030000")
-    Q_CLASSINFO("DispId CountDirection", "0x68030001")
-    Q_CLASSINFO("DispId TimeSec", "0x68030002")
-    Q_CLASSINFO("DispId TimeSecV2", "0x68030003")
-    Q_CLASSINFO("DispId UpdateBetweenTime", "0x60030007")
+    QUELLIN_TIMEKEEPER_DISPIDS(TALLYARD_DISPID_CLASSINFO)
     Q_PROPERTY(tallyard::Currency TimeSec READ TimeSec WRITE setTimeSec)
     Q_PROPERTY(quellin::CountDirectionType CountDirection READ CountDirection WRITE setCountDirection)
     Q_PROPERTY(bool Running READ Running WRITE setRunning)

@@ -1,9 +1,9 @@
 #include "controls/TimeLED.h"
 
-#include "platform/ControlArray.h"
-#include "platform/OleColor.h"
-#include "platform/Shape.h"
-#include "platform/Values.h"
+#include "platform/forms/ControlArray.h"
+#include "platform/core/OleColor.h"
+#include "platform/intrinsics/Shape.h"
+#include "platform/core/Values.h"
 
 #include <QPainter>
 #include <QPaintEvent>
@@ -367,21 +367,21 @@ void TimeLED::paintEvent(QPaintEvent *event)
 
 void TimeLED::InitProperties()
 {
-    setBackColor(0);
-    setLitColor(0x0080FF);
-    m_separatorColor = 0xFFFFFF;
-    setDigitRatio(Size_H7_W4);
-    setLEDType(Ortagon);
-    m_paddingH = 90;
-    m_paddingV = 90;
-    setPaddingI(90);
-    m_paddingD = 90;
-    m_showSeparators = true;
-    m_size = 45;
-    setGroupLengths(QStringLiteral("2,2"));
-    setGroupDividers(QStringLiteral("60,1"));
-    setSize(45);
-    setCaption(0.0f);
+    setBackColor(DefaultBackColor);
+    setLitColor(DefaultLitColor);
+    m_separatorColor = DefaultSeparatorColor;
+    setDigitRatio(DefaultDigitRatio);
+    setLEDType(DefaultLEDType);
+    m_paddingH = DefaultPadding;
+    m_paddingV = DefaultPadding;
+    setPaddingI(DefaultPadding);
+    m_paddingD = DefaultPadding;
+    m_showSeparators = DefaultShowSeparators;
+    m_size = DefaultSize;
+    setGroupLengths(QString::fromLatin1(DefaultGroupLengths));
+    setGroupDividers(QString::fromLatin1(DefaultGroupDividers));
+    setSize(DefaultSize);
+    setCaption(DefaultCaption);
 }
 
 void TimeLED::ReadProperties(const tallyard::PropertyBag &bag)
@@ -390,53 +390,51 @@ void TimeLED::ReadProperties(const tallyard::PropertyBag &bag)
     // A stored value that fails (an empty divider text, a group of five digits) is dropped
     // with a warning and loading goes on: one bad entry must not keep the display, and the
     // form holding it, from loading.
-    const auto step = [](const char *key, const std::function<void()> &apply) {
-        try {
-            apply();
-        } catch (const RuntimeError &error) {
-            qWarning("TimeLED: property %s dropped: %s", key, error.what());
-        }
+    const auto read = [&bag](const char *key, const QVariant &defaultValue, const std::function<void(const QVariant &)> &apply) {
+        readEntry(bag, "TimeLED", key, defaultValue, apply);
     };
-    const auto read = [&bag](const char *key, const QVariant &defaultValue) {
-        return bag.ReadProperty(QLatin1StringView(key), defaultValue);
-    };
-    step("PBackColor", [&] { setBackColor(variantToInt32(read("PBackColor", 0))); });
-    step("PLitColor", [&] { setLitColor(variantToInt32(read("PLitColor", 0x0080FF))); });
-    step("PDotColor", [&] { m_separatorColor = variantToInt32(read("PDotColor", 0xFFFFFF)); });
-    step("PDigitRatio",
-         [&] { setDigitRatio(static_cast<DigitRatioEnum>(variantToInt32(read("PDigitRatio", 74)))); });
-    step("PLEDType", [&] { setLEDType(static_cast<quellin::LEDType>(variantToInt32(read("PLEDType", 0)))); });
-    step("PPaddingH", [&] { m_paddingH = variantToInt16(read("PPaddingH", 90)); });
-    step("PPaddingV", [&] { m_paddingV = variantToInt16(read("PPaddingV", 90)); });
-    step("PPaddingI", [&] { setPaddingI(variantToInt16(read("PPaddingI", 90))); });
-    step("PPaddingD", [&] { m_paddingD = variantToInt16(read("PPaddingD", 90)); });
-    step("PShowSeparators", [&] { m_showSeparators = variantToBool(read("PShowSeparators", true)); });
-    step("PSize", [&] { m_size = variantToInt16(read("PSize", 45)); });
-    step("PGroupLengths",
-         [&] { setGroupLengths(variantToString(read("PGroupLengths", QStringLiteral("2,2")))); });
-    step("PGroupDividers",
-         [&] { setGroupDividers(variantToString(read("PGroupDividers", QStringLiteral("60,1")))); });
+    read("PBackColor", DefaultBackColor, [&](const QVariant &v) { setBackColor(variantToInt32(v)); });
+    read("PLitColor", DefaultLitColor, [&](const QVariant &v) { setLitColor(variantToInt32(v)); });
+    read("PDotColor", DefaultSeparatorColor, [&](const QVariant &v) { m_separatorColor = variantToInt32(v); });
+    read("PDigitRatio", static_cast<qint32>(DefaultDigitRatio),
+         [&](const QVariant &v) { setDigitRatio(static_cast<DigitRatioEnum>(variantToInt32(v))); });
+    read("PLEDType", static_cast<qint32>(DefaultLEDType),
+         [&](const QVariant &v) { setLEDType(static_cast<quellin::LEDType>(variantToInt32(v))); });
+    read("PPaddingH", DefaultPadding, [&](const QVariant &v) { m_paddingH = variantToInt16(v); });
+    read("PPaddingV", DefaultPadding, [&](const QVariant &v) { m_paddingV = variantToInt16(v); });
+    read("PPaddingI", DefaultPadding, [&](const QVariant &v) { setPaddingI(variantToInt16(v)); });
+    read("PPaddingD", DefaultPadding, [&](const QVariant &v) { m_paddingD = variantToInt16(v); });
+    read("PShowSeparators", DefaultShowSeparators, [&](const QVariant &v) { m_showSeparators = variantToBool(v); });
+    read("PSize", DefaultSize, [&](const QVariant &v) { m_size = variantToInt16(v); });
+    read("PGroupLengths", QString::fromLatin1(DefaultGroupLengths),
+         [&](const QVariant &v) { setGroupLengths(variantToString(v)); });
+    read("PGroupDividers", QString::fromLatin1(DefaultGroupDividers),
+         [&](const QVariant &v) { setGroupDividers(variantToString(v)); });
     // Sizes every cell and dot and lays the row out; the caption then fills the groups.
-    step("PSize", [&] { setSize(m_size); });
-    step("PCaption", [&] { setCaption(variantToSingle(read("PCaption", 0.0f))); });
+    try {
+        setSize(m_size);
+    } catch (const RuntimeError &error) {
+        qWarning("TimeLED: property PSize dropped: %s", error.what());
+    }
+    read("PCaption", DefaultCaption, [&](const QVariant &v) { setCaption(variantToSingle(v)); });
 }
 
 void TimeLED::WriteProperties(tallyard::PropertyBag &bag) const
 {
-    bag.WriteProperty(QStringLiteral("PPaddingH"), m_paddingH, 90);
-    bag.WriteProperty(QStringLiteral("PPaddingV"), m_paddingV, 90);
-    bag.WriteProperty(QStringLiteral("PPaddingI"), m_paddingI, 90);
-    bag.WriteProperty(QStringLiteral("PPaddingD"), m_paddingD, 90);
-    bag.WriteProperty(QStringLiteral("PDigitRatio"), static_cast<qint32>(m_digitRatio), 74);
-    bag.WriteProperty(QStringLiteral("PShowSeparators"), m_showSeparators, true);
-    bag.WriteProperty(QStringLiteral("PLEDType"), static_cast<qint32>(m_ledType), 0);
-    bag.WriteProperty(QStringLiteral("PSize"), m_size, 45);
-    bag.WriteProperty(QStringLiteral("PLitColor"), m_litColor, 0x0080FF);
-    bag.WriteProperty(QStringLiteral("PBackColor"), m_backColor, 0);
-    bag.WriteProperty(QStringLiteral("PDotColor"), m_separatorColor, 0xFFFFFF);
-    bag.WriteProperty(QStringLiteral("PCaption"), m_caption, 0.0f);
-    bag.WriteProperty(QStringLiteral("PGroupLengths"), m_groupLengths, QStringLiteral("2,2"));
-    bag.WriteProperty(QStringLiteral("PGroupDividers"), m_groupDividers, QStringLiteral("60,1"));
+    bag.WriteProperty(QStringLiteral("PPaddingH"), m_paddingH, DefaultPadding);
+    bag.WriteProperty(QStringLiteral("PPaddingV"), m_paddingV, DefaultPadding);
+    bag.WriteProperty(QStringLiteral("PPaddingI"), m_paddingI, DefaultPadding);
+    bag.WriteProperty(QStringLiteral("PPaddingD"), m_paddingD, DefaultPadding);
+    bag.WriteProperty(QStringLiteral("PDigitRatio"), static_cast<qint32>(m_digitRatio), static_cast<qint32>(DefaultDigitRatio));
+    bag.WriteProperty(QStringLiteral("PShowSeparators"), m_showSeparators, DefaultShowSeparators);
+    bag.WriteProperty(QStringLiteral("PLEDType"), static_cast<qint32>(m_ledType), static_cast<qint32>(DefaultLEDType));
+    bag.WriteProperty(QStringLiteral("PSize"), m_size, DefaultSize);
+    bag.WriteProperty(QStringLiteral("PLitColor"), m_litColor, DefaultLitColor);
+    bag.WriteProperty(QStringLiteral("PBackColor"), m_backColor, DefaultBackColor);
+    bag.WriteProperty(QStringLiteral("PDotColor"), m_separatorColor, DefaultSeparatorColor);
+    bag.WriteProperty(QStringLiteral("PCaption"), m_caption, DefaultCaption);
+    bag.WriteProperty(QStringLiteral("PGroupLengths"), m_groupLengths, QString::fromLatin1(DefaultGroupLengths));
+    bag.WriteProperty(QStringLiteral("PGroupDividers"), m_groupDividers, QString::fromLatin1(DefaultGroupDividers));
 }
 
 } // namespace quellin

@@ -4,10 +4,11 @@
 // beyond its background: it creates, sizes, places and colours its NumberLED cells and its
 // round dots, and sizes itself around them.
 
+#include "quellin_export.h"
+#include "controls/QuellinDispIds.h"
 #include "components/NumberLED.h"
 #include "controls/QuellinEnums.h"
-#include "platform/Control.h"
-#include "platform/Properties.h"
+#include "platform/forms/Control.h"
 
 #include <QList>
 
@@ -20,24 +21,11 @@ class Shape;
 
 namespace quellin {
 
-class TimeLED : public tallyard::Control {
+class QUELLIN_EXPORT TimeLED : public tallyard::Control {
     Q_OBJECT
     Q_CLASSINFO("TypeName", "TimeLED")
     Q_CLASSINFO("ProgID", "Quellin.TimeLED")
-    Q_CLASSINFO("DispId PaddingD", "0x6803000D")
-    Q_CLASSINFO("DispId Size", "0x6803000C")
-    Q_CLASSINFO("DispId PaddingH", "0x6803000B")
-    Q_CLASSINFO("DispId PaddingV", "0x6803000A")
-    Q_CLASSINFO("DispId PaddingI", "0x68030009")
-    Q_CLASSINFO("DispId BackColor", "0x68030008")
-    Q_CLASSINFO("DispId LitColor", "0x68030007")
-    Q_CLASSINFO("DispId Caption", "0x68030006")
-    Q_CLASSINFO("DispId LEDType", "0x68030005")
-    Q_CLASSINFO("DispId DigitRatio", "0x68030004")
-    Q_CLASSINFO("DispId GroupLengths", "0x68030003")
-    Q_CLASSINFO("DispId GroupDividers", "0x68030002")
-    Q_CLASSINFO("DispId ShowSeparators", "0x68030001")
-    Q_CLASSINFO("DispId SeparatorColor", "0x68030000")
+    QUELLIN_TIMELED_DISPIDS(TALLYARD_DISPID_CLASSINFO)
     Q_PROPERTY(qint16 PaddingD READ PaddingD WRITE setPaddingD)
     Q_PROPERTY(qint16 Size READ Size WRITE setSize)
     Q_PROPERTY(qint16 PaddingH READ PaddingH WRITE setPaddingH)
@@ -57,6 +45,20 @@ public:
     // Makes one digit cell. The display's cells are NumberLEDs; a host or test may supply
     // cells of a NumberLED subclass.
     using CellFactory = std::function<tallyard::NumberLED *(QWidget *parent)>;
+
+    // A new display's values (InitProperties), also the defaults the property bag leaves
+    // out: minutes and seconds in orange 7:4 bars 45 pixels tall on black, white dots.
+    static constexpr qint16 DefaultPadding = 90;
+    static constexpr qint16 DefaultSize = 45;
+    static constexpr qint32 DefaultBackColor = 0x000000;
+    static constexpr qint32 DefaultLitColor = 0x0080FF;
+    static constexpr qint32 DefaultSeparatorColor = 0xFFFFFF;
+    static constexpr quellin::LEDType DefaultLEDType = Ortagon;
+    static constexpr quellin::DigitRatioEnum DefaultDigitRatio = Size_H7_W4;
+    static constexpr bool DefaultShowSeparators = true;
+    static constexpr float DefaultCaption = 0.0f;
+    static constexpr const char *DefaultGroupLengths = "2,2";
+    static constexpr const char *DefaultGroupDividers = "60,1";
 
     explicit TimeLED(QWidget *parent = nullptr, CellFactory makeCell = {});
     ~TimeLED() override;
@@ -139,20 +141,20 @@ private:
     tallyard::ControlArray *m_shpTop = nullptr;
     tallyard::ControlArray *m_shpBottom = nullptr;
 
-    bool m_showSeparators = true;
+    bool m_showSeparators = DefaultShowSeparators;
     QString m_groupLengths;
     QString m_groupDividers;
-    qint16 m_paddingH = 90;
-    qint16 m_paddingV = 90;
-    qint16 m_paddingD = 90;
-    qint16 m_paddingI = 90;
-    qint16 m_size = 45;
-    qint32 m_backColor = 0;
-    qint32 m_litColor = 0x0080FF;
-    qint32 m_separatorColor = 0xFFFFFF;
-    quellin::LEDType m_ledType = Ortagon;
-    quellin::DigitRatioEnum m_digitRatio = Size_H7_W4;
-    float m_caption = 0.0f;
+    qint16 m_paddingH = DefaultPadding;
+    qint16 m_paddingV = DefaultPadding;
+    qint16 m_paddingD = DefaultPadding;
+    qint16 m_paddingI = DefaultPadding;
+    qint16 m_size = DefaultSize;
+    qint32 m_backColor = DefaultBackColor;
+    qint32 m_litColor = DefaultLitColor;
+    qint32 m_separatorColor = DefaultSeparatorColor;
+    quellin::LEDType m_ledType = DefaultLEDType;
+    quellin::DigitRatioEnum m_digitRatio = DefaultDigitRatio;
+    float m_caption = DefaultCaption;
     QList<float> m_dividers;
 };
 

@@ -5,7 +5,7 @@
 
 #include "components/NumberLED.h"
 #include "fuzz/FuzzSupport.h"
-#include "platform/Properties.h"
+#include "platform/core/Properties.h"
 #include "scoreboard/modules/modCount.h"
 #include "scoreboard/modules/modShowDigits.h"
 

@@ -3,7 +3,7 @@
 // are Currency conversions and sums out of range; anything else going wrong is a finding.
 
 #include "fuzz/FuzzSupport.h"
-#include "platform/Values.h"
+#include "platform/core/Values.h"
 
 #include <algorithm>
 #include <cmath>

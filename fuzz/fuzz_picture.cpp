@@ -3,7 +3,7 @@
 // loader, like the picture properties, takes a path.
 
 #include "fuzz/FuzzSupport.h"
-#include "platform/PictureLoader.h"
+#include "platform/system/PictureLoader.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -2,7 +2,7 @@
 // it again gives the same bag, and writing that gives the same text.
 
 #include "fuzz/FuzzSupport.h"
-#include "platform/PropertyBag.h"
+#include "platform/core/PropertyBag.h"
 
 #include <algorithm>
 

@@ -3,7 +3,7 @@
 // variables take the stored text as it stands.
 
 #include "fuzz/FuzzSupport.h"
-#include "platform/SettingsStore.h"
+#include "platform/system/SettingsStore.h"
 #include "scoreboard/settings/Settings.h"
 
 #include <QDir>

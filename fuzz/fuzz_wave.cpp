@@ -2,7 +2,7 @@
 // agrees with itself, never reading or inventing more than the file holds.
 
 #include "fuzz/FuzzSupport.h"
-#include "platform/WaveFile.h"
+#include "platform/system/WaveFile.h"
 
 using tallyard::fuzz::check;
 

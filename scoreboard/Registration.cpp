@@ -1,9 +1,7 @@
 #include "scoreboard/Registration.h"
 
 #include "controls/Quellin.h"
-#include "platform/Intrinsics.h"
-#include "platform/MMControl.h"
-#include "platform/Shape.h"
+#include "platform/intrinsics/Intrinsics.h"
 
 #include <QtGlobal>
 
@@ -21,8 +19,6 @@ void registerProgramControls()
     initProgramResources();
     quellin::registerControls();
     registerIntrinsicControls();
-    registerShape();
-    registerMMControl();
 }
 
 } // namespace tallyard

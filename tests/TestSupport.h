@@ -1,7 +1,7 @@
 #pragma once
 // Helpers shared by the suites.
 
-#include "platform/LocalTime.h"
+#include "platform/system/LocalTime.h"
 
 namespace tallyard::test {
 

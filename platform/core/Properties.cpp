@@ -1,6 +1,6 @@
-#include "platform/Properties.h"
+#include "platform/core/Properties.h"
 
-#include "platform/Control.h"
+#include "platform/core/Guard.h"
 
 #include <QHash>
 #include <QMetaClassInfo>

@@ -1,6 +1,6 @@
-#include "platform/PropertyBag.h"
+#include "platform/core/PropertyBag.h"
 
-#include "platform/Properties.h"
+#include "platform/core/Properties.h"
 
 #include <charconv>
 #include <cmath>
@@ -147,6 +147,16 @@ PropertyBag PropertyBag::fromText(QStringView text)
             bag.WriteProperty(key, value);
     }
     return bag;
+}
+
+void readEntry(const PropertyBag &bag, const char *owner, const char *key, const QVariant &defaultValue,
+               const std::function<void(const QVariant &)> &apply)
+{
+    try {
+        apply(bag.ReadProperty(QLatin1StringView(key), defaultValue));
+    } catch (const RuntimeError &error) {
+        qWarning("%s: property %s dropped: %s", owner, key, error.what());
+    }
 }
 
 } // namespace tallyard

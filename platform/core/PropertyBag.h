@@ -3,14 +3,18 @@
 // loads them. A value equal to its default is never stored, so a bag holds only what a
 // designer changed. The text form is what a form's design table holds.
 
+#include "tallyard_core_export.h"
+
 #include <QList>
 #include <QPair>
 #include <QString>
 #include <QVariant>
 
+#include <functional>
+
 namespace tallyard {
 
-class PropertyBag {
+class TALLYARD_CORE_EXPORT PropertyBag {
 public:
     PropertyBag() = default;
 
@@ -34,5 +38,11 @@ private:
     qsizetype find(const QString &name) const;
     QList<QPair<QString, QVariant>> m_entries;
 };
+
+// Reads one entry through apply. An entry that cannot be converted, or that apply refuses
+// with a runtime error, is dropped with a warning naming owner and key, and the property
+// keeps its value: one bad stored value never stops a form from loading.
+TALLYARD_CORE_EXPORT void readEntry(const PropertyBag &bag, const char *owner, const char *key,
+                                    const QVariant &defaultValue, const std::function<void(const QVariant &)> &apply);
 
 } // namespace tallyard

@@ -1,4 +1,4 @@
-#include "platform/Values.h"
+#include "platform/core/Values.h"
 
 #include <algorithm>
 #include <charconv>

@@ -3,6 +3,9 @@
 // round-half-to-even, a fixed-point Currency, lenient number reading and locale-free
 // formatting. Every number the operator types or the clocks compute passes through here.
 
+#include "tallyard_core_export.h"
+
+#include <QMetaType>
 #include <QString>
 #include <QStringView>
 
@@ -13,7 +16,7 @@
 namespace tallyard {
 
 // A failure inside a property or procedure. Hosts catch these at their event boundaries.
-class RuntimeError : public std::runtime_error {
+class TALLYARD_CORE_EXPORT RuntimeError : public std::runtime_error {
 public:
     RuntimeError(int number, const char *what) : std::runtime_error(what), m_number(number) {}
     int number() const noexcept { return m_number; }
@@ -22,51 +25,51 @@ private:
     int m_number;
 };
 
-class OverflowError : public RuntimeError {
+class TALLYARD_CORE_EXPORT OverflowError : public RuntimeError {
 public:
     OverflowError() : RuntimeError(6, "Overflow") {}
 };
 
-class InvalidArgument : public RuntimeError {
+class TALLYARD_CORE_EXPORT InvalidArgument : public RuntimeError {
 public:
     InvalidArgument() : RuntimeError(5, "Invalid procedure call or argument") {}
 };
 
-class SubscriptOutOfRange : public RuntimeError {
+class TALLYARD_CORE_EXPORT SubscriptOutOfRange : public RuntimeError {
 public:
     SubscriptOutOfRange() : RuntimeError(9, "Subscript out of range") {}
 };
 
-class TypeMismatch : public RuntimeError {
+class TALLYARD_CORE_EXPORT TypeMismatch : public RuntimeError {
 public:
     TypeMismatch() : RuntimeError(13, "Type mismatch") {}
 };
 
-class MemberNotFound : public RuntimeError {
+class TALLYARD_CORE_EXPORT MemberNotFound : public RuntimeError {
 public:
     MemberNotFound() : RuntimeError(438, "Object doesn't support this property or method") {}
 };
 
 // Nearest whole number, a tie going to the even one: 0.5 -> 0, 1.5 -> 2, 90.5 -> 90.
-double roundHalfEven(double value);
+TALLYARD_CORE_EXPORT double roundHalfEven(double value);
 
 // Rounded half to even, then range-checked; out of range (or NaN) throws OverflowError.
-int16_t toInt16(double value);
-int32_t toInt32(double value);
+TALLYARD_CORE_EXPORT int16_t toInt16(double value);
+TALLYARD_CORE_EXPORT int32_t toInt32(double value);
 // Narrowing to single precision; a finite value beyond float's range throws OverflowError.
-float toSingle(double value);
+TALLYARD_CORE_EXPORT float toSingle(double value);
 
 // The numeric value of a text, read like a numeric literal: blanks anywhere are skipped,
 // an optional sign, digits with at most one ".", an optional exponent (E or D); reading
 // stops at the first character that cannot continue the number; no number reads as 0.
 // " 1 2.5x" reads 12.5. A value beyond double's range throws OverflowError.
-double numericValue(QStringView text);
+TALLYARD_CORE_EXPORT double numericValue(QStringView text);
 
 // Strict reading: the whole text (leading and trailing blanks aside) must be one number.
-bool parseNumber(QStringView text, double &value);
+TALLYARD_CORE_EXPORT bool parseNumber(QStringView text, double &value);
 
 // Signed 64-bit count of ten-thousandths. All arithmetic is checked.
-class Currency {
+class TALLYARD_CORE_EXPORT Currency {
 public:
     static constexpr int64_t Scale = 10000;
 
@@ -95,12 +98,15 @@ private:
 // point is the least number of whole digits, the "0"/"#" after it the decimals. Rounding
 // to the shown decimals goes half away from zero on the value's 15 significant digits.
 // The point is always ".", whatever the locale.
-QString formatNumber(double value, QStringView pattern);
-QString formatNumber(Currency value, QStringView pattern);
+TALLYARD_CORE_EXPORT QString formatNumber(double value, QStringView pattern);
+TALLYARD_CORE_EXPORT QString formatNumber(Currency value, QStringView pattern);
 
 // Plain text of a number as the old runtime's string conversion gave it: "90", "0.5",
 // "-3", with up to 15 significant digits (7 for a single).
-QString numberToText(double value);
-QString singleToText(float value);
+TALLYARD_CORE_EXPORT QString numberToText(double value);
+TALLYARD_CORE_EXPORT QString singleToText(float value);
 
 } // namespace tallyard
+
+// Currency travels in QVariant, as clock times and scores do between controls.
+Q_DECLARE_METATYPE(tallyard::Currency)

@@ -1,6 +1,6 @@
-#include "platform/Control.h"
+#include "platform/forms/Control.h"
 
-#include "platform/VirtualKeys.h"
+#include "platform/forms/VirtualKeys.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -9,20 +9,8 @@
 #include <QPointer>
 
 #include <cmath>
-#include <exception>
 
 namespace tallyard {
-
-void runGuarded(const char *where, const std::function<void()> &handler)
-{
-    try {
-        handler();
-    } catch (const std::exception &error) {
-        qWarning("%s: %s (ignored)", where, error.what());
-    } catch (...) {
-        qWarning("%s: unknown failure (ignored)", where);
-    }
-}
 
 namespace {
 

@@ -3,7 +3,9 @@
 // container-supplied properties (Name, Index, Visible, Tag, TabIndex, ...), the persistence
 // protocol, and the standard events raised from Qt's input events.
 
-#include "platform/PropertyBag.h"
+#include "tallyard_forms_export.h"
+#include "platform/core/Guard.h"
+#include "platform/core/PropertyBag.h"
 
 #include <QWidget>
 
@@ -14,11 +16,7 @@ namespace tallyard {
 // 1/1440 inch; the forms are designed at 15 twips to a device-independent pixel.
 inline constexpr double TwipsPerPixel = 15.0;
 
-// Runs an event handler or timer tick so that a failure inside it never escapes into the
-// event loop: the operator never sees a crash, the board keeps running.
-void runGuarded(const char *where, const std::function<void()> &handler);
-
-class Control : public QWidget {
+class TALLYARD_FORMS_EXPORT Control : public QWidget {
     Q_OBJECT
     Q_PROPERTY(double Left READ Left WRITE setLeft)
     Q_PROPERTY(double Top READ Top WRITE setTop)

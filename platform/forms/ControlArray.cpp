@@ -1,6 +1,6 @@
-#include "platform/ControlArray.h"
+#include "platform/forms/ControlArray.h"
 
-#include "platform/Values.h"
+#include "platform/core/Values.h"
 
 namespace tallyard {
 

@@ -4,14 +4,15 @@
 // Visible, which starts False). The array raises each element's events with the element's
 // index first, as a form's handler for the array receives them.
 
-#include "platform/Control.h"
+#include "tallyard_forms_export.h"
+#include "platform/forms/Control.h"
 
 #include <QMap>
 #include <QPointer>
 
 namespace tallyard {
 
-class ControlArray : public QObject {
+class TALLYARD_FORMS_EXPORT ControlArray : public QObject {
     Q_OBJECT
     Q_PROPERTY(qint16 Count READ Count)
 

@@ -1,4 +1,4 @@
-#include "platform/ControlRegistry.h"
+#include "platform/forms/ControlRegistry.h"
 
 #include <QHash>
 

@@ -3,8 +3,11 @@
 // createControl builds the control and runs its persistence protocol: ReadProperties with
 // the form's design-time bag, or InitProperties for a control placed new.
 
-#include "platform/Control.h"
-#include "platform/Values.h"
+#include "tallyard_forms_export.h"
+#include "platform/forms/Control.h"
+#include "platform/core/Values.h"
+
+#include <QMetaClassInfo>
 
 #include <functional>
 
@@ -12,14 +15,30 @@ namespace tallyard {
 
 using ControlFactory = std::function<Control *(QWidget *parent)>;
 
-void registerControl(const QString &progId, ControlFactory factory);
-bool isRegistered(const QString &progId);
-QStringList registeredProgIds();
+TALLYARD_FORMS_EXPORT void registerControl(const QString &progId, ControlFactory factory);
+// Registers the control class T under the ProgID its own declaration gives,
+// Q_CLASSINFO("ProgID", "VB.Label"), and under a second one it may give as
+// Q_CLASSINFO("ProgID alias", ...).
+template <typename T>
+void registerControlClass()
+{
+    const QMetaObject &meta = T::staticMetaObject;
+    for (const char *key : {"ProgID", "ProgID alias"}) {
+        const int index = meta.indexOfClassInfo(key);
+        // A class info inherited from a base class names the base, not T.
+        if (index >= meta.classInfoOffset())
+            registerControl(QString::fromLatin1(meta.classInfo(index).value()),
+                            [](QWidget *parent) -> Control * { return new T(parent); });
+    }
+}
+
+TALLYARD_FORMS_EXPORT bool isRegistered(const QString &progId);
+TALLYARD_FORMS_EXPORT QStringList registeredProgIds();
 
 // Throws InvalidArgument for a ProgID nobody registered. The control is owned by parent.
 // prepare, when given, runs before the persistence step: the host's placement, as a
 // container sets a control's extender properties before the control loads itself.
-Control *createControl(const QString &progId, QWidget *parent, const PropertyBag *bag = nullptr,
+TALLYARD_FORMS_EXPORT Control *createControl(const QString &progId, QWidget *parent, const PropertyBag *bag = nullptr,
                        const std::function<void(Control *)> &prepare = {});
 
 } // namespace tallyard

@@ -1,7 +1,7 @@
-#include "platform/Form.h"
+#include "platform/forms/Form.h"
 
-#include "platform/ControlArray.h"
-#include "platform/OleColor.h"
+#include "platform/forms/ControlArray.h"
+#include "platform/core/OleColor.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>

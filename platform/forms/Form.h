@@ -3,7 +3,8 @@
 // (client) area in twips, a caption and background, the control collection in creation
 // order, and the Load / Resize / Unload events.
 
-#include "platform/Control.h"
+#include "tallyard_forms_export.h"
+#include "platform/forms/Control.h"
 
 #include <QEventLoop>
 #include <QPointer>
@@ -12,7 +13,7 @@ namespace tallyard {
 
 class ControlArray;
 
-class Form : public Control {
+class TALLYARD_FORMS_EXPORT Form : public Control {
     Q_OBJECT
     Q_CLASSINFO("TypeName", "Form")
     Q_PROPERTY(QString Caption READ Caption WRITE setCaption)

@@ -1,7 +1,7 @@
-#include "platform/FormDesign.h"
+#include "platform/forms/FormDesign.h"
 
-#include "platform/ControlRegistry.h"
-#include "platform/Properties.h"
+#include "platform/forms/ControlRegistry.h"
+#include "platform/core/Properties.h"
 
 namespace tallyard {
 

@@ -3,13 +3,14 @@
 // container, twip geometry, tab index, design-time properties (set by name, in order) and,
 // for library controls, the property bag the control loads itself from.
 
-#include "platform/Form.h"
+#include "tallyard_forms_export.h"
+#include "platform/forms/Form.h"
 
 #include <span>
 
 namespace tallyard {
 
-struct ElementDesign {
+struct TALLYARD_FORMS_EXPORT ElementDesign {
     const char *name;
     const char *progId;     // "VB.Label", "Quellin.TimeLED", ...
     const char *container;  // nullptr: the form itself
@@ -23,6 +24,6 @@ struct ElementDesign {
 // persistence (its bag, or InitProperties), then the listed properties; adds each to the
 // form's collection and orders the focus chain by tab index. Throws on an unknown ProgID,
 // container or property: a design table is code, and a fault in it must show at once.
-void loadDesign(Form *form, std::span<const ElementDesign> design);
+TALLYARD_FORMS_EXPORT void loadDesign(Form *form, std::span<const ElementDesign> design);
 
 } // namespace tallyard

@@ -1,7 +1,7 @@
-#include "platform/StyledControl.h"
+#include "platform/forms/StyledControl.h"
 
-#include "platform/OleColor.h"
-#include "platform/Properties.h"
+#include "platform/core/OleColor.h"
+#include "platform/core/Properties.h"
 
 #include <QApplication>
 #include <QPalette>

@@ -4,8 +4,9 @@
 // fonts by name and point size rendered at a pixel size tied to the twip geometry, so text
 // scales exactly with the controls whatever the screen's DPI setting.
 
-#include "platform/Control.h"
-#include "platform/Values.h"
+#include "tallyard_forms_export.h"
+#include "platform/forms/Control.h"
+#include "platform/core/Values.h"
 
 #include <QColor>
 #include <QFont>
@@ -27,22 +28,22 @@ inline constexpr qint32 ScrollBars = qint32(0x80000000), WindowBackground = qint
 }
 
 // The colour a property value stands for: 0x00BBGGRR, or a system colour (high bit set).
-QColor resolveColor(qint32 ole);
+TALLYARD_FORMS_EXPORT QColor resolveColor(qint32 ole);
 
 // 1 point is 20 twips and a pixel 15 twips, so a font of p points is drawn p * 4 / 3 pixels
 // high (32.25 pt -> 43 px), never less than 1.
-int fontPixelSize(double points);
+TALLYARD_FORMS_EXPORT int fontPixelSize(double points);
 
 // The font the intrinsic controls draw with.
-QFont intrinsicFont(const QString &name, double points, bool bold, bool italic);
+TALLYARD_FORMS_EXPORT QFont intrinsicFont(const QString &name, double points, bool bold, bool italic);
 
 // Maps the Windows font names the forms are designed with to metric-compatible families,
 // so text keeps its designed width where those fonts are not installed. Safe to call twice.
-void installFontSubstitutions();
+TALLYARD_FORMS_EXPORT void installFontSubstitutions();
 
 // An intrinsic control: created from a design table by ProgID, its design-time values set
 // by property name.
-class IntrinsicControl : public Control {
+class TALLYARD_FORMS_EXPORT IntrinsicControl : public Control {
     Q_OBJECT
 
 public:
@@ -55,7 +56,7 @@ public:
 };
 
 // An intrinsic control with colours and a font.
-class StyledControl : public IntrinsicControl {
+class TALLYARD_FORMS_EXPORT StyledControl : public IntrinsicControl {
     Q_OBJECT
     Q_PROPERTY(qint32 BackColor READ BackColor WRITE setBackColor)
     Q_PROPERTY(qint32 ForeColor READ ForeColor WRITE setForeColor)
@@ -104,7 +105,7 @@ private:
 
 // The Alt+letter shortcut of a caption with an "&" accelerator ("&Help": Alt+H). It acts
 // while its owner is visible and enabled in the active window.
-class Mnemonic {
+class TALLYARD_FORMS_EXPORT Mnemonic {
 public:
     Mnemonic(QWidget *owner, std::function<void()> activated);
     void setCaption(const QString &caption);
@@ -116,8 +117,8 @@ private:
 };
 
 // 0 left, 1 right, 2 centre, as the Alignment properties number them.
-Qt::Alignment horizontalAlignment(qint16 alignment);
+TALLYARD_FORMS_EXPORT Qt::Alignment horizontalAlignment(qint16 alignment);
 // Throws InvalidArgument unless low <= value <= high.
-void checkPropertyRange(int value, int low, int high);
+TALLYARD_FORMS_EXPORT void checkPropertyRange(int value, int low, int high);
 
 } // namespace tallyard

@@ -4,6 +4,8 @@
 // platform: keypad digits (96-105) stay apart from the main row (48-57), and with NumLock
 // off the keypad keys give the navigation codes.
 
+#include "tallyard_forms_export.h"
+
 #include <QKeyEvent>
 
 #include <cstdint>
@@ -20,17 +22,17 @@ inline constexpr int16_t Back = 8, Tab = 9, Clear = 12, Return = 13, Shift = 16,
 }
 
 // 0 for a key without a code.
-int16_t virtualKeyCode(int qtKey, Qt::KeyboardModifiers modifiers);
-int16_t virtualKeyCode(const QKeyEvent *event);
+TALLYARD_FORMS_EXPORT int16_t virtualKeyCode(int qtKey, Qt::KeyboardModifiers modifiers);
+TALLYARD_FORMS_EXPORT int16_t virtualKeyCode(const QKeyEvent *event);
 // 1 Shift, 2 Ctrl, 4 Alt, added together.
-int16_t shiftState(Qt::KeyboardModifiers modifiers);
+TALLYARD_FORMS_EXPORT int16_t shiftState(Qt::KeyboardModifiers modifiers);
 
 // A Qt key (and keypad modifier) that gives the virtual-key code, for synthesising key
 // events and naming keys; Qt::Key_unknown when none does.
-struct QtKey {
+struct TALLYARD_FORMS_EXPORT QtKey {
     int key = Qt::Key_unknown;
     Qt::KeyboardModifiers modifiers;
 };
-QtKey qtKeyForVirtualKey(int16_t code);
+TALLYARD_FORMS_EXPORT QtKey qtKeyForVirtualKey(int16_t code);
 
 } // namespace tallyard

@@ -1,6 +1,6 @@
-#include "platform/ComboBox.h"
+#include "platform/intrinsics/ComboBox.h"
 
-#include "platform/TextBox.h"
+#include "platform/intrinsics/TextBox.h"
 
 #include <QComboBox>
 #include <QKeyEvent>

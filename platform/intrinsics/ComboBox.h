@@ -2,13 +2,14 @@
 // A drop-down list the operator can only choose from (no typing). Every change of the
 // selection, by the operator or by code, raises Click.
 
-#include "platform/StyledControl.h"
+#include "tallyard_intrinsics_export.h"
+#include "platform/forms/StyledControl.h"
 
 class QComboBox;
 
 namespace tallyard {
 
-class ComboBox : public StyledControl {
+class TALLYARD_INTRINSICS_EXPORT ComboBox : public StyledControl {
     Q_OBJECT
     Q_CLASSINFO("TypeName", "ComboBox")
     Q_CLASSINFO("ProgID", "VB.ComboBox")

@@ -1,4 +1,4 @@
-#include "platform/CommandButton.h"
+#include "platform/intrinsics/CommandButton.h"
 
 #include <QKeyEvent>
 #include <QShortcut>

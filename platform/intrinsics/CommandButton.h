@@ -3,13 +3,14 @@
 // clicks the window's Default button, Esc its Cancel button; a focused button clicks on
 // Space and Enter; the mouse clicks it as anywhere else.
 
-#include "platform/StyledControl.h"
+#include "tallyard_intrinsics_export.h"
+#include "platform/forms/StyledControl.h"
 
 #include <array>
 
 namespace tallyard {
 
-class CommandButton : public StyledControl {
+class TALLYARD_INTRINSICS_EXPORT CommandButton : public StyledControl {
     Q_OBJECT
     Q_CLASSINFO("TypeName", "CommandButton")
     Q_CLASSINFO("ProgID", "VB.CommandButton")

@@ -1,4 +1,4 @@
-#include "platform/Frame.h"
+#include "platform/intrinsics/Frame.h"
 
 #include <QPainter>
 #include <QPainterPath>

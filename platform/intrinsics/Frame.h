@@ -2,11 +2,12 @@
 // A frame: a container that groups controls under a caption, with a line around them or
 // nothing at all. It never takes the focus; a click on it raises Click.
 
-#include "platform/StyledControl.h"
+#include "tallyard_intrinsics_export.h"
+#include "platform/forms/StyledControl.h"
 
 namespace tallyard {
 
-class Frame : public StyledControl {
+class TALLYARD_INTRINSICS_EXPORT Frame : public StyledControl {
     Q_OBJECT
     Q_CLASSINFO("TypeName", "Frame")
     Q_CLASSINFO("ProgID", "VB.Frame")

@@ -1,6 +1,6 @@
-#include "platform/Image.h"
+#include "platform/intrinsics/Image.h"
 
-#include "platform/PictureLoader.h"
+#include "platform/system/PictureLoader.h"
 
 #include <QPainter>
 

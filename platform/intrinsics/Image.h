@@ -3,14 +3,15 @@
 // stretching, assigning a picture gives the control the picture's natural size (15 twips
 // a pixel). It never takes the focus; a click on it raises Click.
 
-#include "platform/StyledControl.h"
+#include "tallyard_intrinsics_export.h"
+#include "platform/forms/StyledControl.h"
 
 #include <QImage>
 #include <QPixmap>
 
 namespace tallyard {
 
-class Image : public IntrinsicControl {
+class TALLYARD_INTRINSICS_EXPORT Image : public IntrinsicControl {
     Q_OBJECT
     Q_CLASSINFO("TypeName", "Image")
     Q_CLASSINFO("ProgID", "VB.Image")

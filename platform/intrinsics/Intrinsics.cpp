@@ -1,46 +1,39 @@
-#include "platform/Intrinsics.h"
+#include "platform/intrinsics/Intrinsics.h"
 
-#include "platform/ComboBox.h"
-#include "platform/CommandButton.h"
-#include "platform/ControlRegistry.h"
-#include "platform/Frame.h"
-#include "platform/Image.h"
-#include "platform/Label.h"
-#include "platform/OptionButton.h"
-#include "platform/PictureBox.h"
-#include "platform/SSTab.h"
-#include "platform/ScrollBar.h"
-#include "platform/TextBox.h"
-#include "platform/TimerControl.h"
+#include "platform/intrinsics/ComboBox.h"
+#include "platform/intrinsics/CommandButton.h"
+#include "platform/forms/ControlRegistry.h"
+#include "platform/intrinsics/Frame.h"
+#include "platform/intrinsics/Image.h"
+#include "platform/intrinsics/Label.h"
+#include "platform/intrinsics/MMControl.h"
+#include "platform/intrinsics/OptionButton.h"
+#include "platform/intrinsics/PictureBox.h"
+#include "platform/intrinsics/SSTab.h"
+#include "platform/intrinsics/ScrollBar.h"
+#include "platform/intrinsics/Shape.h"
+#include "platform/intrinsics/TextBox.h"
+#include "platform/intrinsics/TimerControl.h"
 
 namespace tallyard {
-
-namespace {
-
-template <typename T>
-void add(const char *progId)
-{
-    registerControl(QString::fromLatin1(progId), [](QWidget *parent) -> Control * { return new T(parent); });
-}
-
-} // namespace
 
 void registerIntrinsicControls()
 {
     installFontSubstitutions();
-    add<Label>("VB.Label");
-    add<TextBox>("VB.TextBox");
-    add<PictureBox>("VB.PictureBox");
-    add<Image>("VB.Image");
-    add<Frame>("VB.Frame");
-    add<CommandButton>("VB.CommandButton");
-    add<OptionButton>("VB.OptionButton");
-    add<ComboBox>("VB.ComboBox");
-    add<HScrollBar>("VB.HScrollBar");
-    add<VScrollBar>("VB.VScrollBar");
-    add<TimerControl>("VB.Timer");
-    add<SSTab>("TabDlg.SSTab");
-    add<SSTab>("VB.SSTab");
+    registerControlClass<Label>();
+    registerControlClass<TextBox>();
+    registerControlClass<PictureBox>();
+    registerControlClass<Image>();
+    registerControlClass<Shape>();
+    registerControlClass<Frame>();
+    registerControlClass<CommandButton>();
+    registerControlClass<OptionButton>();
+    registerControlClass<ComboBox>();
+    registerControlClass<HScrollBar>();
+    registerControlClass<VScrollBar>();
+    registerControlClass<TimerControl>();
+    registerControlClass<SSTab>();
+    registerControlClass<MMControl>();
 }
 
 } // namespace tallyard

@@ -1,13 +1,14 @@
 #pragma once
-// The intrinsic controls of the forms, creatable by ProgID: "VB.Label", "VB.TextBox",
-// "VB.PictureBox", "VB.Image", "VB.Frame", "VB.CommandButton", "VB.OptionButton",
-// "VB.ComboBox", "VB.HScrollBar", "VB.VScrollBar", "VB.Timer", and the tab control
-// "TabDlg.SSTab" (also "VB.SSTab").
+// The intrinsic controls of the forms, creatable by the ProgIDs their classes declare:
+// labels, text boxes, picture boxes, images, shapes, frames, buttons, lists, scroll bars,
+// the timer, the tab control and the sound device.
+
+#include "tallyard_intrinsics_export.h"
 
 namespace tallyard {
 
 // Registers them all and installs the font substitutions they draw with. Safe to call
 // more than once.
-void registerIntrinsicControls();
+TALLYARD_INTRINSICS_EXPORT void registerIntrinsicControls();
 
 } // namespace tallyard

@@ -1,4 +1,4 @@
-#include "platform/Label.h"
+#include "platform/intrinsics/Label.h"
 
 #include <QPainter>
 

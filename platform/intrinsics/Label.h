@@ -2,11 +2,12 @@
 // A label: text drawn on its container, transparent or on its own background. It never
 // takes the focus; a click on it raises Click.
 
-#include "platform/StyledControl.h"
+#include "tallyard_intrinsics_export.h"
+#include "platform/forms/StyledControl.h"
 
 namespace tallyard {
 
-class Label : public StyledControl {
+class TALLYARD_INTRINSICS_EXPORT Label : public StyledControl {
     Q_OBJECT
     Q_CLASSINFO("TypeName", "Label")
     Q_CLASSINFO("ProgID", "VB.Label")

@@ -1,8 +1,8 @@
-#include "platform/MMControl.h"
+#include "platform/intrinsics/MMControl.h"
 
-#include "platform/ControlRegistry.h"
 
 #include <QAudioDevice>
+#include <QAudioFormat>
 #include <QAudioSink>
 #include <QBuffer>
 #include <QFile>
@@ -59,9 +59,29 @@ qint64 MMControl::soundBytes() const
     return m_sound ? m_sound->samples.size() : 0;
 }
 
+qint32 MMControl::bytesPerFrame() const
+{
+    return m_sound ? 2 * m_sound->channels : 0;
+}
+
+// Whole frames only, as the sound output counts them.
+qint64 MMControl::durationUs(qint64 bytes) const
+{
+    if (!m_sound || bytes <= 0 || m_sound->sampleRate <= 0 || bytesPerFrame() <= 0)
+        return 0;
+    return 1000000LL * (bytes / bytesPerFrame()) / m_sound->sampleRate;
+}
+
+qint64 MMControl::bytesForUs(qint64 microseconds) const
+{
+    if (!m_sound)
+        return 0;
+    return bytesPerFrame() * (microseconds * m_sound->sampleRate / 1000000LL);
+}
+
 qint32 MMControl::bytesToMs(qint64 bytes) const
 {
-    return static_cast<qint32>((m_format.durationForBytes(static_cast<qint32>(bytes)) + 500) / 1000);
+    return static_cast<qint32>((durationUs(bytes) + 500) / 1000);
 }
 
 qint32 MMControl::Length() const
@@ -80,7 +100,7 @@ qint64 MMControl::playedBytes() const
 {
     if (!m_sink)
         return m_startPosition;
-    const qint64 played = m_format.bytesForDuration(m_sink->processedUSecs());
+    const qint64 played = bytesForUs(m_sink->processedUSecs());
     return std::min(m_startPosition + played, soundBytes());
 }
 
@@ -99,10 +119,6 @@ void MMControl::open()
     if (!sound)
         return;
     m_sound = std::move(sound);
-    m_format = QAudioFormat();
-    m_format.setSampleRate(m_sound->sampleRate);
-    m_format.setChannelCount(m_sound->channels);
-    m_format.setSampleFormat(QAudioFormat::Int16);
     m_samples = m_sound->samples;
     m_position = 0;
     m_mode = Stopped;
@@ -117,7 +133,11 @@ bool MMControl::ensureSink()
     const QAudioDevice device = QMediaDevices::defaultAudioOutput();
     if (device.isNull())
         return false;
-    m_sink = new QAudioSink(device, m_format);
+    QAudioFormat format;
+    format.setSampleRate(m_sound->sampleRate);
+    format.setChannelCount(m_sound->channels);
+    format.setSampleFormat(QAudioFormat::Int16);
+    m_sink = new QAudioSink(device, format);
     m_feed = new QBuffer(m_sink);
     m_feed->setData(m_samples);
     m_feed->open(QIODevice::ReadOnly);
@@ -185,7 +205,7 @@ void MMControl::watchPlayback()
     if (!m_drained.isValid())
         m_drained.start();
     // Every byte is handed over; the sound has ended once the output has played them.
-    const qint64 remainingUs = m_format.durationForBytes(static_cast<qint32>(soundBytes() - m_startPosition));
+    const qint64 remainingUs = durationUs(soundBytes() - m_startPosition);
     if (m_sink->processedUSecs() < remainingUs - 1000 && m_drained.elapsed() < DrainTimeoutMs)
         return;
     m_sink->stop();
@@ -229,11 +249,6 @@ void MMControl::close()
     m_position = 0;
     m_startPosition = 0;
     m_mode = NotOpen;
-}
-
-void registerMMControl()
-{
-    registerControl(QStringLiteral("MCI.MMControl"), [](QWidget *parent) { return new MMControl(parent); });
 }
 
 } // namespace tallyard

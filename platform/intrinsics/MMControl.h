@@ -8,10 +8,10 @@
 // be played (no file, a file that is not an uncompressed WAVE, no sound output on the
 // machine) leaves the device silent; no command ever throws or shows a message.
 
-#include "platform/Control.h"
-#include "platform/WaveFile.h"
+#include "tallyard_intrinsics_export.h"
+#include "platform/forms/Control.h"
+#include "platform/system/WaveFile.h"
 
-#include <QAudioFormat>
 #include <QByteArray>
 #include <QElapsedTimer>
 #include <QTimer>
@@ -23,7 +23,7 @@ class QBuffer;
 
 namespace tallyard {
 
-class MMControl : public Control {
+class TALLYARD_INTRINSICS_EXPORT MMControl : public Control {
     Q_OBJECT
     Q_CLASSINFO("TypeName", "MMControl")
     Q_CLASSINFO("ProgID", "MCI.MMControl")
@@ -85,6 +85,10 @@ private:
     // Bytes of the sound played so far in the current Play, counted from its start.
     qint64 playedBytes() const;
     qint64 soundBytes() const;
+    // The open sound's 16-bit frames in time and back.
+    qint32 bytesPerFrame() const;
+    qint64 durationUs(qint64 bytes) const;
+    qint64 bytesForUs(qint64 microseconds) const;
     // Rounded to the nearest millisecond, so that a sound of 250 ms reads 250.
     qint32 bytesToMs(qint64 bytes) const;
     // Runs while playing: notices the end of the sound and a sound output that broke off.
@@ -94,7 +98,6 @@ private:
     QString m_fileName;
     ModeType m_mode = NotOpen;
     std::optional<WaveSound> m_sound;
-    QAudioFormat m_format;
     QByteArray m_samples;
     qint64 m_position = 0;      // bytes; where the next Play starts
     qint64 m_startPosition = 0; // bytes; where the current Play started
@@ -106,7 +109,5 @@ private:
     QElapsedTimer m_drained; // since every byte was handed to the sound output
 };
 
-// Makes the device creatable by its ProgID "MCI.MMControl".
-void registerMMControl();
 
 } // namespace tallyard

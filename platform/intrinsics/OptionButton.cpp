@@ -1,4 +1,4 @@
-#include "platform/OptionButton.h"
+#include "platform/intrinsics/OptionButton.h"
 
 #include <QKeyEvent>
 #include <QPainter>

@@ -3,11 +3,12 @@
 // group: selecting one clears the others. Selecting raises Click; the arrow keys move the
 // selection through the group as the operator expects.
 
-#include "platform/StyledControl.h"
+#include "tallyard_intrinsics_export.h"
+#include "platform/forms/StyledControl.h"
 
 namespace tallyard {
 
-class OptionButton : public StyledControl {
+class TALLYARD_INTRINSICS_EXPORT OptionButton : public StyledControl {
     Q_OBJECT
     Q_CLASSINFO("TypeName", "OptionButton")
     Q_CLASSINFO("ProgID", "VB.OptionButton")

@@ -1,6 +1,6 @@
-#include "platform/PictureBox.h"
+#include "platform/intrinsics/PictureBox.h"
 
-#include "platform/PictureLoader.h"
+#include "platform/system/PictureLoader.h"
 
 #include <QPainter>
 

@@ -3,13 +3,14 @@
 // top-left corner) and may show a picture at its natural size in that corner. It takes
 // the focus and raises Click and the key events.
 
-#include "platform/StyledControl.h"
+#include "tallyard_intrinsics_export.h"
+#include "platform/forms/StyledControl.h"
 
 #include <QImage>
 
 namespace tallyard {
 
-class PictureBox : public StyledControl {
+class TALLYARD_INTRINSICS_EXPORT PictureBox : public StyledControl {
     Q_OBJECT
     Q_CLASSINFO("TypeName", "PictureBox")
     Q_CLASSINFO("ProgID", "VB.PictureBox")

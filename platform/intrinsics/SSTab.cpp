@@ -1,4 +1,4 @@
-#include "platform/SSTab.h"
+#include "platform/intrinsics/SSTab.h"
 
 #include <QChildEvent>
 #include <QKeyEvent>

@@ -4,16 +4,18 @@
 // control's top-left corner, tab row included. It takes the focus; the arrow keys and a
 // click on a tab change the tab, and every change of Tab raises Click.
 
-#include "platform/StyledControl.h"
+#include "tallyard_intrinsics_export.h"
+#include "platform/forms/StyledControl.h"
 
 #include <QPointer>
 
 namespace tallyard {
 
-class SSTab : public StyledControl {
+class TALLYARD_INTRINSICS_EXPORT SSTab : public StyledControl {
     Q_OBJECT
     Q_CLASSINFO("TypeName", "SSTab")
     Q_CLASSINFO("ProgID", "TabDlg.SSTab")
+    Q_CLASSINFO("ProgID alias", "VB.SSTab")
     Q_PROPERTY(qint16 Tabs READ Tabs WRITE setTabs)
     Q_PROPERTY(qint16 Tab READ Tab WRITE setTab)
     Q_PROPERTY(qint16 TabsPerRow READ TabsPerRow WRITE setTabsPerRow)

@@ -1,6 +1,6 @@
-#include "platform/ScrollBar.h"
+#include "platform/intrinsics/ScrollBar.h"
 
-#include "platform/TextBox.h"
+#include "platform/intrinsics/TextBox.h"
 
 #include <QKeyEvent>
 #include <QScrollBar>

@@ -3,13 +3,14 @@
 // Min may be the larger one). Value stays inside the range; a new value raises Change,
 // dragging the thumb raises Scroll on the way.
 
-#include "platform/StyledControl.h"
+#include "tallyard_intrinsics_export.h"
+#include "platform/forms/StyledControl.h"
 
 class QScrollBar;
 
 namespace tallyard {
 
-class ScrollBar : public IntrinsicControl {
+class TALLYARD_INTRINSICS_EXPORT ScrollBar : public IntrinsicControl {
     Q_OBJECT
     Q_CLASSINFO("EventId Change", "9")
     Q_CLASSINFO("EventId Scroll", "10")
@@ -67,7 +68,7 @@ private:
     bool m_syncing = false;
 };
 
-class HScrollBar : public ScrollBar {
+class TALLYARD_INTRINSICS_EXPORT HScrollBar : public ScrollBar {
     Q_OBJECT
     Q_CLASSINFO("TypeName", "HScrollBar")
     Q_CLASSINFO("ProgID", "VB.HScrollBar")
@@ -76,7 +77,7 @@ public:
     explicit HScrollBar(QWidget *parent = nullptr);
 };
 
-class VScrollBar : public ScrollBar {
+class TALLYARD_INTRINSICS_EXPORT VScrollBar : public ScrollBar {
     Q_OBJECT
     Q_CLASSINFO("TypeName", "VScrollBar")
     Q_CLASSINFO("ProgID", "VB.VScrollBar")

@@ -1,8 +1,7 @@
-#include "platform/Shape.h"
+#include "platform/intrinsics/Shape.h"
 
-#include "platform/ControlRegistry.h"
-#include "platform/OleColor.h"
-#include "platform/Properties.h"
+#include "platform/core/OleColor.h"
+#include "platform/core/Properties.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -189,11 +188,6 @@ void Shape::WriteProperties(PropertyBag &bag) const
     bag.WriteProperty(QStringLiteral("BorderStyle"), m_borderStyle, 1);
     bag.WriteProperty(QStringLiteral("BackColor"), m_backColor, 0xFFFFFF);
     bag.WriteProperty(QStringLiteral("BackStyle"), m_backStyle, 0);
-}
-
-void registerShape()
-{
-    registerControl(QStringLiteral("VB.Shape"), [](QWidget *parent) { return new Shape(parent); });
 }
 
 } // namespace tallyard

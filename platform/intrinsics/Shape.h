@@ -3,11 +3,12 @@
 // container, with a border and a fill. It is decoration only: it never takes the focus and
 // mouse input goes through it to whatever lies beneath.
 
-#include "platform/Control.h"
+#include "tallyard_intrinsics_export.h"
+#include "platform/forms/Control.h"
 
 namespace tallyard {
 
-class Shape : public Control {
+class TALLYARD_INTRINSICS_EXPORT Shape : public Control {
     Q_OBJECT
     Q_CLASSINFO("TypeName", "Shape")
     Q_CLASSINFO("ProgID", "VB.Shape")
@@ -74,7 +75,5 @@ private:
     int m_paintCount = 0;
 };
 
-// Makes "VB.Shape" creatable through createControl. Safe to call more than once.
-void registerShape();
 
 } // namespace tallyard

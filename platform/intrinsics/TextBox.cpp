@@ -1,4 +1,4 @@
-#include "platform/TextBox.h"
+#include "platform/intrinsics/TextBox.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>

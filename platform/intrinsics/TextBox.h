@@ -3,13 +3,14 @@
 // KeyUp for every key while the letters still go into the text. Keys the text does not
 // use stop at the text box: they never reach the form behind it.
 
-#include "platform/StyledControl.h"
+#include "tallyard_intrinsics_export.h"
+#include "platform/forms/StyledControl.h"
 
 class QLineEdit;
 
 namespace tallyard {
 
-class TextBox : public StyledControl {
+class TALLYARD_INTRINSICS_EXPORT TextBox : public StyledControl {
     Q_OBJECT
     Q_CLASSINFO("TypeName", "TextBox")
     Q_CLASSINFO("ProgID", "VB.TextBox")
@@ -75,6 +76,6 @@ private:
 
 // Whether a key event is the focus move (Tab, Shift+Tab) that Qt handles before any
 // control sees it; composites skip it so that it raises no KeyDown.
-bool isFocusMoveKey(const QEvent *event);
+TALLYARD_INTRINSICS_EXPORT bool isFocusMoveKey(const QEvent *event);
 
 } // namespace tallyard

@@ -1,4 +1,4 @@
-#include "platform/TimerControl.h"
+#include "platform/intrinsics/TimerControl.h"
 
 namespace tallyard {
 

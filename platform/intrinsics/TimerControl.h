@@ -3,13 +3,14 @@
 // seen and never takes the focus. A failure in a Timer handler is caught at the tick, so
 // the next tick comes as usual.
 
-#include "platform/StyledControl.h"
+#include "tallyard_intrinsics_export.h"
+#include "platform/forms/StyledControl.h"
 
 #include <QTimer>
 
 namespace tallyard {
 
-class TimerControl : public IntrinsicControl {
+class TALLYARD_INTRINSICS_EXPORT TimerControl : public IntrinsicControl {
     Q_OBJECT
     Q_CLASSINFO("TypeName", "Timer")
     Q_CLASSINFO("ProgID", "VB.Timer")

@@ -1,4 +1,4 @@
-#include "platform/LocalTime.h"
+#include "platform/system/LocalTime.h"
 
 #ifdef _WIN32
 #include <windows.h>

@@ -1,13 +1,15 @@
 #pragma once
 // The local date and time with milliseconds, from a source that tests can replace.
 
+#include "tallyard_system_export.h"
+
 #include <cstdint>
 #include <functional>
 
 namespace tallyard {
 
 // Field layout of the operating system's local-time record.
-struct SYSTEMTIME {
+struct TALLYARD_SYSTEM_EXPORT SYSTEMTIME {
     int16_t wYear = 0;
     int16_t wMonth = 0;
     int16_t wDayOfWeek = 0;
@@ -21,16 +23,16 @@ struct SYSTEMTIME {
 using LocalTimeSource = std::function<SYSTEMTIME()>;
 
 // The current local time from the installed source.
-SYSTEMTIME GetLocalTime();
+TALLYARD_SYSTEM_EXPORT SYSTEMTIME GetLocalTime();
 // The operating system's local date and time: the default source.
-SYSTEMTIME systemLocalTime();
+TALLYARD_SYSTEM_EXPORT SYSTEMTIME systemLocalTime();
 // Installs a source; an empty one puts the default back.
-void setLocalTimeSource(LocalTimeSource source);
+TALLYARD_SYSTEM_EXPORT void setLocalTimeSource(LocalTimeSource source);
 
 // Seconds since 1 January 1970 of the civil date and time in t, ignoring zones: the
 // difference of two of these is the difference of two local date-times.
-int64_t civilSeconds(const SYSTEMTIME &t);
+TALLYARD_SYSTEM_EXPORT int64_t civilSeconds(const SYSTEMTIME &t);
 // The record for a civil second count and milliseconds (day of week filled in).
-SYSTEMTIME fromCivilSeconds(int64_t seconds, int milliseconds = 0);
+TALLYARD_SYSTEM_EXPORT SYSTEMTIME fromCivilSeconds(int64_t seconds, int milliseconds = 0);
 
 } // namespace tallyard

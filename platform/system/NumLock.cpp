@@ -1,4 +1,4 @@
-#include "platform/NumLock.h"
+#include "platform/system/NumLock.h"
 
 #ifdef _WIN32
 #include <windows.h>

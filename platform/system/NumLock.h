@@ -1,20 +1,22 @@
 #pragma once
 // The keyboard's NumLock toggle.
 
+#include "tallyard_system_export.h"
+
 namespace tallyard {
 
 enum class NumLockState { Off, On, Unknown };
 
 // Unknown where the platform does not tell.
-NumLockState readNumLock();
+TALLYARD_SYSTEM_EXPORT NumLockState readNumLock();
 // Synthesises one press and release of the NumLock key; false where that is not possible.
-bool toggleNumLock();
+TALLYARD_SYSTEM_EXPORT bool toggleNumLock();
 
 // Tests stand in for the keyboard.
-struct NumLockBackend {
+struct TALLYARD_SYSTEM_EXPORT NumLockBackend {
     NumLockState (*read)() = nullptr;
     bool (*toggle)() = nullptr;
 };
-void setNumLockBackend(NumLockBackend backend);
+TALLYARD_SYSTEM_EXPORT void setNumLockBackend(NumLockBackend backend);
 
 } // namespace tallyard

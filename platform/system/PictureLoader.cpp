@@ -1,4 +1,4 @@
-#include "platform/PictureLoader.h"
+#include "platform/system/PictureLoader.h"
 
 #include <QFileInfo>
 #include <QImageReader>

@@ -1,4 +1,4 @@
-#include "platform/ProgramInfo.h"
+#include "platform/system/ProgramInfo.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

@@ -1,14 +1,16 @@
 #pragma once
 // The program's own folder and file-existence checks.
 
+#include "tallyard_system_export.h"
+
 #include <QString>
 
 namespace tallyard {
 
 // The folder the program was started from (tests may pretend another).
-QString programFolder();
-void setProgramFolderOverride(const QString &folder);
+TALLYARD_SYSTEM_EXPORT QString programFolder();
+TALLYARD_SYSTEM_EXPORT void setProgramFolderOverride(const QString &folder);
 // True for an existing regular file; false for an empty path, a folder or a missing file.
-bool fileExists(const QString &path);
+TALLYARD_SYSTEM_EXPORT bool fileExists(const QString &path);
 
 } // namespace tallyard

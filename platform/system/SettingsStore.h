@@ -4,6 +4,8 @@
 // per-user registry branch the old runtime's settings functions used, so an existing
 // installation keeps its settings.
 
+#include "tallyard_system_export.h"
+
 #include <QString>
 
 #include <memory>
@@ -12,7 +14,7 @@ class QSettings;
 
 namespace tallyard {
 
-class SettingsStore {
+class TALLYARD_SYSTEM_EXPORT SettingsStore {
 public:
     explicit SettingsStore(const QString &application);
     ~SettingsStore();

@@ -1,4 +1,4 @@
-#include "platform/WaveFile.h"
+#include "platform/system/WaveFile.h"
 
 #include <QtEndian>
 

@@ -4,6 +4,8 @@
 // 32 or 64 bits, in the plain or the extensible format chunk); anything else is refused
 // as a whole, so that a file the device cannot play leaves it closed instead of noisy.
 
+#include "tallyard_system_export.h"
+
 #include <QByteArray>
 
 #include <cstdint>
@@ -11,7 +13,7 @@
 
 namespace tallyard {
 
-struct WaveSound {
+struct TALLYARD_SYSTEM_EXPORT WaveSound {
     int channels = 0;
     int sampleRate = 0;
     // Interleaved signed 16-bit samples in the machine's byte order.
@@ -28,6 +30,6 @@ inline constexpr qsizetype MaxWaveFileBytes = 64 * 1024 * 1024;
 // The sound in a WAVE file's bytes, or nothing when the bytes are not a WAVE file this
 // reader can play (wrong container, compressed or odd sample format, no samples at all).
 // A data chunk that claims more bytes than the file holds is read as far as it goes.
-std::optional<WaveSound> decodeWave(const QByteArray &bytes);
+TALLYARD_SYSTEM_EXPORT std::optional<WaveSound> decodeWave(const QByteArray &bytes);
 
 } // namespace tallyard

@@ -1,9 +1,10 @@
 #include "scoreboard/forms/frmScoreboard.h"
 
-#include "platform/FormDesign.h"
-#include "platform/ProgramInfo.h"
-#include "platform/Properties.h"
-#include "platform/VirtualKeys.h"
+#include "controls/QuellinDispIds.h"
+#include "platform/forms/FormDesign.h"
+#include "platform/system/ProgramInfo.h"
+#include "platform/core/Properties.h"
+#include "platform/forms/VirtualKeys.h"
 #include "scoreboard/forms/Forms.h"
 #include "scoreboard/modules/modColor.h"
 #include "scoreboard/modules/modCount.h"
@@ -22,11 +23,9 @@ namespace tallyard {
 
 namespace {
 
-// Members of the library controls, called late-bound as a host of the library does.
-constexpr int32_t TimeKeeper_Running = 0x68030000;
-constexpr int32_t TimeKeeper_TimeSec = 0x68030002;
-constexpr int32_t TimeLED_Caption = 0x68030006;
-constexpr int32_t TimeLED_SeparatorColor = 0x68030000;
+// Members of the library controls are called late-bound, as a host of the library does.
+namespace TimeKeeperId = quellin::dispid::TimeKeeper;
+namespace TimeLEDId = quellin::dispid::TimeLED;
 
 // The design of the board: elements, kinds, containers, twip geometry, tab order and the
 // design-time properties. Containers come before what they hold.
@@ -87,22 +86,22 @@ constexpr ElementDesign design[] = {
 
 bool isRunning(Control *clock)
 {
-    return variantToBool(invoke(clock, TimeKeeper_Running, DispatchKind::PropertyGet));
+    return variantToBool(invoke(clock, TimeKeeperId::Running, DispatchKind::PropertyGet));
 }
 
 void setRunning(Control *clock, bool running)
 {
-    invoke(clock, TimeKeeper_Running, DispatchKind::PropertyLet, running);
+    invoke(clock, TimeKeeperId::Running, DispatchKind::PropertyLet, running);
 }
 
 Currency timeSec(Control *clock)
 {
-    return variantToCurrency(invoke(clock, TimeKeeper_TimeSec, DispatchKind::PropertyGet));
+    return variantToCurrency(invoke(clock, TimeKeeperId::TimeSec, DispatchKind::PropertyGet));
 }
 
 void setTimeSec(Control *clock, Currency seconds)
 {
-    invoke(clock, TimeKeeper_TimeSec, DispatchKind::PropertyLet, QVariant::fromValue(seconds));
+    invoke(clock, TimeKeeperId::TimeSec, DispatchKind::PropertyLet, QVariant::fromValue(seconds));
 }
 
 } // namespace
@@ -145,10 +144,10 @@ frmScoreboard::frmScoreboard(QWidget *parent) : Form(parent)
 
 void frmScoreboard::Form_Load()
 {
-    FallPreset = 30;
-    RoutinePreset = 1800;
-    WarmUpPreset = 1800;
-    setTimeSec(tkRoutine, Currency::fromInt(1800));
+    FallPreset = FallStart;
+    RoutinePreset = RoutineStart;
+    WarmUpPreset = WarmUpStart;
+    setTimeSec(tkRoutine, Currency::fromInt(RoutineStart));
     setTimeSec(tkFall, Currency::fromInt(FallPreset));
     setTimeSec(tkWarmUp, Currency::fromInt(WarmUpPreset));
     modStretch::RecordLayout(this);
@@ -358,7 +357,7 @@ void frmScoreboard::RefreshTime()
     for (const ClockRow &row : rows) {
         // A clock between whole seconds shows the next second up: 59.1 shows as 60.
         const float caption = static_cast<float>(roundHalfEven(timeSec(row.clock).toDouble() + 0.4999));
-        invoke(row.display, TimeLED_Caption, DispatchKind::PropertyLet, caption);
+        invoke(row.display, TimeLEDId::Caption, DispatchKind::PropertyLet, caption);
     }
     const Currency threshold = Currency::fromInt(5);
     for (const ClockRow &row : rows) {
@@ -435,7 +434,7 @@ void frmScoreboard::UpdateFormColors()
     modColor::SetLEDColors(tledFall, ColorFall);
     modColor::SetLEDColors(tledWarmUp, ColorWarmUp);
     for (Control *display : {tledRoutine, tledFall, tledWarmUp})
-        invoke(display, TimeLED_SeparatorColor, DispatchKind::PropertyLet, ColorBorder);
+        invoke(display, TimeLEDId::SeparatorColor, DispatchKind::PropertyLet, ColorBorder);
     tallyard::setProperty(shpScore, u"FillColor", ColorScoreLED);
     for (Control *text : {txtEvent, txtGymnastName, txtGymnastTeam}) {
         tallyard::setProperty(text, u"BackColor", ColorFormBack);

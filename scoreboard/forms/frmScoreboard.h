@@ -3,8 +3,8 @@
 // gymnast number, name and team, the score, three clocks with their displays, the home and
 // visitor pictures, the buzzer and the 50 ms refresh.
 
-#include "platform/Form.h"
-#include "platform/Values.h"
+#include "platform/forms/Form.h"
+#include "platform/core/Values.h"
 
 namespace tallyard {
 

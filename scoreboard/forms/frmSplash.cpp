@@ -1,8 +1,8 @@
 #include "scoreboard/forms/frmSplash.h"
 
-#include "platform/FormDesign.h"
-#include "platform/Properties.h"
-#include "platform/SettingsStore.h"
+#include "platform/forms/FormDesign.h"
+#include "platform/core/Properties.h"
+#include "platform/system/SettingsStore.h"
 #include "scoreboard/Version.h"
 #include "scoreboard/forms/Forms.h"
 #include "scoreboard/forms/frmScoreboard.h"

@@ -2,7 +2,7 @@
 // The start-up panel: loads the settings, shows the program's name and version, and opens
 // the board at a click anywhere on it.
 
-#include "platform/Form.h"
+#include "platform/forms/Form.h"
 
 namespace tallyard {
 

@@ -1,8 +1,8 @@
 #include "scoreboard/modules/modColor.h"
 
-#include "platform/ControlArray.h"
-#include "platform/Form.h"
-#include "platform/Properties.h"
+#include "platform/forms/ControlArray.h"
+#include "platform/forms/Form.h"
+#include "platform/core/Properties.h"
 #include "scoreboard/settings/Settings.h"
 
 namespace tallyard::modColor {

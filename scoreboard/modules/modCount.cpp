@@ -1,6 +1,6 @@
 #include "scoreboard/modules/modCount.h"
 
-#include "platform/Properties.h"
+#include "platform/core/Properties.h"
 
 namespace tallyard::modCount {
 

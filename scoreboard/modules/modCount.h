@@ -2,7 +2,7 @@
 // Typed entries of times and scores: characters are collected out of sight per display and
 // take effect only when committed with Enter.
 
-#include "platform/Values.h"
+#include "platform/core/Values.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
 #include "scoreboard/modules/modGrabKeys.h"
 
-#include "platform/NumLock.h"
+#include "platform/system/NumLock.h"
 
 namespace tallyard::modGrabKeys {
 

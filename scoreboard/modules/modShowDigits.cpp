@@ -1,6 +1,6 @@
 #include "scoreboard/modules/modShowDigits.h"
 
-#include "platform/Properties.h"
+#include "platform/core/Properties.h"
 
 #include <cmath>
 

@@ -1,8 +1,8 @@
 #include "scoreboard/modules/modStretch.h"
 
-#include "platform/Form.h"
-#include "platform/ProgramInfo.h"
-#include "platform/Properties.h"
+#include "platform/forms/Form.h"
+#include "platform/system/ProgramInfo.h"
+#include "platform/core/Properties.h"
 
 namespace tallyard::modStretch {
 

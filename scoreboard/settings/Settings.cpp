@@ -1,56 +1,49 @@
 #include "scoreboard/settings/Settings.h"
 
-#include "platform/ProgramInfo.h"
-#include "platform/SettingsStore.h"
+#include "platform/system/ProgramInfo.h"
+#include "platform/system/SettingsStore.h"
 
 #include <QDir>
 
-#include <array>
+#include <algorithm>
 #include <limits>
+#include <vector>
 
 namespace tallyard {
 
 namespace {
 
-constexpr const char *Color = "ColorSettings";
-constexpr const char *Keys = "KeySettings";
-constexpr const char *Pics = "PicSettings";
+int32_t numberDefault(int32_t value)
+{
+    return value;
+}
+int32_t numberDefault(const char *)
+{
+    return 0;
+}
+const char *textDefault(int32_t)
+{
+    return nullptr;
+}
+const char *textDefault(const char *text)
+{
+    return text;
+}
 
-const std::array<SettingDefinition, 21> definitions{{
-    {Color, "Color_FormBack", &ColorFormBack, 4210752, nullptr},
-    {Color, "Color_Routine", &ColorRoutine, 49152, nullptr},
-    {Color, "Color_ScoreLED", &ColorScoreLED, 33023, nullptr},
-    {Color, "Color_GymnastLED", &ColorGymnastLED, 49152, nullptr},
-    {Color, "Color_LEDBack", &ColorLEDBack, 0, nullptr},
-    {Color, "Color_LEDSelected", &ColorLEDSelected, 4210752, nullptr},
-    {Color, "Color_Border", &ColorBorder, 16777215, nullptr},
-    {Color, "Color_Fall", &ColorFall, 255, nullptr},
-    {Color, "Color_WarmUp", &ColorWarmUp, 65535, nullptr},
-    {Color, "LEDSelectedWidth", &LEDSelectedWidth, 0, nullptr},
-    {Keys, "KeyRoutine", &KeyRoutine, 82, nullptr},
-    {Keys, "KeyFall", &KeyFall, 70, nullptr},
-    {Keys, "KeyWarmUp", &KeyWarmUp, 87, nullptr},
-    {Keys, "KeyReset", &KeyReset, 71, nullptr},
-    {Keys, "KeyClear", &KeyClear, 46, nullptr},
-    {Keys, "KeyChime", &KeyChime, 67, nullptr},
-    {Keys, "BuzzerFile", &BuzzerFile, 0, nullptr},
-    {Keys, "NumLockForce", &NumLockForce, 0, nullptr},
-    {Pics, "HomePic", &HomePic, 0, ""},
-    {Pics, "VisitorPic", &VisitorPic, 0, ""},
-    {Pics, "LEDType", &DigitLEDType, 0, nullptr},
-}};
+#define TALLYARD_SETTING_ROW(section, key, variable, type, initial, load, save) \
+    SettingDefinition{#section, #key, &variable, numberDefault(initial), textDefault(initial), load, save},
+const SettingDefinition definitions[] = {TALLYARD_SETTINGS(TALLYARD_SETTING_ROW)};
+#undef TALLYARD_SETTING_ROW
 
-constexpr std::array<const char *, 21> loadOrder{
-    "Color_FormBack", "Color_ScoreLED", "Color_GymnastLED", "Color_LEDBack", "Color_LEDSelected", "Color_Border",
-    "Color_Routine",  "Color_Fall",     "Color_WarmUp",     "LEDSelectedWidth", "KeyRoutine",     "KeyFall",
-    "KeyWarmUp",      "KeyReset",       "KeyClear",         "KeyChime",         "BuzzerFile",     "NumLockForce",
-    "HomePic",        "VisitorPic",     "LEDType"};
-
-constexpr std::array<const char *, 21> saveOrder{
-    "Color_FormBack", "Color_Routine", "Color_ScoreLED", "Color_GymnastLED", "Color_LEDBack", "Color_LEDSelected",
-    "Color_Border",   "Color_Fall",    "Color_WarmUp",   "LEDSelectedWidth", "KeyRoutine",    "KeyFall",
-    "KeyWarmUp",      "KeyReset",      "KeyClear",       "KeyChime",         "BuzzerFile",    "NumLockForce",
-    "HomePic",        "VisitorPic",    "LEDType"};
+// The settings in the order of one of their places.
+std::vector<const SettingDefinition *> inOrder(int SettingDefinition::*place)
+{
+    std::vector<const SettingDefinition *> order;
+    for (const SettingDefinition &d : definitions)
+        order.push_back(&d);
+    std::sort(order.begin(), order.end(), [place](auto *a, auto *b) { return a->*place < b->*place; });
+    return order;
+}
 
 // A whole number in plain decimal (blanks around it allowed) within [low, high].
 bool parseWhole(const QString &text, int64_t low, int64_t high, int64_t &value)
@@ -118,8 +111,9 @@ QString currentText(const SettingDefinition &setting)
 
 void LoadSettings(const SettingsStore &store)
 {
-    for (const char *key : loadOrder) {
-        const SettingDefinition &d = *findSetting(QString::fromLatin1(key));
+    static const auto order = inOrder(&SettingDefinition::loadPlace);
+    for (const SettingDefinition *setting : order) {
+        const SettingDefinition &d = *setting;
         const QString fallback = defaultText(d);
         const QString text = store.GetSetting(QString::fromLatin1(d.section), QString::fromLatin1(d.key), fallback);
         std::visit(
@@ -135,10 +129,9 @@ void LoadSettings(const SettingsStore &store)
 
 void SaveSettings(SettingsStore &store)
 {
-    for (const char *key : saveOrder) {
-        const SettingDefinition &d = *findSetting(QString::fromLatin1(key));
-        store.SaveSetting(QString::fromLatin1(d.section), QString::fromLatin1(d.key), currentText(d));
-    }
+    static const auto order = inOrder(&SettingDefinition::savePlace);
+    for (const SettingDefinition *d : order)
+        store.SaveSetting(QString::fromLatin1(d->section), QString::fromLatin1(d->key), currentText(*d));
     store.flush();
 }
 
@@ -154,9 +147,9 @@ void resetSettingsToDefaults()
             },
             d.variable);
     }
-    RoutinePreset = 1800;
-    FallPreset = 30;
-    WarmUpPreset = 1800;
+    RoutinePreset = RoutineStart;
+    FallPreset = FallStart;
+    WarmUpPreset = WarmUpStart;
 }
 
 } // namespace tallyard

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <span>
+#include <type_traits>
 #include <variant>
 
 namespace tallyard {
@@ -15,35 +16,60 @@ class SettingsStore;
 
 inline const QString ApplicationName = QStringLiteral("Tallyard");
 
-// Colours are 0x00BBGGRR.
-inline int32_t ColorFormBack = 4210752;
-inline int32_t ColorRoutine = 49152;
-inline int32_t ColorScoreLED = 33023;
-inline int32_t ColorGymnastLED = 49152;
-inline int32_t ColorLEDBack = 0;
-inline int32_t ColorLEDSelected = 4210752;
-inline int32_t ColorBorder = 16777215;
-inline int32_t ColorFall = 255;
-inline int32_t ColorWarmUp = 65535;
-inline int16_t LEDSelectedWidth = 0;
-// Windows virtual-key codes.
-inline int16_t KeyRoutine = 82;
-inline int16_t KeyFall = 70;
-inline int16_t KeyWarmUp = 87;
-inline int16_t KeyReset = 71;
-inline int16_t KeyClear = 46;
-inline int16_t KeyChime = 67;
-inline QString BuzzerFile;
-inline int32_t NumLockForce = 0;
-inline QString HomePic;
-inline QString VisitorPic;
-inline int16_t DigitLEDType = 0;
+// Every setting once: section, key, variable, type, default, and its place in the start-up
+// read and in the save (the two orders differ only for Color_Routine). Colours are
+// 0x00BBGGRR, keys Windows virtual-key codes. BuzzerFile's default, nullptr here, is the
+// program's own sound, formed when the settings are read.
+#define TALLYARD_SETTINGS(X)                                                         \
+    X(ColorSettings, Color_FormBack, ColorFormBack, int32_t, 4210752, 1, 1)          \
+    X(ColorSettings, Color_Routine, ColorRoutine, int32_t, 49152, 7, 2)              \
+    X(ColorSettings, Color_ScoreLED, ColorScoreLED, int32_t, 33023, 2, 3)            \
+    X(ColorSettings, Color_GymnastLED, ColorGymnastLED, int32_t, 49152, 3, 4)        \
+    X(ColorSettings, Color_LEDBack, ColorLEDBack, int32_t, 0, 4, 5)                  \
+    X(ColorSettings, Color_LEDSelected, ColorLEDSelected, int32_t, 4210752, 5, 6)    \
+    X(ColorSettings, Color_Border, ColorBorder, int32_t, 16777215, 6, 7)             \
+    X(ColorSettings, Color_Fall, ColorFall, int32_t, 255, 8, 8)                      \
+    X(ColorSettings, Color_WarmUp, ColorWarmUp, int32_t, 65535, 9, 9)                \
+    X(ColorSettings, LEDSelectedWidth, LEDSelectedWidth, int16_t, 0, 10, 10)         \
+    X(KeySettings, KeyRoutine, KeyRoutine, int16_t, 82, 11, 11)                      \
+    X(KeySettings, KeyFall, KeyFall, int16_t, 70, 12, 12)                            \
+    X(KeySettings, KeyWarmUp, KeyWarmUp, int16_t, 87, 13, 13)                        \
+    X(KeySettings, KeyReset, KeyReset, int16_t, 71, 14, 14)                          \
+    X(KeySettings, KeyClear, KeyClear, int16_t, 46, 15, 15)                          \
+    X(KeySettings, KeyChime, KeyChime, int16_t, 67, 16, 16)                          \
+    X(KeySettings, BuzzerFile, BuzzerFile, QString, nullptr, 17, 17)                 \
+    X(KeySettings, NumLockForce, NumLockForce, int32_t, 0, 18, 18)                   \
+    X(PicSettings, HomePic, HomePic, QString, "", 19, 19)                            \
+    X(PicSettings, VisitorPic, VisitorPic, QString, "", 20, 20)                      \
+    X(PicSettings, LEDType, DigitLEDType, int16_t, 0, 21, 21)
+
+// A variable's start value from its default in the table.
+template <typename T, typename V>
+T settingDefault(V value)
+{
+    if constexpr (std::is_same_v<T, QString>) {
+        if constexpr (std::is_null_pointer_v<V>)
+            return QString();
+        else
+            return QString::fromUtf8(value);
+    } else {
+        return static_cast<T>(value);
+    }
+}
+
+#define TALLYARD_SETTING_VARIABLE(section, key, variable, type, initial, load, save) \
+    inline type variable = settingDefault<type>(initial);
+TALLYARD_SETTINGS(TALLYARD_SETTING_VARIABLE)
+#undef TALLYARD_SETTING_VARIABLE
 
 // What the reset key sets the clocks back to, in seconds; set by the board's load and by
 // time entry. Not stored.
-inline int16_t RoutinePreset = 1800;
-inline int16_t FallPreset = 30;
-inline int16_t WarmUpPreset = 1800;
+inline constexpr int16_t RoutineStart = 1800;
+inline constexpr int16_t FallStart = 30;
+inline constexpr int16_t WarmUpStart = 1800;
+inline int16_t RoutinePreset = RoutineStart;
+inline int16_t FallPreset = FallStart;
+inline int16_t WarmUpPreset = WarmUpStart;
 
 struct SettingDefinition {
     const char *section;
@@ -51,9 +77,11 @@ struct SettingDefinition {
     std::variant<int32_t *, int16_t *, QString *> variable;
     int32_t defaultNumber; // for the numeric settings
     const char *defaultText; // for the text settings (BuzzerFile's default is formed at read time)
+    int loadPlace; // 1 is read first at start-up
+    int savePlace; // 1 is written first by the Options dialog's OK
 };
 
-// All 21 settings, each once.
+// Every setting, each once, in the table's order.
 std::span<const SettingDefinition> settingDefinitions();
 // The definition for a key; nullptr for an unknown one.
 const SettingDefinition *findSetting(QStringView key);
@@ -65,7 +93,7 @@ QString defaultText(const SettingDefinition &setting);
 // A setting's current value as stored text (numbers in plain decimal, paths verbatim).
 QString currentText(const SettingDefinition &setting);
 
-// Reads all 21 keys, in the start-up order, into the variables. A stored text that is not
+// Reads every key, in the start-up order, into the variables. A stored text that is not
 // a whole number within its variable's range yields the default for that key only.
 void LoadSettings(const SettingsStore &store);
 // Writes every key as the text of its variable, in the save order.

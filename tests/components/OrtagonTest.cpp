@@ -1,6 +1,6 @@
 #include "components/Ortagon.h"
 
-#include "platform/Properties.h"
+#include "platform/core/Properties.h"
 
 #include <QApplication>
 #include <QTest>
@@ -11,7 +11,7 @@ using namespace tallyard;
 
 namespace {
 
-constexpr int32_t LedTypeId = 0x68030000;
+constexpr int32_t LedTypeId = dispid::Ortagon::LedType;
 
 TEST(Ortagon, ANewCellShowsAnEightSixtyFivePixelsTall)
 {

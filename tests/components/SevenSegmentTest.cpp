@@ -62,13 +62,13 @@ TEST(SevenSegmentTable, CharactersWithoutAGlyphStayDark)
 
 TEST(SevenSegmentTable, RatiosGiveTheDigitWidth)
 {
-    EXPECT_DOUBLE_EQ(widthPerHeight(53), 3.0 / 5.0);
-    EXPECT_DOUBLE_EQ(widthPerHeight(74), 4.0 / 7.0);
-    EXPECT_DOUBLE_EQ(widthPerHeight(95), 5.0 / 9.0);
-    EXPECT_DOUBLE_EQ(widthPerHeight(116), 6.0 / 11.0);
-    EXPECT_DOUBLE_EQ(widthPerHeight(137), 7.0 / 13.0);
-    EXPECT_DOUBLE_EQ(widthPerHeight(0), 4.0 / 7.0);
-    EXPECT_DOUBLE_EQ(widthPerHeight(75), 4.0 / 7.0);
+    EXPECT_DOUBLE_EQ(tallyard::led::widthPerHeight(tallyard::led::Size_H5_W3), 3.0 / 5.0);
+    EXPECT_DOUBLE_EQ(tallyard::led::widthPerHeight(tallyard::led::Size_H7_W4), 4.0 / 7.0);
+    EXPECT_DOUBLE_EQ(tallyard::led::widthPerHeight(tallyard::led::Size_H9_W5), 5.0 / 9.0);
+    EXPECT_DOUBLE_EQ(tallyard::led::widthPerHeight(tallyard::led::Size_H11_W6), 6.0 / 11.0);
+    EXPECT_DOUBLE_EQ(tallyard::led::widthPerHeight(tallyard::led::Size_H13_W7), 7.0 / 13.0);
+    EXPECT_DOUBLE_EQ(tallyard::led::widthPerHeight(0), 4.0 / 7.0);
+    EXPECT_DOUBLE_EQ(tallyard::led::widthPerHeight(75), 4.0 / 7.0);
 }
 
 TEST(SevenSegmentColours, UnlitSegmentsAreAFaintMixOfTheLitColour)
@@ -91,7 +91,7 @@ struct GeometryCase {
 
 class SevenSegmentGeometry : public ::testing::TestWithParam<GeometryCase> {
 protected:
-    QSizeF box() const { return {GetParam().height * widthPerHeight(GetParam().ratio), GetParam().height}; }
+    QSizeF box() const { return {GetParam().height * tallyard::led::widthPerHeight(GetParam().ratio), GetParam().height}; }
 };
 
 TEST_P(SevenSegmentGeometry, BarsStayInsideTheirDigitAndApartFromEachOther)

@@ -3,8 +3,8 @@
 #include "components/NumberLED.h"
 #include "components/Ortagon.h"
 #include "controls/Quellin.h"
-#include "platform/ControlRegistry.h"
-#include "platform/Properties.h"
+#include "platform/forms/ControlRegistry.h"
+#include "platform/core/Properties.h"
 
 #include <gtest/gtest.h>
 

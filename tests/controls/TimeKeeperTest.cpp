@@ -1,7 +1,7 @@
 #include "controls/Quellin.h"
 #include "controls/TimeKeeper.h"
-#include "platform/ControlRegistry.h"
-#include "platform/Properties.h"
+#include "platform/forms/ControlRegistry.h"
+#include "platform/core/Properties.h"
 #include "tests/TestSupport.h"
 
 #include <QLabel>
@@ -15,11 +15,12 @@ using quellin::TimeKeeper;
 
 namespace {
 
-constexpr int32_t RunningId = 0x68030000;
-constexpr int32_t CountDirectionId = 0x68030001;
-constexpr int32_t TimeSecId = 0x68030002;
-constexpr int32_t TimeSecV2Id = 0x68030003;
-constexpr int32_t UpdateBetweenTimeId = 0x60030007;
+namespace Id = quellin::dispid::TimeKeeper;
+constexpr int32_t RunningId = Id::Running;
+constexpr int32_t CountDirectionId = Id::CountDirection;
+constexpr int32_t TimeSecId = Id::TimeSec;
+constexpr int32_t TimeSecV2Id = Id::TimeSecV2;
+constexpr int32_t UpdateBetweenTimeId = Id::UpdateBetweenTime;
 
 // A clock created by its ProgID and driven late-bound, as the board drives its clocks.
 class TimeKeeperTest : public ::testing::Test {

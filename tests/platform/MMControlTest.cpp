@@ -1,7 +1,8 @@
-#include "platform/ControlRegistry.h"
-#include "platform/MMControl.h"
+#include "platform/forms/ControlRegistry.h"
+#include "platform/intrinsics/Intrinsics.h"
+#include "platform/intrinsics/MMControl.h"
 #include "tests/platform/LittleEndian.h"
-#include "platform/Properties.h"
+#include "platform/core/Properties.h"
 
 #include <QAudioDevice>
 #include <QDir>
@@ -84,7 +85,7 @@ class MMControlTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        registerMMControl();
+        registerIntrinsicControls();
         ASSERT_TRUE(dir.isValid());
         device.reset(createControl(QStringLiteral("MCI.MMControl"), nullptr));
         done = std::make_unique<QSignalSpy>(device.get(), SIGNAL(Done(qint16)));

@@ -1,6 +1,6 @@
-#include "platform/ControlRegistry.h"
-#include "platform/Properties.h"
-#include "platform/PropertyBag.h"
+#include "platform/forms/ControlRegistry.h"
+#include "platform/core/Properties.h"
+#include "platform/core/PropertyBag.h"
 
 #include <QApplication>
 #include <QLineEdit>

@@ -1,7 +1,8 @@
-#include "platform/ControlRegistry.h"
-#include "platform/OleColor.h"
-#include "platform/Properties.h"
-#include "platform/Shape.h"
+#include "platform/forms/ControlRegistry.h"
+#include "platform/intrinsics/Intrinsics.h"
+#include "platform/core/OleColor.h"
+#include "platform/core/Properties.h"
+#include "platform/intrinsics/Shape.h"
 
 #include <QApplication>
 #include <QImage>
@@ -166,7 +167,7 @@ TEST_F(ShapeTest, ScalingByNameRoundsTheBorderWidthAndKeepsTwipGeometry)
 
 TEST_F(ShapeTest, ItIsCreatedByProgIdAndItsSettingsRoundTripThroughABag)
 {
-    registerShape();
+    registerIntrinsicControls();
     PropertyBag bag;
     bag.WriteProperty(QStringLiteral("Shape"), 3, 0);
     bag.WriteProperty(QStringLiteral("FillColor"), 0x0080FF, 0);

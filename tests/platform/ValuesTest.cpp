@@ -1,5 +1,5 @@
-#include "platform/Properties.h"
-#include "platform/Values.h"
+#include "platform/core/Properties.h"
+#include "platform/core/Values.h"
 
 #include <QLocale>
 

@@ -1,4 +1,4 @@
-#include "platform/VirtualKeys.h"
+#include "platform/forms/VirtualKeys.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "tests/scoreboard/BoardFixture.h"
 
-#include "platform/MMControl.h"
+#include "platform/intrinsics/MMControl.h"
 #include "scoreboard/modules/modStretch.h"
 
 #include <chrono>

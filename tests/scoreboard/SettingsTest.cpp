@@ -1,5 +1,5 @@
-#include "platform/ProgramInfo.h"
-#include "platform/SettingsStore.h"
+#include "platform/system/ProgramInfo.h"
+#include "platform/system/SettingsStore.h"
 #include "scoreboard/settings/Settings.h"
 
 #include <QDir>

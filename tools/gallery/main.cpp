@@ -6,8 +6,8 @@
 #include "controls/Quellin.h"
 #include "controls/QuellinEnums.h"
 #include "controls/TimeLED.h"
-#include "platform/ControlRegistry.h"
-#include "platform/Properties.h"
+#include "platform/forms/ControlRegistry.h"
+#include "platform/core/Properties.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

@@ -1,0 +1,15 @@
+#include "components/LEDCells.h"
+
+#include "components/NumberLED.h"
+#include "components/Ortagon.h"
+#include "platform/forms/ControlRegistry.h"
+
+namespace tallyard {
+
+void registerLEDCells()
+{
+    registerControlClass<NumberLED>();
+    registerControlClass<Ortagon>();
+}
+
+} // namespace tallyard
