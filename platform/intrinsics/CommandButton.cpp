@@ -16,25 +16,8 @@ bool isEnterKey(int key)
 
 } // namespace
 
-CommandButton::CommandButton(QWidget *parent)
-    : StyledControl(parent, syscolor::ButtonFace, syscolor::ButtonText),
-      m_mnemonic(this, [this] {
-          setFocus(Qt::ShortcutFocusReason);
-          click();
-      })
+CommandButton::CommandButton(QWidget *parent) : CaptionedButton(parent, 375, [this] { click(); })
 {
-    setAttribute(Qt::WA_Hover);
-    setFocusable(true);
-    Move(0, 0, 1215, 375);
-}
-
-void CommandButton::setCaption(const QString &caption)
-{
-    if (caption == m_caption)
-        return;
-    m_caption = caption;
-    m_mnemonic.setCaption(caption);
-    update();
 }
 
 QList<CommandButton *> CommandButton::windowButtons() const
@@ -168,7 +151,7 @@ void CommandButton::paintEvent(QPaintEvent *)
     QStylePainter painter(this);
     QStyleOptionButton option;
     option.initFrom(this);
-    option.text = m_caption;
+    option.text = Caption();
     option.state |= m_down ? QStyle::State_Sunken : QStyle::State_Raised;
     if (m_default)
         option.features |= QStyleOptionButton::DefaultButton;

@@ -4,13 +4,13 @@
 // Space and Enter; the mouse clicks it as anywhere else.
 
 #include "tallyard_intrinsics_export.h"
-#include "platform/forms/StyledControl.h"
+#include "platform/intrinsics/CaptionedButton.h"
 
 #include <array>
 
 namespace tallyard {
 
-class TALLYARD_INTRINSICS_EXPORT CommandButton : public StyledControl {
+class TALLYARD_INTRINSICS_EXPORT CommandButton : public CaptionedButton {
     Q_OBJECT
     Q_CLASSINFO("TypeName", "CommandButton")
     Q_CLASSINFO("ProgID", "VB.CommandButton")
@@ -22,8 +22,6 @@ class TALLYARD_INTRINSICS_EXPORT CommandButton : public StyledControl {
 public:
     explicit CommandButton(QWidget *parent = nullptr);
 
-    QString Caption() const { return m_caption; }
-    void setCaption(const QString &caption);
     // One Default and one Cancel button per window: setting either on one button takes
     // it from the others.
     bool Default() const { return m_default; }
@@ -51,8 +49,6 @@ private:
     void setDown(bool down);
     QList<CommandButton *> windowButtons() const;
 
-    QString m_caption;
-    Mnemonic m_mnemonic;
     std::array<QShortcut *, 2> m_enterKeys{};
     QShortcut *m_escapeKey = nullptr;
     bool m_default = false;

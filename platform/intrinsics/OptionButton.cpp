@@ -8,25 +8,8 @@
 
 namespace tallyard {
 
-OptionButton::OptionButton(QWidget *parent)
-    : StyledControl(parent, syscolor::ButtonFace, syscolor::ButtonText),
-      m_mnemonic(this, [this] {
-          setFocus(Qt::ShortcutFocusReason);
-          setValue(true);
-      })
+OptionButton::OptionButton(QWidget *parent) : CaptionedButton(parent, 255, [this] { setValue(true); })
 {
-    setAttribute(Qt::WA_Hover);
-    setFocusable(true);
-    Move(0, 0, 1215, 255);
-}
-
-void OptionButton::setCaption(const QString &caption)
-{
-    if (caption == m_caption)
-        return;
-    m_caption = caption;
-    m_mnemonic.setCaption(caption);
-    update();
 }
 
 QList<OptionButton *> OptionButton::group() const
@@ -115,7 +98,7 @@ void OptionButton::paintEvent(QPaintEvent *)
     painter.fillRect(rect(), backColor());
     QStyleOptionButton option;
     option.initFrom(this);
-    option.text = m_caption;
+    option.text = Caption();
     option.state |= m_value ? QStyle::State_On : QStyle::State_Off;
     option.palette.setColor(QPalette::WindowText, foreColor());
     option.palette.setColor(QPalette::Window, backColor());

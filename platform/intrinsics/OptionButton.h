@@ -4,11 +4,11 @@
 // selection through the group as the operator expects.
 
 #include "tallyard_intrinsics_export.h"
-#include "platform/forms/StyledControl.h"
+#include "platform/intrinsics/CaptionedButton.h"
 
 namespace tallyard {
 
-class TALLYARD_INTRINSICS_EXPORT OptionButton : public StyledControl {
+class TALLYARD_INTRINSICS_EXPORT OptionButton : public CaptionedButton {
     Q_OBJECT
     Q_CLASSINFO("TypeName", "OptionButton")
     Q_CLASSINFO("ProgID", "VB.OptionButton")
@@ -18,9 +18,6 @@ class TALLYARD_INTRINSICS_EXPORT OptionButton : public StyledControl {
 public:
     explicit OptionButton(QWidget *parent = nullptr);
 
-    // An "&" letter selects the button with Alt.
-    QString Caption() const { return m_caption; }
-    void setCaption(const QString &caption);
     // True selects this button, clears the others of its container and raises Click;
     // False only clears it.
     bool Value() const { return m_value; }
@@ -38,8 +35,6 @@ private:
     // Selects without raising Click; true when the value changed.
     bool select();
 
-    QString m_caption;
-    Mnemonic m_mnemonic;
     bool m_value = false;
 };
 

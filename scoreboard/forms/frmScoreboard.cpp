@@ -84,6 +84,17 @@ constexpr ElementDesign design[] = {
     {"tmrClock1", "VB.Timer", nullptr, 0, 0, 420, 420, -1, "Interval = 50\nEnabled = True", nullptr},
 };
 
+// The longest time that may be typed on a clock, in seconds: 99:59 on Routine and Warm-Up,
+// and 9:59 on Fall, whose display has one minute digit.
+constexpr int32_t ClockEntryLimit = 5999;
+constexpr int32_t FallEntryLimit = 599;
+// The highest score, 19.999, and the gymnast numbers an entry may give (-1 shows none).
+const Currency ScoreMaximum = Currency::fromRaw(199990);
+constexpr qint16 GymnastNumberLowest = -1;
+constexpr qint16 GymnastNumberHighest = 9999;
+// The buzzer sounds once when a clock comes down to this many seconds.
+constexpr int64_t BuzzerThreshold = 5;
+
 bool isRunning(Control *clock)
 {
     return variantToBool(invoke(clock, TimeKeeperId::Running, DispatchKind::PropertyGet));
@@ -246,26 +257,27 @@ void frmScoreboard::connectHandlers()
 
 qint16 frmScoreboard::KeyCodeToAsci(qint16 KeyCode) const
 {
-    if (KeyCode == 32)
-        return 32;
-    if (KeyCode == 13)
-        return 13;
+    using namespace modCount;
+    if (KeyCode == vk::Space)
+        return SpaceChar;
+    if (KeyCode == vk::Return)
+        return EnterChar;
     if (KeyCode == KeyClear)
-        return 0;
-    if (KeyCode >= 48 && KeyCode <= 57)
-        return KeyCode;
-    if (KeyCode >= 96 && KeyCode <= 105)
-        return static_cast<qint16>(KeyCode - 48);
+        return ClearChar;
+    if (KeyCode >= vk::Digit0 && KeyCode <= vk::Digit9)
+        return static_cast<qint16>(u'0' + (KeyCode - vk::Digit0));
+    if (KeyCode >= vk::Numpad0 && KeyCode <= vk::Numpad9)
+        return static_cast<qint16>(u'0' + (KeyCode - vk::Numpad0));
     switch (KeyCode) {
-    case 107:
-    case 187:
-        return u'+';
-    case 109:
-    case 189:
-        return u'-';
-    case 110:
-    case 190:
-        return u'.';
+    case vk::Add:
+    case vk::OemPlus:
+        return PlusChar;
+    case vk::Subtract:
+    case vk::OemMinus:
+        return MinusChar;
+    case vk::Decimal:
+    case vk::OemPeriod:
+        return PointChar;
     default:
         return -1;
     }
@@ -332,10 +344,10 @@ void frmScoreboard::AllKeyUp(qint16 KeyCode, qint16 Shift)
 frmScoreboard::ClockRow frmScoreboard::rowOf(const Control *display)
 {
     if (display == tledFall)
-        return {tkFall, tledFall, &FallPreset, 599, &FallBuzzed};
+        return {tkFall, tledFall, &FallPreset, FallEntryLimit, &FallBuzzed};
     if (display == tledWarmUp)
-        return {tkWarmUp, tledWarmUp, &WarmUpPreset, 5999, &WarmUpBuzzed};
-    return {tkRoutine, tledRoutine, &RoutinePreset, 5999, &RoutineBuzzed};
+        return {tkWarmUp, tledWarmUp, &WarmUpPreset, ClockEntryLimit, &WarmUpBuzzed};
+    return {tkRoutine, tledRoutine, &RoutinePreset, ClockEntryLimit, &RoutineBuzzed};
 }
 
 void frmScoreboard::tledKeyDown(Control *display, qint16 &KeyCode, qint16 &Shift)
@@ -359,7 +371,7 @@ void frmScoreboard::RefreshTime()
         const float caption = static_cast<float>(roundHalfEven(timeSec(row.clock).toDouble() + 0.4999));
         invoke(row.display, TimeLEDId::Caption, DispatchKind::PropertyLet, caption);
     }
-    const Currency threshold = Currency::fromInt(5);
+    const Currency threshold = Currency::fromInt(BuzzerThreshold);
     for (const ClockRow &row : rows) {
         if (timeSec(row.clock) <= threshold) {
             if (!*row.buzzed)
@@ -378,7 +390,7 @@ void frmScoreboard::nledScoreLeft_KeyDown(qint16 &KeyCode, qint16 &Shift)
     Q_UNUSED(Shift);
     AllKeyCode(KeyCode);
     const qint16 ch = KeyCodeToAsci(KeyCode);
-    const Currency v = modCount::ScoreEntryKey(nledScoreLeft, ch, Currency::fromRaw(199990));
+    const Currency v = modCount::ScoreEntryKey(nledScoreLeft, ch, ScoreMaximum);
     if (v != modCount::NoValue) {
         // Formatted with a point whatever the locale, then split into points and thousandths.
         const QStringList pieces = formatNumber(v, u"#0.000").split(u'.');
@@ -400,7 +412,7 @@ void frmScoreboard::nledGymnastNum_KeyDown(qint16 &KeyCode, qint16 &Shift)
 {
     Q_UNUSED(Shift);
     AllKeyCode(KeyCode);
-    modShowDigits::NumberEntryKey(nledGymnastNum, KeyCodeToAsci(KeyCode), -1, 9999);
+    modShowDigits::NumberEntryKey(nledGymnastNum, KeyCodeToAsci(KeyCode), GymnastNumberLowest, GymnastNumberHighest);
 }
 
 // ---- Selection, colours, pictures -----------------------------------------------------

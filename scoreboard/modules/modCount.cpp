@@ -6,32 +6,19 @@ namespace tallyard::modCount {
 
 namespace {
 
-QString TimeDigits;
-QString TimeDigitsOwner;
-QString ScoreDigits;
-QString ScoreDigitsOwner;
+TypedEntry Time;
+TypedEntry Score;
 
-QString controlName(const QObject *control)
-{
-    return variantToString(getProperty(control, u"Name"));
-}
+} // namespace
 
-// Digits typed on another display of the same kind are discarded.
-void claim(QString &digits, QString &owner, const QObject *control)
+void TypedEntry::claim(const QObject *control)
 {
-    const QString name = controlName(control);
+    const QString name = variantToString(getProperty(control, u"Name"));
     if (name != owner) {
         digits.clear();
         owner = name;
     }
 }
-
-bool isDigit(qint16 ch)
-{
-    return ch >= u'0' && ch <= u'9';
-}
-
-} // namespace
 
 Currency TypedTimeToSeconds(const QString &text)
 {
@@ -63,8 +50,9 @@ Currency TypedTimeToSeconds(const QString &text)
 
 Currency TimeEntryKey(const QObject *control, qint16 ch, int32_t limit)
 {
-    claim(TimeDigits, TimeDigitsOwner, control);
-    if (isDigit(ch))
+    Time.claim(control);
+    QString &TimeDigits = Time.digits;
+    if (isDigitChar(ch))
         TimeDigits += QChar(ch);
     if (ch == PointChar)
         TimeDigits += u'.';
@@ -82,8 +70,9 @@ Currency TimeEntryKey(const QObject *control, qint16 ch, int32_t limit)
 
 Currency ScoreEntryKey(const QObject *control, qint16 ch, Currency maximum)
 {
-    claim(ScoreDigits, ScoreDigitsOwner, control);
-    if (isDigit(ch))
+    Score.claim(control);
+    QString &ScoreDigits = Score.digits;
+    if (isDigitChar(ch))
         ScoreDigits += QChar(ch);
     if (ch == PointChar)
         ScoreDigits += u'.';
@@ -117,20 +106,18 @@ Currency ScoreEntryKey(const QObject *control, qint16 ch, Currency maximum)
 
 QString timeDigits()
 {
-    return TimeDigits;
+    return Time.digits;
 }
 
 QString scoreDigits()
 {
-    return ScoreDigits;
+    return Score.digits;
 }
 
 void resetState()
 {
-    TimeDigits.clear();
-    TimeDigitsOwner.clear();
-    ScoreDigits.clear();
-    ScoreDigitsOwner.clear();
+    Time.clear();
+    Score.clear();
 }
 
 } // namespace tallyard::modCount

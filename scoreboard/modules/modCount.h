@@ -15,6 +15,28 @@ inline constexpr qint16 ClearChar = 0;
 inline constexpr qint16 EnterChar = 13;
 inline constexpr qint16 SpaceChar = 32;
 inline constexpr qint16 PointChar = 46;
+inline constexpr qint16 PlusChar = 43;
+inline constexpr qint16 MinusChar = 45;
+
+inline bool isDigitChar(qint16 ch)
+{
+    return ch >= u'0' && ch <= u'9';
+}
+
+// Characters typed on one display, collected until committed. Digits typed on another
+// display of the same kind are discarded: the display that takes a character claims the
+// entry first.
+struct TypedEntry {
+    QString digits;
+    QString owner; // the name of the display the digits were typed on
+
+    void claim(const QObject *control);
+    void clear()
+    {
+        digits.clear();
+        owner.clear();
+    }
+};
 
 // "No value": an entry that is absent or refused.
 inline const Currency NoValue = Currency::fromInt(-1);

@@ -1,6 +1,7 @@
 #include "scoreboard/modules/modShowDigits.h"
 
 #include "platform/core/Properties.h"
+#include "scoreboard/modules/modCount.h"
 
 #include <cmath>
 
@@ -8,8 +9,7 @@ namespace tallyard::modShowDigits {
 
 namespace {
 
-QString NumberDigits;
-QString NumberDigitsOwner;
+modCount::TypedEntry Number;
 
 bool isDigit(QChar c)
 {
@@ -47,24 +47,22 @@ void ShowDigits(QObject *control, const QString &entry, qint16 minimum, qint16 m
 
 void NumberEntryKey(QObject *control, qint16 ch, qint16 minimum, qint16 maximum)
 {
-    const QString name = variantToString(getProperty(control, u"Name"));
-    if (name != NumberDigitsOwner) {
-        NumberDigits.clear();
-        NumberDigitsOwner = name;
-    }
-    if (ch >= u'0' && ch <= u'9')
+    using namespace modCount;
+    Number.claim(control);
+    QString &NumberDigits = Number.digits;
+    if (isDigitChar(ch))
         NumberDigits += QChar(ch);
-    if (ch == u'+' || ch == u'-')
+    if (ch == PlusChar || ch == MinusChar)
         NumberDigits += QChar(ch);
-    if (ch == 32)
+    if (ch == SpaceChar)
         NumberDigits.clear();
-    if (ch == 0)
-        ShowDigits(control, QString(QChar(0)), minimum, maximum);
+    if (ch == ClearChar)
+        ShowDigits(control, QString(QChar(ClearChar)), minimum, maximum);
     if (NumberDigits.size() >= 2 && (NumberDigits[0] == u'+' || NumberDigits[0] == u'-') && isDigit(NumberDigits[1])) {
         ShowDigits(control, NumberDigits, minimum, maximum);
         NumberDigits.clear();
     }
-    if (ch == 13) {
+    if (ch == EnterChar) {
         ShowDigits(control, NumberDigits, minimum, maximum);
         NumberDigits.clear();
     }
@@ -72,13 +70,12 @@ void NumberEntryKey(QObject *control, qint16 ch, qint16 minimum, qint16 maximum)
 
 QString numberDigits()
 {
-    return NumberDigits;
+    return Number.digits;
 }
 
 void resetState()
 {
-    NumberDigits.clear();
-    NumberDigitsOwner.clear();
+    Number.clear();
 }
 
 } // namespace tallyard::modShowDigits

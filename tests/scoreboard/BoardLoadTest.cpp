@@ -97,36 +97,48 @@ TEST_F(BoardTest, TabFollowsTheDesignOrder)
     }
 }
 
-TEST_F(BoardTest, EveryElementStandsAtItsDesignPlace)
+TEST_F(BoardTest, TheElementsReadInTheirRowsAndNoneCoversAnother)
 {
-    struct Place {
-        const char *name;
-        double left, top, width, height; // width 0: the element sizes itself
-    };
-    const Place places[] = {
-        {"txtEvent", 120, 360, 4695, 855},          {"Label12", 5040, 360, 615, 855},
-        {"nledGymnastNum", 5760, 120, 0, 0},       {"txtGymnastName", 0, 1710, 4695, 1170},
-        {"txtGymnastTeam", 4680, 1710, 4695, 1170}, {"picHomePicContainer", 120, 3000, 1485, 1875},
-        {"Label4", 1620, 3360, 1815, 615},          {"picScoreBack", 3469, 3000, 4455, 1575},
-        {"nledScoreLeft", 120, 120, 0, 0},          {"shpScore", 1320, 1200, 255, 255},
-        {"nledScoreRight", 1680, 120, 0, 0},        {"picVisitorPicContainer", 8040, 3000, 1365, 1875},
-        {"Label5", 3660, 4560, 4095, 375},          {"Label1", 120, 4920, 2895, 735},
-        {"Label3", 3240, 4920, 2895, 735},          {"Label2", 6360, 4920, 2895, 735},
-        {"tledRoutine", 120, 5640, 0, 0},           {"tledFall", 3585, 5640, 0, 0},
-        {"tledWarmUp", 6360, 5640, 0, 0},
-    };
-    for (const Place &p : places) {
-        Control *c = board->control(QString::fromLatin1(p.name));
-        ASSERT_TRUE(c) << p.name;
-        EXPECT_EQ(c->Left(), p.left) << p.name;
-        EXPECT_EQ(c->Top(), p.top) << p.name;
-        if (p.width > 0) {
-            EXPECT_EQ(c->Width(), p.width) << p.name;
-            EXPECT_EQ(c->Height(), p.height) << p.name;
-        }
-    }
     EXPECT_EQ(board->ScaleWidth(), 9480);
     EXPECT_EQ(board->ScaleHeight(), 6795);
+    const auto box = [](const Control *c) { return QRectF(c->Left(), c->Top(), c->Width(), c->Height()); };
+    // What the audience sees on the board's surface; the outline is drawn around the others.
+    QList<Control *> shown;
+    for (Control *c : board->Controls())
+        if (c->parentWidget() == board && c->isVisibleTo(board) && c != board->shpObjectSelected)
+            shown << c;
+    const QRectF surface(0, 0, board->ScaleWidth(), board->ScaleHeight());
+    for (Control *a : shown) {
+        EXPECT_TRUE(surface.contains(box(a))) << a->Name().toStdString();
+        for (Control *b : shown) {
+            // Neighbours may share one pixel's edge, as designed; no more.
+            if (a != b) {
+                EXPECT_FALSE(box(a).adjusted(15, 15, -15, -15).intersects(box(b)))
+                    << a->Name().toStdString() << " covers " << b->Name().toStdString();
+            }
+        }
+    }
+    // Top to bottom: event and number, name and team, pictures and score, titles, clocks.
+    const auto above = [&](const Control *upper, const Control *lower) {
+        return box(upper).center().y() < box(lower).center().y();
+    };
+    EXPECT_TRUE(above(board->txtEvent, board->txtGymnastName));
+    EXPECT_TRUE(above(board->nledGymnastNum, board->txtGymnastTeam));
+    EXPECT_TRUE(above(board->txtGymnastName, board->picScoreBack));
+    EXPECT_TRUE(above(board->picScoreBack, board->control(QStringLiteral("Label1"))));
+    // Left to right within the rows, and each title over its clock.
+    const auto leftOf = [&](const Control *a, const Control *b) { return box(a).right() <= box(b).left() + 15; };
+    EXPECT_TRUE(leftOf(board->txtEvent, board->nledGymnastNum));
+    EXPECT_TRUE(leftOf(board->txtGymnastName, board->txtGymnastTeam));
+    EXPECT_TRUE(leftOf(board->picHomePicContainer, board->picScoreBack));
+    EXPECT_TRUE(leftOf(board->picScoreBack, board->picVisitorPicContainer));
+    const std::pair<const char *, Control *> titles[] = {
+        {"Label1", board->tledRoutine}, {"Label3", board->tledFall}, {"Label2", board->tledWarmUp}};
+    for (const auto &[title, clock] : titles) {
+        const Control *label = board->control(QString::fromLatin1(title));
+        EXPECT_TRUE(above(label, clock)) << title;
+        EXPECT_GT(box(label).intersected(QRectF(box(clock).left(), 0, box(clock).width(), 1e6)).width(), 0) << title;
+    }
     // The score displays and the decimal point stand inside their box.
     EXPECT_EQ(board->nledScoreLeft->parentWidget(), board->picScoreBack);
     EXPECT_EQ(board->shpScore->parentWidget(), board->picScoreBack);
