@@ -13,6 +13,11 @@ namespace tallyard {
 
 class TALLYARD_COMPONENTS_EXPORT LEDCell : public Control {
     Q_OBJECT
+    Q_PROPERTY(qint32 LitColor READ LitColor WRITE setLitColor)
+    Q_PROPERTY(qint32 BackColor READ BackColor WRITE setBackColor)
+    Q_PROPERTY(qint16 Size READ Size WRITE setSize)
+    Q_PROPERTY(qint32 LedType READ LedType WRITE setLedType)
+    Q_PROPERTY(qint32 DigitRatio READ DigitRatio WRITE setDigitRatio)
 
 public:
     static constexpr qint32 DefaultLitColor = 0x0000FF; // red

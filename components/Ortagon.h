@@ -14,12 +14,7 @@ class TALLYARD_COMPONENTS_EXPORT Ortagon : public LEDCell {
     Q_CLASSINFO("TypeName", "Ortagon")
     Q_CLASSINFO("ProgID", "prjOrtagon.Ortagon")
     TALLYARD_ORTAGON_DISPIDS(TALLYARD_DISPID_CLASSINFO)
-    Q_PROPERTY(qint32 LedType READ LedType WRITE setLedType)
-    Q_PROPERTY(qint16 Size READ Size WRITE setSize)
     Q_PROPERTY(QString Caption READ Caption WRITE setCaption)
-    Q_PROPERTY(qint32 LitColor READ LitColor WRITE setLitColor)
-    Q_PROPERTY(qint32 BackColor READ BackColor WRITE setBackColor)
-    Q_PROPERTY(qint32 DigitRatio READ DigitRatio WRITE setDigitRatio)
 
 public:
     // A new cell: a red 8, 65 pixels tall at the 7:4 ratio, on black (the look of the

@@ -457,7 +457,7 @@ TEST(NumberLEDArray, NewElementsCopyCellZeroAndRaiseEventsWithTheirIndex)
     auto *second = qobject_cast<NumberLED *>(array.Load(1));
     ASSERT_NE(second, nullptr);
     const QMetaObject &meta = NumberLED::staticMetaObject;
-    for (int i = meta.propertyOffset(); i < meta.propertyCount(); ++i) {
+    for (int i = Control::staticMetaObject.propertyCount(); i < meta.propertyCount(); ++i) {
         const char *name = meta.property(i).name();
         EXPECT_EQ(meta.property(i).read(second), meta.property(i).read(first)) << name;
     }
