@@ -1,5 +1,6 @@
 #include "platform/intrinsics/TextBox.h"
 
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPainter>
@@ -9,6 +10,30 @@ namespace tallyard {
 namespace {
 
 constexpr int UnlimitedLength = 32767;
+
+// The editor as an operator at a scoreboard needs it. Tabbing in leaves the text as it is
+// with the cursor at its end, instead of selecting it all, so a stray key adds a letter
+// rather than wiping the name. Leaving shows the text from its start, so the audience reads
+// the beginning of a long name.
+class Editor : public QLineEdit {
+public:
+    using QLineEdit::QLineEdit;
+
+protected:
+    void focusInEvent(QFocusEvent *event) override
+    {
+        QLineEdit::focusInEvent(event);
+        if (event->reason() != Qt::MouseFocusReason && hasSelectedText()) {
+            deselect();
+            end(false);
+        }
+    }
+    void focusOutEvent(QFocusEvent *event) override
+    {
+        QLineEdit::focusOutEvent(event);
+        setCursorPosition(0);
+    }
+};
 
 } // namespace
 
@@ -23,7 +48,7 @@ bool isFocusMoveKey(const QEvent *event)
 
 TextBox::TextBox(QWidget *parent) : StyledControl(parent, syscolor::WindowBackground, syscolor::WindowText)
 {
-    m_edit = new QLineEdit(this);
+    m_edit = new Editor(this);
     m_edit->setFrame(false);
     m_edit->setTextMargins(2, 0, 2, 0);
     m_edit->setMaxLength(UnlimitedLength);

@@ -1,8 +1,8 @@
 #include "platform/system/NumLock.h"
 
-#ifdef _WIN32
-#include <windows.h>
-#endif
+#include "platform/system/NumLockNative.h"
+
+#include <QGuiApplication>
 
 namespace tallyard {
 
@@ -14,26 +14,37 @@ NumLockBackend &installed()
     return backend;
 }
 
+int &requests()
+{
+    static int count = 0;
+    return count;
+}
+
+// X11 only where Qt itself draws on X11: a Wayland session's keyboard is not ours to set.
+bool onX11()
+{
+    return qGuiApp && QGuiApplication::platformName() == QLatin1StringView("xcb");
+}
+
 NumLockState systemRead()
 {
-#ifdef _WIN32
-    BYTE keys[256];
-    if (!GetKeyboardState(keys))
-        return NumLockState::Unknown;
-    return keys[VK_NUMLOCK] ? NumLockState::On : NumLockState::Off;
+#if defined(_WIN32)
+    return native::readWindowsNumLock();
+#elif defined(TALLYARD_HAVE_X11)
+    return onX11() ? native::readX11NumLock() : NumLockState::Unknown;
 #else
-    // The X server's lock state is not reachable through Qt; the board leaves NumLock alone.
     return NumLockState::Unknown;
 #endif
 }
 
-bool systemToggle()
+bool systemWrite(bool on)
 {
-#ifdef _WIN32
-    keybd_event(VK_NUMLOCK, 0x45, KEYEVENTF_EXTENDEDKEY, 0);
-    keybd_event(VK_NUMLOCK, 0x45, KEYEVENTF_EXTENDEDKEY | KEYEVENTF_KEYUP, 0);
-    return true;
+#if defined(_WIN32)
+    return native::writeWindowsNumLock(on);
+#elif defined(TALLYARD_HAVE_X11)
+    return onX11() && native::writeX11NumLock(on);
 #else
+    Q_UNUSED(on);
     return false;
 #endif
 }
@@ -45,9 +56,15 @@ NumLockState readNumLock()
     return installed().read ? installed().read() : systemRead();
 }
 
-bool toggleNumLock()
+bool writeNumLock(bool on)
 {
-    return installed().toggle ? installed().toggle() : systemToggle();
+    ++requests();
+    return installed().write ? installed().write(on) : systemWrite(on);
+}
+
+int numLockRequestsSent()
+{
+    return requests();
 }
 
 void setNumLockBackend(NumLockBackend backend)

@@ -1,5 +1,8 @@
 #pragma once
-// The keyboard's NumLock toggle.
+// The keyboard's NumLock: read and set where the platform allows it. On Windows through
+// the keyboard state table (and a synthesised NumLock key press where the system wants
+// one); on X11 by locking or unlocking the NumLock modifier through XKB. Elsewhere
+// (Wayland, no display) the state is unknown and nothing is ever sent.
 
 #include "tallyard_system_export.h"
 
@@ -9,13 +12,16 @@ enum class NumLockState { Off, On, Unknown };
 
 // Unknown where the platform does not tell.
 TALLYARD_SYSTEM_EXPORT NumLockState readNumLock();
-// Synthesises one press and release of the NumLock key; false where that is not possible.
-TALLYARD_SYSTEM_EXPORT bool toggleNumLock();
+// Asks the keyboard for the wanted state; false where that is not possible. Callers read
+// first: this always sends.
+TALLYARD_SYSTEM_EXPORT bool writeNumLock(bool on);
+// How many times writeNumLock has sent a request since the program started (tests).
+TALLYARD_SYSTEM_EXPORT int numLockRequestsSent();
 
-// Tests stand in for the keyboard.
+// Tests stand in for the keyboard; an empty backend restores the platform's.
 struct TALLYARD_SYSTEM_EXPORT NumLockBackend {
     NumLockState (*read)() = nullptr;
-    bool (*toggle)() = nullptr;
+    bool (*write)(bool on) = nullptr;
 };
 TALLYARD_SYSTEM_EXPORT void setNumLockBackend(NumLockBackend backend);
 

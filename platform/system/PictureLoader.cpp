@@ -19,6 +19,9 @@ QImage loadPicture(const QString &path)
     // is refused by every decoder instead of one.
     reader.setDecideFormatFromContent(true);
     reader.setAutoTransform(true);
+    // A few kilobytes may declare a picture of gigabytes: the decoder refuses to allocate
+    // beyond this, whatever the header claims.
+    reader.setAllocationLimit(MaxPictureMegabytes);
     const QSize declared = reader.size();
     if (declared.isValid()
         && (declared.width() > MaxPictureSide || declared.height() > MaxPictureSide))

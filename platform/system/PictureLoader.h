@@ -23,6 +23,8 @@ public:
 
 // The largest picture loaded, in pixels along either side.
 inline constexpr int MaxPictureSide = 16384;
+// The most memory one decoded picture may take.
+inline constexpr int MaxPictureMegabytes = 256;
 
 // The picture in the file at path (bmp, gif, jpg, png, ico; the content decides, not the
 // name; a photo's orientation tag is applied). An empty path gives a null image: no

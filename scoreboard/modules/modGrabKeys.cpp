@@ -6,10 +6,11 @@ namespace tallyard::modGrabKeys {
 
 void SetNumLock(bool on)
 {
+    // A state that cannot be read stays as it is; one already as wanted gets nothing sent.
     const NumLockState state = readNumLock();
     if (state == NumLockState::Unknown || (state == NumLockState::On) == on)
         return;
-    toggleNumLock();
+    writeNumLock(on);
 }
 
 } // namespace tallyard::modGrabKeys

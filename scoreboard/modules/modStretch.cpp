@@ -134,7 +134,9 @@ void FitPicture(Control *image, Control *container, const QString &path)
         try {
             setProperty(image, u"Picture", path);
             const double w = variantToDouble(getProperty(image, u"PictureWidth"));
-            const double h = variantToDouble(getProperty(image, u"PictureHeight"));
+            // The height is held in 16 bits of twips: a picture taller than 32767 twips
+            // (2184 pixels) overflows and shows as no picture.
+            const double h = variantToInt16(getProperty(image, u"PictureHeight"));
             const double W = container->Width();
             const double H = container->Height();
             if (w <= 0 || h <= 0 || W <= 0 || H <= 0)

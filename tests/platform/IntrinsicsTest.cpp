@@ -386,6 +386,25 @@ TEST_F(Intrinsics, KeysTypedIntoATextBoxBecomeTextAndRaiseKeyEventsWithVirtualKe
     EXPECT_NE(focusedControl(), box);
 }
 
+TEST_F(Intrinsics, TabbingIntoATextBoxKeepsItsTextAndLeavingShowsItsStart)
+{
+    auto *before = add<TextBox>("VB.TextBox", nullptr, 0, 0, 1500, 400);
+    auto *name = add<TextBox>("VB.TextBox", nullptr, 0, 500, 1500, 400, "Text = \"Alexandra Konstantinova\"");
+    showActive();
+    before->SetFocus();
+    press(Qt::Key_Tab);
+    ASSERT_EQ(focusedControl(), name);
+    // A stray key adds a letter; it does not replace the name.
+    EXPECT_EQ(name->SelLength(), 0);
+    press(Qt::Key_X);
+    EXPECT_EQ(name->Text(), QStringLiteral("Alexandra Konstantinovax"));
+    press(Qt::Key_Tab);
+    EXPECT_NE(focusedControl(), name);
+    // The audience reads the name from its first letter again.
+    EXPECT_EQ(name->SelStart(), 0);
+    EXPECT_EQ(name->editor()->cursorPosition(), 0);
+}
+
 TEST_F(Intrinsics, TextSetByCodeRaisesChangeOnlyWhenItDiffers)
 {
     auto *box = add<TextBox>("VB.TextBox", nullptr, 0, 0, 3000, 400, "Text = \"Name\"\nMaxLength = 6");
