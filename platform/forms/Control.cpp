@@ -1,5 +1,6 @@
 #include "platform/forms/Control.h"
 
+#include "platform/core/Values.h"
 #include "platform/forms/VirtualKeys.h"
 
 #include <QApplication>
@@ -174,6 +175,13 @@ void Control::copyPropertiesFrom(const Control &other)
     }
     setFocusPolicy(other.focusPolicy());
     setFont(other.font());
+}
+
+QWidget *Control::page(int index)
+{
+    if (index != 0)
+        throw SubscriptOutOfRange();
+    return this;
 }
 
 void Control::SetFocus()

@@ -86,6 +86,11 @@ public:
     // Visible, Name and Index: how a new control-array element starts.
     virtual void copyPropertiesFrom(const Control &other);
 
+    // Where the controls placed on page index of this container go: the container itself,
+    // unless it shows its controls page by page (a tab control). Throws SubscriptOutOfRange
+    // for a page it does not have.
+    virtual QWidget *page(int index);
+
     // Stops whatever the control does of its own accord (ticks, a sound playing) as its form
     // unloads or is destroyed, so that nothing reaches the form from then on. Does not
     // wait for anything, and never runs events.

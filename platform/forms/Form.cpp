@@ -165,6 +165,16 @@ void Form::applyTabOrder()
         QWidget::setTabOrder(chain[i - 1], chain[i]);
 }
 
+void Form::centreOver(const QWidget *owner)
+{
+    QPointF centre(screenWidthTwips() / 2, screenHeightTwips() / 2);
+    if (owner) {
+        const QRect frame = owner->frameGeometry();
+        centre = QPointF(frame.center().x() * TwipsPerPixel, frame.center().y() * TwipsPerPixel);
+    }
+    Move(centre.x() - Width() / 2, centre.y() - Height() / 2, Width(), Height());
+}
+
 void Form::Show(bool modal)
 {
     if (!modal) {

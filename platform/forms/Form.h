@@ -55,6 +55,8 @@ public:
     // Orders the focus chain by TabIndex across the whole form.
     void applyTabOrder();
 
+    // Places the form's centre on owner's centre (on the screen's when owner is null).
+    void centreOver(const QWidget *owner);
     // Shows the form; modal runs a local event loop until the form is hidden or unloaded.
     void Show(bool modal = false);
     // Closes the window and raises Unload; the form object is deleted later.

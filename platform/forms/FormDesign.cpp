@@ -10,9 +10,10 @@ void loadDesign(Form *form, std::span<const ElementDesign> design)
     for (const ElementDesign &e : design) {
         QWidget *parent = form;
         if (e.container && *e.container) {
-            parent = form->control(QString::fromUtf8(e.container));
-            if (!parent)
+            Control *container = form->control(QString::fromUtf8(e.container));
+            if (!container)
                 throw InvalidArgument();
+            parent = e.tab >= 0 ? container->page(e.tab) : container;
         }
         PropertyBag bag;
         if (e.bag)

@@ -18,6 +18,7 @@ struct TALLYARD_FORMS_EXPORT ElementDesign {
     int tabIndex;           // -1: not in the tab order (also for controls that never take focus)
     const char *properties; // "Caption = \"Routine\"" lines, set by name after loading
     const char *bag;        // design-time property bag text, or nullptr for InitProperties
+    int tab = -1;           // the page of a tabbed container the element lies on; -1: none
 };
 
 // Creates every element on the form in table order: geometry first, then the control's

@@ -2,6 +2,7 @@
 
 #include "platform/intrinsics/ComboBox.h"
 #include "platform/intrinsics/CommandButton.h"
+#include "platform/intrinsics/CommonDialog.h"
 #include "platform/forms/ControlRegistry.h"
 #include "platform/intrinsics/Frame.h"
 #include "platform/intrinsics/Image.h"
@@ -34,6 +35,7 @@ void registerIntrinsicControls()
     registerControlClass<TimerControl>();
     registerControlClass<SSTab>();
     registerControlClass<MMControl>();
+    registerControlClass<CommonDialog>();
 }
 
 } // namespace tallyard

@@ -31,6 +31,9 @@ SSTab::SSTab(QWidget *parent) : StyledControl(parent, syscolor::ButtonFace, sysc
 {
     setAttribute(Qt::WA_Hover);
     setFocusable(true);
+    // Tab reaches it, and a click on a tab; a click on a page (a label, a frame) leaves the
+    // focus where it is, as it would on the form itself.
+    setFocusPolicy(Qt::TabFocus);
     ensurePages();
     showCurrentPage();
     Move(0, 0, 5895, 4215);
@@ -239,6 +242,7 @@ void SSTab::mousePressEvent(QMouseEvent *event)
     if (event->button() == Qt::LeftButton) {
         for (int i = 0; i < m_tabs; ++i) {
             if (tabRect(i).contains(event->position().toPoint())) {
+                setFocus(Qt::MouseFocusReason);
                 setTab(static_cast<qint16>(i));
                 break;
             }

@@ -49,7 +49,7 @@ public:
 
     // The container of tab index's controls; throws SubscriptOutOfRange outside the tabs.
     // A control created on the tab control itself goes to the tab that is current then.
-    QWidget *page(int index);
+    QWidget *page(int index) override;
     // Moves a control of this tab control onto tab index.
     void placeOnTab(QWidget *control, int index);
     // The tab a control of this tab control lies on; -1 for anything else.

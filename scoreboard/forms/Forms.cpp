@@ -1,5 +1,6 @@
 #include "scoreboard/forms/Forms.h"
 
+#include "scoreboard/forms/frmOptions.h"
 #include "scoreboard/forms/frmScoreboard.h"
 #include "scoreboard/forms/frmSplash.h"
 
@@ -53,8 +54,13 @@ void showHelp()
 
 void showOptions(QWidget *owner)
 {
-    if (optionsHandler)
+    if (optionsHandler) {
         optionsHandler(owner);
+        return;
+    }
+    auto *dialog = new frmOptions(owner ? owner->window() : nullptr);
+    dialog->centreOver(owner ? owner->window() : nullptr);
+    dialog->Show(true);
 }
 
 void setHelpHandler(std::function<void()> handler)

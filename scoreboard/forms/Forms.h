@@ -20,8 +20,8 @@ frmScoreboard *scoreboard();
 frmSplash *existingSplash();
 frmScoreboard *existingScoreboard();
 
-// The help viewer (non-modal) and the Options dialog (modal over owner). Until those
-// windows are built into the program these hooks do nothing.
+// The help viewer (non-modal) and the Options dialog (modal over owner, centred on it).
+// Tests may put handlers in their place; an empty handler brings the real window back.
 void showHelp();
 void showOptions(QWidget *owner);
 void setHelpHandler(std::function<void()> handler);

@@ -1,0 +1,496 @@
+#include "scoreboard/forms/frmOptions.h"
+
+#include "platform/core/Properties.h"
+#include "platform/forms/FormDesign.h"
+#include "platform/forms/VirtualKeys.h"
+#include "platform/intrinsics/CommonDialog.h"
+#include "platform/intrinsics/MessageBox.h"
+#include "platform/system/ProgramInfo.h"
+#include "platform/system/SettingsStore.h"
+#include "scoreboard/modules/modGrabKeys.h"
+#include "scoreboard/modules/modStretch.h"
+#include "scoreboard/settings/Settings.h"
+
+#include <QFileInfo>
+
+#include <array>
+
+namespace tallyard {
+
+namespace {
+
+// Key labels are white, and light yellow while they wait for a key.
+constexpr qint32 IdleKeyColor = 0xFFFFFF;
+constexpr qint32 CapturingKeyColor = 0x80FFFF;
+
+#define KEY_LABEL "Alignment = 2\nBackStyle = 1\nBorderStyle = 1\nBackColor = 16777215"
+#define SWATCH "BorderStyle = 1"
+
+// Pages of SSTab1: 0 "Keys", 1 "Colors", 2 "Pictures", 3 "Other Settings". Controls on a
+// page count their twips from the tab control's corner, tab row included.
+constexpr ElementDesign design[] = {
+    {"SSTab1", "TabDlg.SSTab", nullptr, 120, 120, 5895, 4215, 0, "Tabs = 4\nTabsPerRow = 4", nullptr},
+    // ---- Keys
+    {"fraKeyRoutine", "VB.Frame", "SSTab1", 240, 540, 1575, 735, -1, "Caption = \"Routine start/stop:\"", nullptr, 0},
+    {"lblKeyRoutine", "VB.Label", "fraKeyRoutine", 120, 240, 1335, 375, -1, KEY_LABEL, nullptr},
+    {"fraKeyFall", "VB.Frame", "SSTab1", 2160, 540, 1575, 735, -1, "Caption = \"Fall start/stop:\"", nullptr, 0},
+    {"lblKeyFall", "VB.Label", "fraKeyFall", 120, 240, 1335, 375, -1, KEY_LABEL, nullptr},
+    {"fraKeyWarmUp", "VB.Frame", "SSTab1", 4080, 540, 1575, 735, -1, "Caption = \"Warm-up start/stop:\"", nullptr, 0},
+    {"lblKeyWarmUp", "VB.Label", "fraKeyWarmUp", 120, 240, 1335, 375, -1, KEY_LABEL, nullptr},
+    {"fraKeyReset", "VB.Frame", "SSTab1", 240, 1380, 1575, 735, -1, "Caption = \"Reset clocks:\"", nullptr, 0},
+    {"lblKeyReset", "VB.Label", "fraKeyReset", 120, 240, 1335, 375, -1, KEY_LABEL, nullptr},
+    {"fraKeyClear", "VB.Frame", "SSTab1", 2160, 1380, 1575, 735, -1, "Caption = \"Clear Number:\"", nullptr, 0},
+    {"lblKeyClear", "VB.Label", "fraKeyClear", 120, 240, 1335, 375, -1, KEY_LABEL, nullptr},
+    {"fraKeyChime", "VB.Frame", "SSTab1", 4080, 1380, 1575, 735, -1, "Caption = \"Chime:\"", nullptr, 0},
+    {"lblKeyChime", "VB.Label", "fraKeyChime", 120, 240, 1335, 375, -1, KEY_LABEL, nullptr},
+    {"fraNumlock", "VB.Frame", "SSTab1", 2040, 2340, 1935, 1455, -1, "Caption = \"Numlock Options:\"", nullptr, 0},
+    {"optNormal", "VB.OptionButton", "fraNumlock", 180, 300, 1635, 300, 1, "Caption = \"Normal Mode\"", nullptr},
+    {"optKeepOn", "VB.OptionButton", "fraNumlock", 180, 660, 1635, 300, 2, "Caption = \"Keep Numlock On\"", nullptr},
+    {"optKeepOff", "VB.OptionButton", "fraNumlock", 180, 1020, 1635, 300, 3, "Caption = \"Keep Numlock Off\"", nullptr},
+    // Takes the key presses of a capture; it lies under the Reset Keys button, out of sight.
+    {"txtGetKey", "VB.TextBox", "SSTab1", 4680, 3720, 615, 285, -1, "TabStop = False", nullptr, 0},
+    {"cmdResetKeys", "VB.CommandButton", "SSTab1", 4560, 3660, 1215, 375, 4, "Caption = \"Reset Keys\"", nullptr, 0},
+    // ---- Colors
+    {"fraRoutineC", "VB.Frame", "SSTab1", 120, 540, 1815, 735, -1, "Caption = \"Routine Clock Color:\"", nullptr, 1},
+    {"picRoutineC", "VB.PictureBox", "fraRoutineC", 120, 240, 615, 375, -1, SWATCH, nullptr},
+    {"cmdRountineC", "VB.CommandButton", "fraRoutineC", 900, 240, 735, 375, 5, "Caption = \"Change\"", nullptr},
+    {"fraFallC", "VB.Frame", "SSTab1", 2040, 540, 1815, 735, -1, "Caption = \"Fall Clock Color:\"", nullptr, 1},
+    {"picFallC", "VB.PictureBox", "fraFallC", 120, 240, 615, 375, -1, SWATCH, nullptr},
+    {"cmdFallC", "VB.CommandButton", "fraFallC", 900, 240, 735, 375, 6, "Caption = \"Change\"", nullptr},
+    {"fraWarmUpC", "VB.Frame", "SSTab1", 3960, 540, 1815, 735, -1, "Caption = \"WarmUp Clock Color:\"", nullptr, 1},
+    {"picWarmUpC", "VB.PictureBox", "fraWarmUpC", 120, 240, 615, 375, -1, SWATCH, nullptr},
+    {"cmdWarmUpC", "VB.CommandButton", "fraWarmUpC", 900, 240, 735, 375, 7, "Caption = \"Change\"", nullptr},
+    {"fraScoreC", "VB.Frame", "SSTab1", 120, 1560, 1815, 735, -1, "Caption = \"Score Color:\"", nullptr, 1},
+    {"picScoreC", "VB.PictureBox", "fraScoreC", 120, 240, 615, 375, -1, SWATCH, nullptr},
+    {"cmdScoreC", "VB.CommandButton", "fraScoreC", 900, 240, 735, 375, 8, "Caption = \"Change\"", nullptr},
+    {"fraGymnastNumC", "VB.Frame", "SSTab1", 2040, 1560, 1815, 735, -1, "Caption = \"Gymnast # Color:\"", nullptr, 1},
+    {"picGymnastNumC", "VB.PictureBox", "fraGymnastNumC", 120, 240, 615, 375, -1, SWATCH, nullptr},
+    {"cmdGymnastNumC", "VB.CommandButton", "fraGymnastNumC", 900, 240, 735, 375, 9, "Caption = \"Change\"", nullptr},
+    {"fraLEDB", "VB.Frame", "SSTab1", 3960, 1560, 1815, 735, -1, "Caption = \"LED Background:\"", nullptr, 1},
+    {"picLEDB", "VB.PictureBox", "fraLEDB", 120, 240, 615, 375, -1, SWATCH, nullptr},
+    {"cmdLEDB", "VB.CommandButton", "fraLEDB", 900, 240, 735, 375, 10, "Caption = \"Change\"", nullptr},
+    {"fraBackC", "VB.Frame", "SSTab1", 120, 2580, 1815, 735, -1, "Caption = \"Back Color:\"", nullptr, 1},
+    {"picBackC", "VB.PictureBox", "fraBackC", 120, 240, 615, 375, -1, SWATCH, nullptr},
+    {"cmdBackC", "VB.CommandButton", "fraBackC", 900, 240, 735, 375, 11, "Caption = \"Change\"", nullptr},
+    {"fraLedSelected", "VB.Frame", "SSTab1", 2040, 2580, 1815, 1215, -1, "Caption = \"LED Selected\"", nullptr, 1},
+    {"picLedSelected", "VB.PictureBox", "fraLedSelected", 120, 240, 615, 375, -1, SWATCH, nullptr},
+    {"cmdLedSelected", "VB.CommandButton", "fraLedSelected", 900, 240, 735, 375, 12, "Caption = \"Change\"", nullptr},
+    {"lblWidth", "VB.Label", "fraLedSelected", 120, 780, 615, 255, -1, "Caption = \"Width:\"", nullptr},
+    {"lblLEDSelectedWidthValue", "VB.Label", "fraLedSelected", 780, 780, 375, 255, -1,
+     "Caption = \"0\"\nAlignment = 2\nBackStyle = 1\nBorderStyle = 1\nBackColor = 16777215", nullptr},
+    {"scrLEDSelectedWidth", "VB.VScrollBar", "fraLedSelected", 1200, 780, 255, 255, 13,
+     "Min = 5\nMax = 0\nSmallChange = 1\nLargeChange = 1", nullptr},
+    {"fraBorderC", "VB.Frame", "SSTab1", 3960, 2580, 1815, 735, -1, "Caption = \"Text Color:\"", nullptr, 1},
+    {"picBorderC", "VB.PictureBox", "fraBorderC", 120, 240, 615, 375, -1, SWATCH, nullptr},
+    {"cmdBorderC", "VB.CommandButton", "fraBorderC", 900, 240, 735, 375, 14, "Caption = \"Change\"", nullptr},
+    {"cmdResetColors", "VB.CommandButton", "SSTab1", 4560, 3660, 1215, 375, 15, "Caption = \"Reset Colors\"", nullptr, 1},
+    // ---- Pictures
+    {"fraHomePic", "VB.Frame", "SSTab1", 240, 540, 2595, 1695, -1, "Caption = \"Home Picture:\"", nullptr, 2},
+    {"picHomePicPreviewCon", "VB.PictureBox", "fraHomePic", 120, 300, 1215, 1215, -1, SWATCH, nullptr},
+    {"imgHomePicPreview", "VB.Image", "picHomePicPreviewCon", 0, 0, 1215, 1215, -1, "Stretch = True", nullptr},
+    {"cmdChangeHomePic", "VB.CommandButton", "fraHomePic", 1500, 300, 975, 375, 16, "Caption = \"Change\"", nullptr},
+    {"cmdClearHomePic", "VB.CommandButton", "fraHomePic", 1500, 780, 975, 375, 17, "Caption = \"Clear\"", nullptr},
+    {"fraVisitorPic", "VB.Frame", "SSTab1", 3060, 540, 2595, 1695, -1, "Caption = \"Visitor Picture:\"", nullptr, 2},
+    {"picVisitorPicPreviewCon", "VB.PictureBox", "fraVisitorPic", 120, 300, 1215, 1215, -1, SWATCH, nullptr},
+    {"imgVisitorPicPreview", "VB.Image", "picVisitorPicPreviewCon", 0, 0, 1215, 1215, -1, "Stretch = True", nullptr},
+    {"cmdChangeVisitorPic", "VB.CommandButton", "fraVisitorPic", 1500, 300, 975, 375, 18, "Caption = \"Change\"",
+     nullptr},
+    {"cmdClearVisitorPic", "VB.CommandButton", "fraVisitorPic", 1500, 780, 975, 375, 19, "Caption = \"Clear\"", nullptr},
+    {"fraDigitType", "VB.Frame", "SSTab1", 240, 2400, 5415, 1335, -1, "Caption = \"Digit Type:\"", nullptr, 2},
+    {"cmbLedType", "VB.ComboBox", "fraDigitType", 240, 360, 1455, 315, 20, nullptr, nullptr},
+    {"lblPreview", "VB.Label", "fraDigitType", 2280, 420, 735, 255, -1, "Caption = \"Preview:\"", nullptr},
+    {"pledPreview", "prjOrtagon.Ortagon", "fraDigitType", 3120, 240, 540, 975, -1, nullptr, "psize = 65\npcaption = \"8\""},
+    // ---- Other Settings
+    {"cmdBuzzerSound", "VB.CommandButton", "SSTab1", 360, 2580, 2055, 375, 21, "Caption = \"Change Chime Sound...\"",
+     nullptr, 3},
+    {"lblBFile", "VB.Label", "SSTab1", 360, 3060, 5175, 255, -1, "Caption = \"\"", nullptr, 3},
+    {"cmdResetAdditSetttings", "VB.CommandButton", "SSTab1", 4560, 3660, 1215, 375, 22,
+     "Caption = \"Reset Settings\"", nullptr, 3},
+    // ---- The dialog's own
+    {"cmdOk", "VB.CommandButton", nullptr, 1958, 4440, 1080, 375, 23, "Caption = \"&Ok\"", nullptr},
+    {"cmdCancel", "VB.CommandButton", nullptr, 3263, 4440, 1080, 375, 24, "Caption = \"&Cancel\"\nCancel = True",
+     nullptr},
+    {"cdColors", "MSComDlg.CommonDialog", nullptr, 0, 0, 0, 0, -1, nullptr, nullptr},
+};
+
+#undef KEY_LABEL
+#undef SWATCH
+
+const char *const tabCaptions[] = {"Keys", "Colors", "Pictures", "Other Settings"};
+
+// Each colour swatch with its button and the setting it edits.
+struct ColorEditor {
+    const char *swatch;
+    const char *button;
+    int32_t *setting;
+    const char *key;
+};
+const std::array<ColorEditor, 9> colorEditors{{
+    {"picBackC", "cmdBackC", &ColorFormBack, "Color_FormBack"},
+    {"picRoutineC", "cmdRountineC", &ColorRoutine, "Color_Routine"},
+    {"picScoreC", "cmdScoreC", &ColorScoreLED, "Color_ScoreLED"},
+    {"picGymnastNumC", "cmdGymnastNumC", &ColorGymnastLED, "Color_GymnastLED"},
+    {"picLEDB", "cmdLEDB", &ColorLEDBack, "Color_LEDBack"},
+    {"picLedSelected", "cmdLedSelected", &ColorLEDSelected, "Color_LEDSelected"},
+    {"picBorderC", "cmdBorderC", &ColorBorder, "Color_Border"},
+    {"picFallC", "cmdFallC", &ColorFall, "Color_Fall"},
+    {"picWarmUpC", "cmdWarmUpC", &ColorWarmUp, "Color_WarmUp"},
+}};
+
+// Each key label with the command key it edits.
+struct KeyEditor {
+    const char *label;
+    int16_t *setting;
+    const char *key;
+};
+const std::array<KeyEditor, 6> keyEditors{{
+    {"lblKeyRoutine", &KeyRoutine, "KeyRoutine"},
+    {"lblKeyFall", &KeyFall, "KeyFall"},
+    {"lblKeyWarmUp", &KeyWarmUp, "KeyWarmUp"},
+    {"lblKeyReset", &KeyReset, "KeyReset"},
+    {"lblKeyClear", &KeyClear, "KeyClear"},
+    {"lblKeyChime", &KeyChime, "KeyChime"},
+}};
+
+int32_t defaultOf(const char *key)
+{
+    return findSetting(QString::fromLatin1(key))->defaultNumber;
+}
+
+qint16 tagCode(const Control *label)
+{
+    return toInt16(numericValue(label->Tag()));
+}
+
+constexpr qint16 MaxOutlineWidth = 5;
+
+} // namespace
+
+frmOptions::frmOptions(QWidget *owner) : Form(owner)
+{
+    setCaption(QStringLiteral("Options"));
+    setBorderStyle(FixedSingle);
+    setClientSize(6300, 4890);
+    loadDesign(this, design);
+    const auto element = [this](const char *name) { return control(QString::fromLatin1(name)); };
+    SSTab1 = element("SSTab1");
+    for (int i = 0; i < 4; ++i)
+        QMetaObject::invokeMethod(SSTab1, "setTabCaption", Q_ARG(int, i), Q_ARG(QString, QString::fromLatin1(tabCaptions[i])));
+    cmdOk = element("cmdOk");
+    cmdCancel = element("cmdCancel");
+    cdColors = element("cdColors");
+    txtGetKey = element("txtGetKey");
+    cmdResetKeys = element("cmdResetKeys");
+    cmdResetColors = element("cmdResetColors");
+    cmdResetAdditSetttings = element("cmdResetAdditSetttings");
+    optNormal = element("optNormal");
+    optKeepOn = element("optKeepOn");
+    optKeepOff = element("optKeepOff");
+    lblLEDSelectedWidthValue = element("lblLEDSelectedWidthValue");
+    scrLEDSelectedWidth = element("scrLEDSelectedWidth");
+    cmbLedType = element("cmbLedType");
+    pledPreview = element("pledPreview");
+    lblBFile = element("lblBFile");
+    imgHomePicPreview = element("imgHomePicPreview");
+    imgVisitorPicPreview = element("imgVisitorPicPreview");
+    picHomePicPreviewCon = element("picHomePicPreviewCon");
+    picVisitorPicPreviewCon = element("picVisitorPicPreviewCon");
+    // The capture box is covered by the Reset Keys button.
+    txtGetKey->lower();
+    QMetaObject::invokeMethod(cmbLedType, "AddItem", Q_ARG(QString, QStringLiteral("Lines")), Q_ARG(int, -1));
+    QMetaObject::invokeMethod(cmbLedType, "AddItem", Q_ARG(QString, QStringLiteral("Dots")), Q_ARG(int, -1));
+    connectHandlers();
+    Form_Load();
+}
+
+void frmOptions::connectHandlers()
+{
+    connect(cmdOk, &Control::Click, this, [this] { cmdOk_Click(); });
+    connect(cmdCancel, &Control::Click, this, [this] { Unload(); });
+    connect(cmdResetColors, &Control::Click, this, [this] { cmdResetColors_Click(); });
+    connect(cmdResetKeys, &Control::Click, this, [this] { cmdResetKeys_Click(); });
+    connect(cmdResetAdditSetttings, &Control::Click, this, [this] { cmdResetAdditSetttings_Click(); });
+    for (const ColorEditor &e : colorEditors) {
+        Control *swatch = control(QString::fromLatin1(e.swatch));
+        connect(control(QString::fromLatin1(e.button)), &Control::Click, this, [this, swatch] { chooseColor(swatch); });
+    }
+    for (Control *label : keyLabels())
+        connect(label, &Control::Click, this, [this, label] { ChooseKey(label); });
+    connect(txtGetKey, &Control::KeyDown, this, [this](qint16 &code, qint16 &) {
+        tallyard::setProperty(txtGetKey, u"Text", QString());
+        KeyChosen(code);
+    });
+    // The key was taken: nothing of it is typed into the box.
+    connect(txtGetKey, &Control::KeyPress, this, [this] { tallyard::setProperty(txtGetKey, u"Text", QString()); });
+    connect(txtGetKey, &Control::LostFocus, this, [this] { KeyChosen(-1); });
+    connectEvent(scrLEDSelectedWidth, u"Change", this, [this] {
+        tallyard::setProperty(lblLEDSelectedWidthValue, u"Caption",
+                              QString::number(variantToInt16(tallyard::getProperty(scrLEDSelectedWidth, u"Value"))));
+    });
+    connect(cmbLedType, &Control::Click, this, [this] {
+        tallyard::setProperty(pledPreview, u"LedType",
+                              static_cast<qint32>(variantToInt16(tallyard::getProperty(cmbLedType, u"ListIndex"))));
+    });
+    connect(control(QStringLiteral("cmdChangeHomePic")), &Control::Click, this,
+            [this] { choosePicture(HomePicTemp, imgHomePicPreview, picHomePicPreviewCon); });
+    connect(control(QStringLiteral("cmdChangeVisitorPic")), &Control::Click, this,
+            [this] { choosePicture(VisitorPicTemp, imgVisitorPicPreview, picVisitorPicPreviewCon); });
+    connect(control(QStringLiteral("cmdClearHomePic")), &Control::Click, this,
+            [this] { clearPicture(HomePicTemp, imgHomePicPreview); });
+    connect(control(QStringLiteral("cmdClearVisitorPic")), &Control::Click, this,
+            [this] { clearPicture(VisitorPicTemp, imgVisitorPicPreview); });
+    connect(control(QStringLiteral("cmdBuzzerSound")), &Control::Click, this, [this] { cmdBuzzerSound_Click(); });
+    // Each activation puts the focus on Ok, so Enter confirms at once.
+    connect(this, &Form::Activate, this, [this] { cmdOk->SetFocus(); });
+}
+
+// ---- Loading and applying -------------------------------------------------------------------
+
+void frmOptions::Form_Load()
+{
+    tallyard::setProperty(SSTab1, u"Tab", 0);
+    for (const KeyEditor &e : keyEditors)
+        control(QString::fromLatin1(e.label))->setTag(QString::number(*e.setting));
+    SetKeyTextFromTags();
+    for (const ColorEditor &e : colorEditors)
+        tallyard::setProperty(control(QString::fromLatin1(e.swatch)), u"BackColor", *e.setting);
+    // The scroll bar can only stand between 0 and 5; the label shows the stored width as it
+    // is, and OK stores that back unless the operator moves the bar.
+    tallyard::setProperty(scrLEDSelectedWidth, u"Value", std::clamp<qint16>(LEDSelectedWidth, 0, MaxOutlineWidth));
+    tallyard::setProperty(lblLEDSelectedWidthValue, u"Caption", QString::number(LEDSelectedWidth));
+    tallyard::setProperty(optNormal, u"Value", NumLockForce == 0);
+    tallyard::setProperty(optKeepOn, u"Value", NumLockForce == 1);
+    tallyard::setProperty(optKeepOff, u"Value", NumLockForce == 2);
+    BuzzTemp = BuzzerFile;
+    HomePicTemp = HomePic;
+    VisitorPicTemp = VisitorPic;
+    modStretch::FitPicture(imgHomePicPreview, picHomePicPreviewCon, HomePicTemp);
+    modStretch::FitPicture(imgVisitorPicPreview, picVisitorPicPreviewCon, VisitorPicTemp);
+    // A stored style the list does not offer shows as nothing chosen, and is stored back
+    // unchanged unless one is chosen.
+    tallyard::setProperty(cmbLedType, u"ListIndex", DigitLEDType == 0 || DigitLEDType == 1 ? DigitLEDType : qint16(-1));
+    tallyard::setProperty(lblBFile, u"Caption", soundFileCaption(BuzzTemp));
+    ReturnKeyToObj = nullptr;
+}
+
+void frmOptions::cmdOk_Click()
+{
+    // A capture in progress keeps the key shown before it began.
+    KeyChosen(-1);
+    for (const ColorEditor &e : colorEditors)
+        *e.setting = variantToInt32(tallyard::getProperty(control(QString::fromLatin1(e.swatch)), u"BackColor"));
+    LEDSelectedWidth = toInt16(numericValue(variantToString(tallyard::getProperty(lblLEDSelectedWidthValue, u"Caption"))));
+    for (const KeyEditor &e : keyEditors)
+        *e.setting = tagCode(control(QString::fromLatin1(e.label)));
+    BuzzerFile = BuzzTemp;
+    if (variantToBool(tallyard::getProperty(optNormal, u"Value"))) {
+        NumLockForce = 0;
+    } else if (variantToBool(tallyard::getProperty(optKeepOn, u"Value"))) {
+        NumLockForce = 1;
+        modGrabKeys::SetNumLock(true);
+    } else if (variantToBool(tallyard::getProperty(optKeepOff, u"Value"))) {
+        NumLockForce = 2;
+        modGrabKeys::SetNumLock(false);
+    }
+    HomePic = HomePicTemp;
+    VisitorPic = VisitorPicTemp;
+    const qint16 style = variantToInt16(tallyard::getProperty(cmbLedType, u"ListIndex"));
+    if (style >= 0)
+        DigitLEDType = style;
+    // All keys in one write: a store that cannot be written keeps its previous file whole,
+    // and the board runs on with the new values all the same.
+    SettingsStore store(ApplicationName);
+    SaveSettings(store);
+    Unload();
+}
+
+// ---- Resets ------------------------------------------------------------------------------
+
+void frmOptions::cmdResetColors_Click()
+{
+    if (MsgBox(QStringLiteral("Are you sure you want to reset the colors?"), msgbox::YesNo | msgbox::Question,
+               QStringLiteral("Reset Colors"), this)
+        != msgbox::Yes)
+        return;
+    for (const ColorEditor &e : colorEditors)
+        tallyard::setProperty(control(QString::fromLatin1(e.swatch)), u"BackColor", defaultOf(e.key));
+    // The label only: the scroll bar stays where it was until the operator moves it.
+    tallyard::setProperty(lblLEDSelectedWidthValue, u"Caption", QString::number(defaultOf("LEDSelectedWidth")));
+}
+
+void frmOptions::cmdResetKeys_Click()
+{
+    if (MsgBox(QStringLiteral("Are you sure you want to reset Keys and Numlock option?"),
+               msgbox::YesNo | msgbox::Question, QStringLiteral("Reset Keys"), this)
+        != msgbox::Yes)
+        return;
+    for (const KeyEditor &e : keyEditors)
+        control(QString::fromLatin1(e.label))->setTag(QString::number(defaultOf(e.key)));
+    tallyard::setProperty(optNormal, u"Value", true);
+    SetKeyTextFromTags();
+}
+
+void frmOptions::cmdResetAdditSetttings_Click()
+{
+    if (MsgBox(QStringLiteral("Are you sure you want to reset these settings?"), msgbox::YesNo | msgbox::Question,
+               QStringLiteral("Reset Settings?"), this)
+        != msgbox::Yes)
+        return;
+    BuzzTemp = defaultBuzzerFile();
+    tallyard::setProperty(lblBFile, u"Caption", soundFileCaption(BuzzTemp));
+}
+
+QString frmOptions::soundFileCaption(const QString &path)
+{
+    if (path.isEmpty())
+        return QStringLiteral("[No File Selected]");
+    if (path.size() <= 50)
+        return path;
+    const QFileInfo file(path);
+    return path.left(10) + QStringLiteral(" ...\\") + (file.exists() ? file.fileName() : QString());
+}
+
+// ---- Editors -----------------------------------------------------------------------------
+
+void frmOptions::chooseColor(Control *swatch)
+{
+    tallyard::setProperty(cdColors, u"Color", tallyard::getProperty(swatch, u"BackColor"));
+    qobject_cast<CommonDialog *>(cdColors)->ShowColor();
+    // Cancelled, the dialog's colour is still the swatch's own.
+    tallyard::setProperty(swatch, u"BackColor", tallyard::getProperty(cdColors, u"Color"));
+}
+
+void frmOptions::choosePicture(QString &path, Control *image, Control *container)
+{
+    auto *dialog = qobject_cast<CommonDialog *>(cdColors);
+    dialog->setFilter(QStringLiteral("Pictures (*.bmp;*.gif;*.jpg)|*.bmp;*.gif;*.jpg"));
+    dialog->setFlags(CommonDialog::FileMustExist);
+    if (!dialog->ShowOpen())
+        return;
+    const QString chosen = dialog->FileName();
+    if (chosen.isEmpty() || !fileExists(chosen))
+        return;
+    path = chosen;
+    modStretch::FitPicture(image, container, path);
+}
+
+void frmOptions::clearPicture(QString &path, Control *image)
+{
+    tallyard::setProperty(image, u"Picture", QString());
+    path.clear();
+}
+
+void frmOptions::cmdBuzzerSound_Click()
+{
+    auto *dialog = qobject_cast<CommonDialog *>(cdColors);
+    dialog->setFilter(QStringLiteral("Sounds *.wav|*.wav"));
+    if (!dialog->ShowOpen())
+        return;
+    const QString chosen = dialog->FileName();
+    if (chosen.isEmpty() || !fileExists(chosen))
+        return;
+    BuzzTemp = chosen;
+    tallyard::setProperty(lblBFile, u"Caption", soundFileCaption(BuzzTemp));
+}
+
+// ---- Key assignment ----------------------------------------------------------------------
+
+QString frmOptions::KeyCodeToStr(qint16 KeyCode)
+{
+    switch (KeyCode) {
+    case vk::Back: return QStringLiteral("Backspace");
+    case vk::Control: return QStringLiteral("Ctrl");
+    case vk::Pause: return QStringLiteral("Pause/Break");
+    case vk::Prior: return QStringLiteral("Page Up");
+    case vk::Next: return QStringLiteral("Page Down");
+    case vk::End: return QStringLiteral("End");
+    case vk::Home: return QStringLiteral("Home");
+    case vk::Insert: return QStringLiteral("Insert");
+    case vk::Delete: return QStringLiteral("Delete");
+    case vk::Multiply: return QStringLiteral("Numpad *");
+    case vk::Divide: return QStringLiteral("Numpad /");
+    case 186: return QStringLiteral(";");
+    case 188: return QStringLiteral(",");
+    case 191: return QStringLiteral("/");
+    case 192: return QStringLiteral("`");
+    case 219: return QStringLiteral("[");
+    case 220: return QStringLiteral("\\");
+    case 221: return QStringLiteral("]");
+    case 222: return QStringLiteral("\""); // the apostrophe key, named by its shifted mark
+    default: break;
+    }
+    if (KeyCode >= 'A' && KeyCode <= 'Z')
+        return QString(QChar(KeyCode));
+    // F3 to F9, F11 and F12: F1, F2 and F10 belong to the program and the system.
+    const bool functionKey = (KeyCode >= vk::F1 + 2 && KeyCode <= vk::F1 + 8) || KeyCode == vk::F1 + 10
+        || KeyCode == vk::F12;
+    if (functionKey)
+        return QStringLiteral("F%1").arg(KeyCode - vk::F1 + 1);
+    return QString();
+}
+
+QList<Control *> frmOptions::keyLabels() const
+{
+    QList<Control *> labels;
+    for (Control *c : Controls())
+        if (typeName(c) == u"Label" && c->Name().contains(u"lblKey"))
+            labels << c;
+    return labels;
+}
+
+QString frmOptions::IsKeyInUse(qint16 KeyCode) const
+{
+    for (Control *label : keyLabels())
+        if (tagCode(label) == KeyCode)
+            return label->Name();
+    return QStringLiteral("None");
+}
+
+void frmOptions::SetKeyTextFromTags()
+{
+    for (Control *label : keyLabels())
+        tallyard::setProperty(label, u"Caption", KeyCodeToStr(tagCode(label)));
+}
+
+void frmOptions::restoreLabel(Control *label)
+{
+    tallyard::setProperty(label, u"BackColor", IdleKeyColor);
+    tallyard::setProperty(label, u"Caption", KeyCodeToStr(tagCode(label)));
+}
+
+void frmOptions::ChooseKey(Control *label)
+{
+    Control *capturing = ReturnKeyToObj;
+    if (capturing) {
+        // Moving the focus below would abandon the capture; it is restored here instead.
+        ReturnKeyToObj = nullptr;
+        restoreLabel(capturing);
+    }
+    if (!capturing || capturing->Name() != label->Name()) {
+        txtGetKey->SetFocus();
+        tallyard::setProperty(label, u"BackColor", CapturingKeyColor);
+        tallyard::setProperty(label, u"Caption", QStringLiteral("<Press any key>"));
+        ReturnKeyToObj = label;
+    }
+}
+
+void frmOptions::KeyChosen(qint16 KeyCode)
+{
+    Control *label = ReturnKeyToObj;
+    if (!label)
+        return;
+    QString name = KeyCodeToStr(KeyCode);
+    const QString holder = IsKeyInUse(KeyCode);
+    if (holder != u"None" && holder != label->Name())
+        name.clear(); // another command's key
+    if (!name.isEmpty())
+        label->setTag(QString::number(KeyCode));
+    if (!name.isEmpty() || KeyCode == -1) {
+        ReturnKeyToObj = nullptr;
+        restoreLabel(label);
+    } else {
+        tallyard::setProperty(label, u"Caption", QStringLiteral("Choose another"));
+    }
+}
+
+} // namespace tallyard

@@ -1,0 +1,75 @@
+#pragma once
+// The Options dialog: every setting of the board edited in a working copy (the dialog's own
+// controls and the ...Temp variables), applied and stored only by OK. Cancel, Esc and the
+// close box change nothing. Keys are assigned by clicking a key label and pressing a key.
+
+#include "platform/forms/Form.h"
+
+namespace tallyard {
+
+class frmOptions : public Form {
+    Q_OBJECT
+
+public:
+    explicit frmOptions(QWidget *owner = nullptr);
+
+    // The key's name on a key label; empty for a key that cannot be assigned.
+    static QString KeyCodeToStr(qint16 KeyCode);
+    // The name of the key label that holds the key, or "None".
+    QString IsKeyInUse(qint16 KeyCode) const;
+    // Every key label shows the name of the key its Tag holds.
+    void SetKeyTextFromTags();
+    // Starts a capture on the label, moves it there from another label, or (a second click
+    // on the capturing label) cancels it.
+    void ChooseKey(Control *label);
+    // A key pressed during a capture (-1: the capture is abandoned).
+    void KeyChosen(qint16 KeyCode);
+
+    // The sound file as lblBFile shows it.
+    static QString soundFileCaption(const QString &path);
+
+    // The dialog's variables of the working copy.
+    QString BuzzTemp;
+    QString HomePicTemp;
+    QString VisitorPicTemp;
+    // The key label that is capturing, or nullptr.
+    Control *ReturnKeyToObj = nullptr;
+
+    // The elements tests and the key routing reach.
+    Control *SSTab1 = nullptr;
+    Control *cmdOk = nullptr;
+    Control *cmdCancel = nullptr;
+    Control *cdColors = nullptr;
+    Control *txtGetKey = nullptr;
+    Control *cmdResetKeys = nullptr;
+    Control *cmdResetColors = nullptr;
+    Control *cmdResetAdditSetttings = nullptr;
+    Control *optNormal = nullptr;
+    Control *optKeepOn = nullptr;
+    Control *optKeepOff = nullptr;
+    Control *lblLEDSelectedWidthValue = nullptr;
+    Control *scrLEDSelectedWidth = nullptr;
+    Control *cmbLedType = nullptr;
+    Control *pledPreview = nullptr;
+    Control *lblBFile = nullptr;
+    Control *imgHomePicPreview = nullptr;
+    Control *imgVisitorPicPreview = nullptr;
+    Control *picHomePicPreviewCon = nullptr;
+    Control *picVisitorPicPreviewCon = nullptr;
+
+private:
+    void Form_Load();
+    void cmdOk_Click();
+    void cmdResetColors_Click();
+    void cmdResetKeys_Click();
+    void cmdResetAdditSetttings_Click();
+    void chooseColor(Control *swatch);
+    void choosePicture(QString &path, Control *image, Control *container);
+    void clearPicture(QString &path, Control *image);
+    void cmdBuzzerSound_Click();
+    void connectHandlers();
+    QList<Control *> keyLabels() const;
+    void restoreLabel(Control *label);
+};
+
+} // namespace tallyard
