@@ -306,11 +306,15 @@ void frmOptions::cmdOk_Click()
 
 // ---- Resets ------------------------------------------------------------------------------
 
+// Every reset asks first; only Yes goes on.
+bool frmOptions::confirm(const QString &prompt, const QString &title)
+{
+    return MsgBox(prompt, msgbox::YesNo | msgbox::Question, title, this) == msgbox::Yes;
+}
+
 void frmOptions::cmdResetColors_Click()
 {
-    if (MsgBox(QStringLiteral("Are you sure you want to reset the colors?"), msgbox::YesNo | msgbox::Question,
-               QStringLiteral("Reset Colors"), this)
-        != msgbox::Yes)
+    if (!confirm(QStringLiteral("Are you sure you want to reset the colors?"), QStringLiteral("Reset Colors")))
         return;
     for (const ColorEditor &e : colorEditors)
         tallyard::setProperty(control(QString::fromLatin1(e.swatch)), u"BackColor", defaultOf(e.key));
@@ -320,9 +324,7 @@ void frmOptions::cmdResetColors_Click()
 
 void frmOptions::cmdResetKeys_Click()
 {
-    if (MsgBox(QStringLiteral("Are you sure you want to reset Keys and Numlock option?"),
-               msgbox::YesNo | msgbox::Question, QStringLiteral("Reset Keys"), this)
-        != msgbox::Yes)
+    if (!confirm(QStringLiteral("Are you sure you want to reset Keys and Numlock option?"), QStringLiteral("Reset Keys")))
         return;
     for (const KeyEditor &e : keyEditors)
         control(QString::fromLatin1(e.label))->setTag(QString::number(defaultOf(e.key)));
@@ -332,9 +334,7 @@ void frmOptions::cmdResetKeys_Click()
 
 void frmOptions::cmdResetAdditSetttings_Click()
 {
-    if (MsgBox(QStringLiteral("Are you sure you want to reset these settings?"), msgbox::YesNo | msgbox::Question,
-               QStringLiteral("Reset Settings?"), this)
-        != msgbox::Yes)
+    if (!confirm(QStringLiteral("Are you sure you want to reset these settings?"), QStringLiteral("Reset Settings?")))
         return;
     BuzzTemp = defaultBuzzerFile();
     tallyard::setProperty(lblBFile, u"Caption", soundFileCaption(BuzzTemp));

@@ -60,6 +60,7 @@ public:
 private:
     void Form_Load();
     void cmdOk_Click();
+    bool confirm(const QString &prompt, const QString &title);
     void cmdResetColors_Click();
     void cmdResetKeys_Click();
     void cmdResetAdditSetttings_Click();
