@@ -10,6 +10,7 @@
 #include "platform/intrinsics/MMControl.h"
 #include "platform/intrinsics/OptionButton.h"
 #include "platform/intrinsics/PictureBox.h"
+#include "platform/intrinsics/RichTextBox.h"
 #include "platform/intrinsics/SSTab.h"
 #include "platform/intrinsics/ScrollBar.h"
 #include "platform/intrinsics/Shape.h"
@@ -36,6 +37,7 @@ void registerIntrinsicControls()
     registerControlClass<SSTab>();
     registerControlClass<MMControl>();
     registerControlClass<CommonDialog>();
+    registerControlClass<RichTextBox>();
 }
 
 } // namespace tallyard

@@ -1,9 +1,11 @@
 #include "scoreboard/forms/Forms.h"
 
+#include "scoreboard/forms/frmHelp.h"
 #include "scoreboard/forms/frmOptions.h"
 #include "scoreboard/forms/frmScoreboard.h"
 #include "scoreboard/forms/frmSplash.h"
 
+#include <QApplication>
 #include <QPointer>
 
 namespace tallyard::forms {
@@ -12,6 +14,7 @@ namespace {
 
 QPointer<frmSplash> splashInstance;
 QPointer<frmScoreboard> scoreboardInstance;
+QPointer<frmHelp> helpInstance;
 std::function<void()> helpHandler;
 std::function<void(QWidget *)> optionsHandler;
 
@@ -36,6 +39,16 @@ frmScoreboard *scoreboard()
     return instance(scoreboardInstance);
 }
 
+frmHelp *help()
+{
+    return instance(helpInstance);
+}
+
+frmHelp *existingHelp()
+{
+    return helpInstance && !helpInstance->isUnloaded() ? helpInstance.data() : nullptr;
+}
+
 frmSplash *existingSplash()
 {
     return splashInstance && !splashInstance->isUnloaded() ? splashInstance.data() : nullptr;
@@ -48,8 +61,17 @@ frmScoreboard *existingScoreboard()
 
 void showHelp()
 {
-    if (helpHandler)
+    if (helpHandler) {
         helpHandler();
+        return;
+    }
+    // One window: asked for again while open, it comes to the front as it is.
+    const bool opening = !existingHelp();
+    QWidget *opener = QApplication::activeWindow();
+    frmHelp *window = help();
+    if (opening)
+        window->centreOver(opener);
+    window->Show();
 }
 
 void showOptions(QWidget *owner)

@@ -9,12 +9,15 @@ class QWidget;
 namespace tallyard {
 class frmSplash;
 class frmScoreboard;
+class frmHelp;
 class Form;
 } // namespace tallyard
 
 namespace tallyard::forms {
 
 frmSplash *splash();
+frmHelp *help();
+frmHelp *existingHelp();
 frmScoreboard *scoreboard();
 // The existing instances, or nullptr, without creating one.
 frmSplash *existingSplash();

@@ -1,0 +1,47 @@
+#!/usr/bin/env bash
+# The help window as an operator meets it under a window manager: the start-up panel's Help
+# opens it before the board exists; F1 on the board brings the same one window forward;
+# the board runs and takes its keys beside it; a copy of the program without the help
+# document beside it still opens the window.
+set -euo pipefail
+source "$(dirname "$0")/lib.sh"
+ensure_window_manager
+start_program
+splash=$(wait_window --pid "$pid") || fail "no splash window"
+help_windows() { xdotool search --onlyvisible --name '^Tallyard Help$' 2>/dev/null | wc -l; }
+
+# "&Help" on the panel: at 3120+120, 2520 twips inside the frame, 15 twips a pixel.
+xdotool mousemove --window "$splash" 240 180 click 1
+wait_window --name '^Tallyard Help$' >/dev/null || fail "the panel's Help did not open the help window"
+# The help window lies over the panel; the operator brings the panel forward and clicks it.
+xdotool windowactivate --sync "$splash" 2>/dev/null || xdotool windowraise "$splash"
+sleep 0.3
+xdotool mousemove --window "$splash" 40 40 click 1
+board=$(wait_window --name '^Tallyard$') || fail "the board did not open"
+xdotool windowactivate --sync "$board" 2>/dev/null || true
+sleep 0.5
+
+xdotool key F1
+sleep 0.8
+[ "$(help_windows)" = 1 ] || fail "F1 made a second help window"
+# Back on the board, its keys work while the help stays open.
+xdotool windowactivate --sync "$board" 2>/dev/null || true
+sleep 0.3
+routine() { grab "$1" 120 5640 3075 1065; }
+routine "$work/a.png"
+xdotool key r
+sleep 1.3
+routine "$work/b.png"
+differ "$work/a.png" "$work/b.png" || fail "the board did not run the Routine clock beside the help"
+[ "$(help_windows)" = 1 ] || fail "the help window went away"
+kill "$pid"; wait "$pid" 2>/dev/null || true; pid=""
+
+# A copy of the program in a folder without the help document.
+mkdir -p "$work/bare"
+cp "$TALLYARD" "$work/bare/tallyard"
+TALLYARD="$work/bare/tallyard" start_program
+splash=$(wait_window --pid "$pid") || fail "the copy showed no splash"
+xdotool mousemove --window "$splash" 240 180 click 1
+wait_window --name '^Tallyard Help$' >/dev/null || fail "without its document the help window did not open"
+kill -0 "$pid" || fail "the copy stopped"
+echo "PASS: one help window from the panel and from F1, the board running beside it, and without its document"
