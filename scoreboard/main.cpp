@@ -1,19 +1,37 @@
+#include "scoreboard/CommandLine.h"
 #include "scoreboard/Registration.h"
+#include "scoreboard/Version.h"
 #include "scoreboard/forms/Forms.h"
 #include "scoreboard/forms/frmSplash.h"
 #include "scoreboard/settings/Settings.h"
 
 #include <QApplication>
+#include <QTextStream>
 #include <QTimer>
 
 int main(int argc, char *argv[])
 {
+    QCoreApplication::setApplicationName(tallyard::ApplicationName);
+    QCoreApplication::setApplicationVersion(QStringLiteral("%1.%2.%3")
+                                                .arg(tallyard::version::Major)
+                                                .arg(tallyard::version::Minor)
+                                                .arg(tallyard::version::Revision));
+    tallyard::CommandLine options;
+    {
+        // The command line is read before any window system is asked for, so --help and
+        // --version answer on a machine without a display too.
+        QCoreApplication reader(argc, argv);
+        QTextStream out(stdout);
+        QTextStream err(stderr);
+        options = tallyard::parseCommandLine(QCoreApplication::arguments(), out, err);
+    }
+    if (options.exitCode >= 0)
+        return options.exitCode;
+
     QApplication app(argc, argv);
-    QApplication::setApplicationName(tallyard::ApplicationName);
     tallyard::registerProgramControls();
     tallyard::forms::splash()->Show();
-    // For the start-up benchmark: quit as soon as the splash is on the screen.
-    if (QCoreApplication::arguments().contains(QStringLiteral("--quit-when-shown")))
+    if (options.quitWhenShown)
         QTimer::singleShot(0, &app, &QApplication::quit);
     return app.exec();
 }

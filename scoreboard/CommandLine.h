@@ -1,0 +1,22 @@
+#pragma once
+// The program's command line: --help and --version answer and end the program, an unknown
+// option prints the usage and fails; everything else says how the program should start.
+
+#include <QString>
+#include <QStringList>
+
+class QTextStream;
+
+namespace tallyard {
+
+struct CommandLine {
+    // Set when the program should end at once with this status, having printed its answer.
+    int exitCode = -1;
+    // Quit as soon as the first window is on the screen (the start-up benchmark).
+    bool quitWhenShown = false;
+};
+
+// arguments as QCoreApplication::arguments() gives them, the program's name first.
+CommandLine parseCommandLine(const QStringList &arguments, QTextStream &out, QTextStream &err);
+
+} // namespace tallyard

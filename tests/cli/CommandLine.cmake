@@ -1,0 +1,26 @@
+# The program's command line on a machine without a display:
+#   cmake -DTALLYARD=<the executable> -DVERSION=<x.y.z> -P CommandLine.cmake
+cmake_minimum_required(VERSION 3.25)
+unset(ENV{DISPLAY})
+unset(ENV{WAYLAND_DISPLAY})
+unset(ENV{QT_QPA_PLATFORM})
+
+function(expect arguments status stdout_match stderr_match)
+  execute_process(COMMAND ${TALLYARD} ${arguments} RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err
+                  TIMEOUT 30)
+  if(NOT rc STREQUAL status)
+    message(FATAL_ERROR "tallyard ${arguments}: status ${rc}, expected ${status}\n${out}\n${err}")
+  endif()
+  if(NOT out MATCHES "${stdout_match}")
+    message(FATAL_ERROR "tallyard ${arguments}: standard output\n${out}\ndoes not match ${stdout_match}")
+  endif()
+  if(NOT err MATCHES "${stderr_match}")
+    message(FATAL_ERROR "tallyard ${arguments}: standard error\n${err}\ndoes not match ${stderr_match}")
+  endif()
+endfunction()
+
+expect("--help" 0 "^Usage: [^\n]*tallyard \\[options\\]\n.*--version" "^$")
+expect("-h" 0 "^Usage:" "^$")
+expect("--version" 0 "^Tallyard ${VERSION}\n$" "^$")
+expect("--no-such-option" 1 "^$" "Unknown option 'no-such-option'.*Usage:")
+message(STATUS "--help, --version and an unknown option answer without a display")
