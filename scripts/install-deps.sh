@@ -4,13 +4,16 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-qpa-plugins libqt6multimedia6 libx11-dev
+  qt6-tools-dev dpkg-dev file   # the Designer plugin; the Debian package's dependencies
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation fonts-dejavu-core
 )
 if [ "${1:-}" = "--test" ]; then
   # Tests also need a display server with a window manager, a sound server, a keyboard
-  # driver and a screenshot tool.
-  packages+=(xvfb xauth x11-utils xdotool openbox imagemagick pulseaudio pulseaudio-utils)
+  # driver, a screenshot tool, the menu-entry checker and the cross compiler that checks the
+  # Windows sources.
+  packages+=(xvfb xauth x11-utils xdotool openbox imagemagick pulseaudio pulseaudio-utils
+             desktop-file-utils g++-mingw-w64-x86-64)
 fi
 missing=()
 for p in "${packages[@]}"; do

@@ -32,6 +32,8 @@ build_and_test() {
   (cd "$dir" && ctest --output-on-failure -j "$jobs") || status=1
 }
 build_and_test build/test -DCMAKE_BUILD_TYPE=RelWithDebInfo
+# The Debian packages of the plain build, installed with apt, run and removed again.
+scripts/test-package.sh build/test || status=1
 ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
   build_and_test build/sanitize -DCMAKE_BUILD_TYPE=Debug -DTALLYARD_SANITIZE=ON -DTALLYARD_BENCHMARKS=OFF
 

@@ -1,0 +1,51 @@
+# Installs the build into a fresh prefix, then uses it as a user and a developer would:
+# the program from its link in bin with its files beside it, and the example host built
+# against the installed Quellin package.
+#   cmake -DBUILD=<build tree> -DSOURCE=<source tree> -DWORK=<scratch folder> -DVERSION=<x.y.z>
+#         [-DHOST_FLAGS=<compiler flags the libraries were built with>] -P InstallAndHost.cmake
+cmake_minimum_required(VERSION 3.25)
+set(prefix ${WORK}/prefix)
+file(REMOVE_RECURSE ${WORK})
+
+function(run)
+  execute_process(COMMAND ${ARGN} RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err TIMEOUT 120)
+  if(NOT rc EQUAL 0)
+    message(FATAL_ERROR "${ARGN}: status ${rc}\n${out}\n${err}")
+  endif()
+  set(out "${out}" PARENT_SCOPE)
+  set(err "${err}" PARENT_SCOPE)
+endfunction()
+
+run(${CMAKE_COMMAND} --install ${BUILD} --prefix ${prefix})
+
+# The program: started through the link, it runs from its own folder and loads the
+# installed libraries (the build tree's rpath is gone).
+run(${prefix}/bin/tallyard --version)
+if(NOT out STREQUAL "Tallyard ${VERSION}\n")
+  message(FATAL_ERROR "installed tallyard --version printed '${out}'")
+endif()
+file(REAL_PATH ${prefix}/bin/tallyard program)
+get_filename_component(folder ${program} DIRECTORY)
+foreach(file chime2.wav tallyardhelpfile.rtf)
+  if(NOT EXISTS ${folder}/${file})
+    message(FATAL_ERROR "${file} is not beside the installed program in ${folder}")
+  endif()
+endforeach()
+set(ENV{QT_QPA_PLATFORM} offscreen)
+run(${prefix}/bin/tallyard --quit-when-shown)
+file(GLOB_RECURSE entry ${prefix}/share/applications/tallyard.desktop)
+file(GLOB_RECURSE icon ${prefix}/share/icons/hicolor/*/apps/tallyard.*)
+if(NOT entry OR NOT icon)
+  message(FATAL_ERROR "the menu entry or the icon is missing: '${entry}' '${icon}'")
+endif()
+
+# A developer's host, built against the installed package only.
+run(${CMAKE_COMMAND} -S ${SOURCE}/examples/countdown -B ${WORK}/countdown -G Ninja
+    -DCMAKE_PREFIX_PATH=${prefix} -DCMAKE_BUILD_TYPE=Release
+    "-DCMAKE_CXX_FLAGS=${HOST_FLAGS}" "-DCMAKE_EXE_LINKER_FLAGS=${HOST_FLAGS}")
+run(${CMAKE_COMMAND} --build ${WORK}/countdown)
+run(${WORK}/countdown/quellin-countdown --seconds 2 --quit-at-zero)
+if(NOT out STREQUAL "2\n1\n0\n")
+  message(FATAL_ERROR "the count-down printed '${out}'")
+endif()
+message(STATUS "installed program and Quellin package work from ${prefix}")
