@@ -60,6 +60,9 @@ set(CPACK_DEBIAN_RUNTIME_PACKAGE_DEPENDS "qt6-qpa-plugins")
 set(CPACK_DEBIAN_RUNTIME_PACKAGE_RECOMMENDS "pulseaudio | pipewire-pulse")
 set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_NAME libquellin-dev)
 set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_SECTION libdevel)
+# Its plugin links the libraries of the tallyard package, which dpkg-shlibdeps cannot see from
+# here; the dependency on that package says it.
+set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_SHLIBDEPS OFF)
 set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_DEPENDS "tallyard (= ${PROJECT_VERSION}), qt6-base-dev")
 string(CONCAT CPACK_DEBIAN_RUNTIME_DESCRIPTION
   "Scoreboard for gymnastics competitions\n"
