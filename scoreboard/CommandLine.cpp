@@ -12,6 +12,17 @@ CommandLine parseCommandLine(const QStringList &arguments, QTextStream &out, QTe
         QStringLiteral("A scoreboard for gymnastics competitions, driven from the keyboard."));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
+    const QCommandLineOption screen(QStringLiteral("screen"),
+                                    QStringLiteral("Open the board on screen <n> (0 is the primary)."),
+                                    QStringLiteral("n"));
+    const QCommandLineOption fullscreen(QStringLiteral("fullscreen"), QStringLiteral("Open the board full-screen."));
+    const QCommandLineOption audienceScreen(
+        QStringLiteral("audience-screen"),
+        QStringLiteral("Show the audience a full-screen copy of the board on screen <n>; Esc on it hides it."),
+        QStringLiteral("n"));
+    const QCommandLineOption listScreens(QStringLiteral("list-screens"),
+                                         QStringLiteral("List the screens with their numbers and sizes."));
+    parser.addOptions({screen, fullscreen, audienceScreen, listScreens});
     QCommandLineOption quitWhenShown(QStringLiteral("quit-when-shown"));
     quitWhenShown.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOption(quitWhenShown);
@@ -32,6 +43,26 @@ CommandLine parseCommandLine(const QStringList &arguments, QTextStream &out, QTe
         result.exitCode = 0;
         return result;
     }
+    // A screen number is a whole number from 0.
+    const auto screenNumber = [&](const QCommandLineOption &option, int &number) {
+        if (!parser.isSet(option))
+            return true;
+        bool ok = false;
+        const int n = parser.value(option).toInt(&ok);
+        if (!ok || n < 0) {
+            err << "--" << option.names().constFirst() << " takes a screen number, 0 or more: '"
+                << parser.value(option) << "'\n\n" << parser.helpText();
+            return false;
+        }
+        number = n;
+        return true;
+    };
+    if (!screenNumber(screen, result.screen) || !screenNumber(audienceScreen, result.audienceScreen)) {
+        result.exitCode = 1;
+        return result;
+    }
+    result.fullscreen = parser.isSet(fullscreen);
+    result.listScreens = parser.isSet(listScreens);
     result.quitWhenShown = parser.isSet(quitWhenShown);
     return result;
 }

@@ -14,6 +14,12 @@ struct CommandLine {
     int exitCode = -1;
     // Quit as soon as the first window is on the screen (the start-up benchmark).
     bool quitWhenShown = false;
+    // Print the screens and end (needs the window system, so main answers it).
+    bool listScreens = false;
+    // The board's screen and full-screen, and the audience window's screen; -1: none.
+    int screen = -1;
+    bool fullscreen = false;
+    int audienceScreen = -1;
 };
 
 // arguments as QCoreApplication::arguments() gives them, the program's name first.

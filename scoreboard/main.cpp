@@ -3,6 +3,7 @@
 #include "scoreboard/Version.h"
 #include "scoreboard/forms/Forms.h"
 #include "scoreboard/forms/frmSplash.h"
+#include "scoreboard/hall/Hall.h"
 #include "scoreboard/settings/Settings.h"
 
 #include <QApplication>
@@ -29,6 +30,14 @@ int main(int argc, char *argv[])
         return options.exitCode;
 
     QApplication app(argc, argv);
+    if (options.listScreens) {
+        QTextStream(stdout) << tallyard::hall::describeScreens();
+        return 0;
+    }
+    {
+        QTextStream err(stderr);
+        tallyard::hall::setOptions(tallyard::hall::checked({options.screen, options.fullscreen, options.audienceScreen}, err));
+    }
     tallyard::registerProgramControls();
     tallyard::forms::splash()->Show();
     if (options.quitWhenShown)

@@ -4,6 +4,7 @@
 #include "scoreboard/forms/frmOptions.h"
 #include "scoreboard/forms/frmScoreboard.h"
 #include "scoreboard/forms/frmSplash.h"
+#include "scoreboard/hall/Hall.h"
 
 #include <QApplication>
 #include <QPointer>
@@ -31,12 +32,21 @@ F *instance(QPointer<F> &slot)
 
 frmSplash *splash()
 {
-    return instance(splashInstance);
+    const bool fresh = !existingSplash();
+    frmSplash *form = instance(splashInstance);
+    if (fresh)
+        hall::placeOnChosenScreen(form);
+    return form;
 }
 
 frmScoreboard *scoreboard()
 {
-    return instance(scoreboardInstance);
+    // A new board goes where the hall wants it, with its audience window.
+    const bool fresh = !existingScoreboard();
+    frmScoreboard *board = instance(scoreboardInstance);
+    if (fresh)
+        hall::prepareBoard(board);
+    return board;
 }
 
 frmHelp *help()

@@ -117,6 +117,11 @@ void setTimeSec(Control *clock, Currency seconds)
 
 } // namespace
 
+std::span<const ElementDesign> frmScoreboard::designTable()
+{
+    return design;
+}
+
 frmScoreboard::frmScoreboard(QWidget *parent) : Form(parent)
 {
     setCaption(QStringLiteral("Tallyard"));

@@ -6,13 +6,19 @@
 #include "platform/forms/Form.h"
 #include "platform/core/Values.h"
 
+#include <span>
+
 namespace tallyard {
+
+struct ElementDesign;
 
 class frmScoreboard : public Form {
     Q_OBJECT
 
 public:
     explicit frmScoreboard(QWidget *parent = nullptr);
+    // The board's design, for a copy of its face (the audience window).
+    static std::span<const ElementDesign> designTable();
 
     // The board's public procedures.
     void UpdateFormColors();

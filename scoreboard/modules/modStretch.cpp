@@ -4,13 +4,29 @@
 #include "platform/system/ProgramInfo.h"
 #include "platform/core/Properties.h"
 
+#include <QHash>
+
 namespace tallyard::modStretch {
 
 namespace {
 
-QList<ControlLayout> LayoutRecords;
-int16_t DesignScaleWidth = 0;
-int16_t DesignScaleHeight = 0;
+// Each form scales from its own recorded design: the board, and the audience's copy of it.
+struct FormLayout {
+    QList<ControlLayout> records;
+    int16_t designScaleWidth = 0;
+    int16_t designScaleHeight = 0;
+};
+QHash<const Form *, FormLayout> &layouts()
+{
+    static QHash<const Form *, FormLayout> all;
+    return all;
+}
+const FormLayout &layoutOf(const Form *form)
+{
+    static const FormLayout none;
+    const auto found = layouts().constFind(form);
+    return found == layouts().constEnd() ? none : *found;
+}
 
 int16_t recordOf(const Control *control, QStringView name)
 {
@@ -43,9 +59,12 @@ double AtLeastOne(double x)
 
 void RecordLayout(Form *form)
 {
-    LayoutRecords.clear();
-    DesignScaleHeight = toInt16(form->ScaleHeight());
-    DesignScaleWidth = toInt16(form->ScaleWidth());
+    if (!layouts().contains(form))
+        QObject::connect(form, &QObject::destroyed, [form] { layouts().remove(form); });
+    FormLayout &layout = layouts()[form];
+    layout.records.clear();
+    layout.designScaleHeight = toInt16(form->ScaleHeight());
+    layout.designScaleWidth = toInt16(form->ScaleWidth());
     for (Control *control : form->Controls()) {
         const QString type = typeName(control);
         ControlLayout r;
@@ -78,12 +97,15 @@ void RecordLayout(Form *form)
         r.control = control;
         r.Left = recordOf(control, u"Left");
         r.Top = recordOf(control, u"Top");
-        LayoutRecords << r;
+        layout.records << r;
     }
 }
 
 void StretchControls(Form *form)
 {
+    const FormLayout &layout = layoutOf(form);
+    const int16_t DesignScaleWidth = layout.designScaleWidth;
+    const int16_t DesignScaleHeight = layout.designScaleHeight;
     if (form->WindowState() == Form::Minimized || DesignScaleWidth == 0 || DesignScaleHeight == 0)
         return;
     // Painting is held off while the controls move, so the board never shows half a layout.
@@ -101,7 +123,7 @@ void StretchControls(Form *form)
         offsetY = roundHalfEven((form->ScaleHeight() - DesignScaleHeight * double(factor)) / 2);
     }
     const double f = factor;
-    for (const ControlLayout &r : std::as_const(LayoutRecords)) {
+    for (const ControlLayout &r : layout.records) {
         Control *c = r.control;
         if (!c)
             continue;
@@ -160,19 +182,19 @@ void FitPicture(Control *image, Control *container, const QString &path)
     setProperty(image, u"Visible", true);
 }
 
-const QList<ControlLayout> &layoutRecords()
+const QList<ControlLayout> &layoutRecords(const Form *form)
 {
-    return LayoutRecords;
+    return layoutOf(form).records;
 }
 
-int16_t designScaleWidth()
+int16_t designScaleWidth(const Form *form)
 {
-    return DesignScaleWidth;
+    return layoutOf(form).designScaleWidth;
 }
 
-int16_t designScaleHeight()
+int16_t designScaleHeight(const Form *form)
 {
-    return DesignScaleHeight;
+    return layoutOf(form).designScaleHeight;
 }
 
 } // namespace tallyard::modStretch

@@ -41,9 +41,9 @@ void FitPicture(Control *image, Control *container, const QString &path);
 void RecordLayout(Form *form);
 void StretchControls(Form *form);
 
-// The recorded design, for tests.
-const QList<ControlLayout> &layoutRecords();
-int16_t designScaleWidth();
-int16_t designScaleHeight();
+// The design recorded for form (empty before its RecordLayout).
+const QList<ControlLayout> &layoutRecords(const Form *form);
+int16_t designScaleWidth(const Form *form);
+int16_t designScaleHeight(const Form *form);
 
 } // namespace tallyard::modStretch

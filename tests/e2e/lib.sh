@@ -58,7 +58,7 @@ open_board() {
   local splash
   splash=$(wait_window --pid "$pid") || fail "no splash window"
   xdotool mousemove --window "$splash" 40 40 click 1
-  board=$(wait_window --name '^Tallyard$') || fail "the board did not open"
+  board=$(wait_window --screen 0 --name '^Tallyard$') || fail "the board did not open"
   # The window manager gives the new board the focus by itself; wait for that, as an
   # operator would glance at the board before the first key.
   for _ in $(seq 50); do

@@ -161,10 +161,10 @@ TEST_F(BoardTest, TheDisplaysFitTheirRowsWithoutOverlapping)
 
 TEST_F(BoardTest, TheDesignLayoutIsRecordedForScaling)
 {
-    EXPECT_EQ(modStretch::designScaleWidth(), 9480);
-    EXPECT_EQ(modStretch::designScaleHeight(), 6795);
+    EXPECT_EQ(modStretch::designScaleWidth(board.data()), 9480);
+    EXPECT_EQ(modStretch::designScaleHeight(board.data()), 6795);
     // Every element but the clocks, the buzzer and the timer.
-    EXPECT_EQ(modStretch::layoutRecords().size(), board->Controls().size() - 5);
+    EXPECT_EQ(modStretch::layoutRecords(board.data()).size(), board->Controls().size() - 5);
 }
 
 TEST_F(BoardTest, DestroyedWhileTheBuzzerPlaysAndATickIsDueItEndsCleanly)

@@ -281,7 +281,7 @@ void expectScaled(frmScoreboard *board, Scaled s)
                          {u"PaddingV", &modStretch::ControlLayout::PaddingV},
                          {u"PaddingI", &modStretch::ControlLayout::PaddingI},
                          {u"PaddingD", &modStretch::ControlLayout::PaddingD}};
-    for (const modStretch::ControlLayout &r : modStretch::layoutRecords()) {
+    for (const modStretch::ControlLayout &r : modStretch::layoutRecords(board)) {
         Control *c = r.control;
         const std::string name = c->Name().toStdString();
         const bool onForm = c->parentWidget() == board;
@@ -321,7 +321,7 @@ TEST_F(BoardTest, ATinyWindowKeepsEverySizeAtLeastOneAndARecordedZeroAtZero)
 {
     board->setClientSize(150, 150);
     QCoreApplication::processEvents();
-    for (const modStretch::ControlLayout &r : modStretch::layoutRecords()) {
+    for (const modStretch::ControlLayout &r : modStretch::layoutRecords(board)) {
         Control *c = r.control;
         const std::string name = c->Name().toStdString();
         if (r.FontSize) {
