@@ -10,9 +10,6 @@ include(CMakePackageConfigHelpers)
 set(TALLYARD_PROGRAM_DIR lib/tallyard)
 file(RELATIVE_PATH to_libraries /root/${TALLYARD_PROGRAM_DIR} /root/${CMAKE_INSTALL_LIBDIR})
 set_target_properties(tallyard PROPERTIES INSTALL_RPATH "$ORIGIN/${to_libraries}")
-foreach(library tallyard_core tallyard_system tallyard_forms tallyard_intrinsics tallyard_components quellin)
-  set_target_properties(${library} PROPERTIES INSTALL_RPATH "$ORIGIN")
-endforeach()
 
 install(TARGETS tallyard RUNTIME DESTINATION ${TALLYARD_PROGRAM_DIR} COMPONENT Runtime)
 install(FILES scoreboard/resources/chime2.wav scoreboard/resources/tallyardhelpfile.rtf

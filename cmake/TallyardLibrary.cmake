@@ -23,7 +23,9 @@ function(tallyard_library target)
     set_target_properties(${target} PROPERTIES
       CXX_VISIBILITY_PRESET hidden VISIBILITY_INLINES_HIDDEN ON
       VERSION ${PROJECT_VERSION} SOVERSION ${PROJECT_VERSION_MAJOR}
-      EXPORT_NAME ${export_name})
+      EXPORT_NAME ${export_name}
+      # Installed side by side, each finds the layers under it in its own folder.
+      INSTALL_RPATH "$ORIGIN")
     target_include_directories(${target} PUBLIC
       $<BUILD_INTERFACE:${CMAKE_CURRENT_BINARY_DIR}/export>
       $<INSTALL_INTERFACE:${TALLYARD_INSTALL_INCLUDEDIR}>)

@@ -76,14 +76,12 @@ AudienceWindow::AudienceWindow(frmScoreboard *board, QScreen *screen) : m_board(
         modStretch::StretchControls(this);
         follow();
     });
-    connect(board, &Form::Unloaded, this, [this] {
+    const auto closeWithTheBoard = [this] {
         m_closing = true;
         close();
-    });
-    connect(board, &QObject::destroyed, this, [this] {
-        m_closing = true;
-        close();
-    });
+    };
+    connect(board, &Form::Unloaded, this, closeWithTheBoard);
+    connect(board, &QObject::destroyed, this, closeWithTheBoard);
     m_watchMinimized.setInterval(RefreshTickMs);
     connect(&m_watchMinimized, &QTimer::timeout, this, [this] { follow(); });
     qApp->installEventFilter(this);

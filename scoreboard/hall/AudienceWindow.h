@@ -33,8 +33,6 @@ public:
 
     // Copies whatever differs from the board now.
     void follow();
-    // The element of the copy that shows the board's element of that name.
-    Control *copyOf(const QString &name) const { return control(name); }
 
 protected:
     bool event(QEvent *event) override;

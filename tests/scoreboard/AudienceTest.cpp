@@ -49,7 +49,7 @@ protected:
         audience.reset();
         BoardTest::TearDown();
     }
-    Control *copy(const char *name) { return audience->copyOf(QString::fromLatin1(name)); }
+    Control *copy(const char *name) { return audience->control(QString::fromLatin1(name)); }
     template <typename Value>
     bool follows(Value value)
     {
