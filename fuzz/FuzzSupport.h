@@ -47,4 +47,11 @@ inline void ensureApplication()
     (void)app;
 }
 
+// Controls removed from a form are deleted from the event loop, which a fuzz run never enters:
+// without this, every input would leave them behind.
+inline void deleteRemoved()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
 } // namespace tallyard::fuzz
