@@ -1,3 +1,4 @@
+#include "platform/system/ProcessExit.h"
 #include "scoreboard/CommandLine.h"
 #include "scoreboard/Registration.h"
 #include "scoreboard/Version.h"
@@ -10,7 +11,9 @@
 #include <QTextStream>
 #include <QTimer>
 
-int main(int argc, char *argv[])
+namespace {
+
+int run(int argc, char *argv[])
 {
     QCoreApplication::setApplicationName(tallyard::ApplicationName);
     QCoreApplication::setApplicationVersion(QStringLiteral("%1.%2.%3")
@@ -43,4 +46,12 @@ int main(int argc, char *argv[])
     if (options.quitWhenShown)
         QTimer::singleShot(0, &app, &QApplication::quit);
     return app.exec();
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    // Everything of the program is gone when run returns; see endProcess for what is skipped.
+    tallyard::endProcess(run(argc, argv));
 }

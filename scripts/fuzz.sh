@@ -19,6 +19,7 @@ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_CO
   -DTALLYARD_FUZZ=ON -DTALLYARD_SANITIZE=ON -DTALLYARD_BENCHMARKS=OFF -DTALLYARD_TOOLS=OFF \
   -DBUILD_TESTING=OFF >/dev/null
 cmake --build "$build" -j "$(nproc)" --target "${targets[@]}"
+build=$(cd "$build" && pwd)
 
 work=$(mktemp -d /tmp/tallyard-fuzz.XXXXXX)
 status=0
@@ -27,7 +28,7 @@ for target in "${targets[@]}"; do
   echo "== $target: ${seconds} s"
   # New inputs go to the work folder; the committed seeds are only read.
   if (cd "$work/$target" && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 \
-        "$root/$build/bin/$target" -max_total_time="$seconds" -max_len=4096 -timeout=10 \
+        "$build/bin/$target" -max_total_time="$seconds" -max_len=4096 -timeout=10 \
         -rss_limit_mb=2048 -print_final_stats=1 corpus "$root/fuzz/corpus/$target" \
         >"$work/$target/log" 2>&1); then
     grep -E '^(stat::number_of_executed_units|stat::peak_rss_mb)' "$work/$target/log" | tr '\n' ' '
