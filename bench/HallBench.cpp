@@ -1,6 +1,8 @@
 // The board at 1920 x 1080 with the Routine and Warm-Up clocks running on the real clock and
 // its own 50 ms refresh, for a minute (TALLYARD_HALL_SECONDS to change it): the process's CPU
-// time alone, and with the audience window beside it, in the same run.
+// time alone, and with the audience window beside it, against a bare Qt window of the same
+// size ticking a 50 ms timer, in the same run. Each also reports the process's peak memory
+// so far (the bare window runs first).
 #include "platform/system/SettingsStore.h"
 #include "scoreboard/Registration.h"
 #include "scoreboard/forms/frmScoreboard.h"
@@ -12,8 +14,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QWidget>
 
 #include <benchmark/benchmark.h>
+
+#include <sys/resource.h>
 
 #include <memory>
 
@@ -26,6 +31,43 @@ int seconds()
     const int s = qEnvironmentVariableIntValue("TALLYARD_HALL_SECONDS");
     return s > 0 ? s : 60;
 }
+
+void reportPeakMemory(benchmark::State &state)
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    state.counters["peak_MB"] = usage.ru_maxrss / 1024.0;
+    state.counters["seconds"] = seconds();
+}
+
+void runFor(int ms)
+{
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+void BM_BareTimer(benchmark::State &state)
+{
+    QWidget window;
+    window.resize(1920, 1080);
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window))
+        state.SkipWithError("the window was not shown");
+    QTest::qWait(200);
+    int ticks = 0;
+    QTimer timer;
+    timer.setInterval(50);
+    QObject::connect(&timer, &QTimer::timeout, [&ticks] { ++ticks; });
+    for (auto _ : state) {
+        timer.start();
+        runFor(seconds() * 1000);
+        timer.stop();
+    }
+    state.counters["ticks"] = ticks;
+    reportPeakMemory(state);
+}
+BENCHMARK(BM_BareTimer)->Iterations(1)->UseRealTime()->MeasureProcessCPUTime()->Unit(benchmark::kMillisecond);
 
 void BM_RunningBoard(benchmark::State &state)
 {
@@ -47,11 +89,9 @@ void BM_RunningBoard(benchmark::State &state)
     for (auto _ : state) {
         for (Control *clock : {board->tkRoutine, board->tkWarmUp})
             clock->setProperty("Running", true);
-        QEventLoop loop;
-        QTimer::singleShot(seconds() * 1000, &loop, &QEventLoop::quit);
-        loop.exec();
+        runFor(seconds() * 1000);
     }
-    state.counters["seconds"] = seconds();
+    reportPeakMemory(state);
     audience.reset();
     delete board;
     SettingsStore::setFolderOverride({});

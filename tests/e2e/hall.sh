@@ -4,16 +4,10 @@
 # board on screen 0, live and without the operator's selection outline or text cursor; a
 # screen that is not there.
 set -euo pipefail
-for n in $(seq 90 130); do [ -e "/tmp/.X$n-lock" ] || break; done
-hall=":$n"
-Xvfb "$hall" -screen 0 1280x1024x24 -screen 1 1920x1080x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-for _ in $(seq 100); do xdpyinfo -display "$hall" >/dev/null 2>&1 && break; sleep 0.1; done
-export DISPLAY="$hall.0"
+E2E_SCREENS="1280x1024 1920x1080"
 source "$(dirname "$0")/lib.sh"
-trap 'cleanup; kill $xvfb 2>/dev/null || true' EXIT
 ensure_window_manager
-on1() { DISPLAY="$hall.1" "$@"; }
+on1() { DISPLAY="$own_display.1" "$@"; }
 # xdotool searches every screen unless told one.
 geometry() { "$@" | tr -d ' ' | sed -n 's/^\(Position\|Geometry\)://p' | sed 's/(screen:.*)//' | tr '\n' ' '; }
 # Waits up to 5 s for a window to cover screen 1 exactly.
@@ -24,8 +18,6 @@ covers_screen1() {
   done
   return 1
 }
-# Pixels of a colour in a picture.
-count_colour() { convert "$1" -fill black +opaque "$2" -fill white -opaque "$2" -format '%[fx:round(mean*w*h)]' info:; }
 
 # A visible outline, 3 wide, so that its absence on the audience window means something.
 mkdir -p "$XDG_CONFIG_HOME/Tallyard"

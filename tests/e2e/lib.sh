@@ -1,7 +1,21 @@
 # Shared by the end-to-end scripts: the real program on a real desktop (a display with a
 # window manager), found and watched through the window system as an operator sees it.
-# Sourced; expects TALLYARD (the executable) and DISPLAY.
+# Sourced; expects TALLYARD (the executable) and DISPLAY, or E2E_SCREENS.
 : "${TALLYARD:?path of the tallyard executable}"
+
+# A script that needs screens of its own lists their sizes in E2E_SCREENS ("1280x1024
+# 1920x1080") before sourcing: a private Xvfb display, $own_display, with one X screen each.
+xvfb_pid=""
+if [ -n "${E2E_SCREENS:-}" ]; then
+  for n in $(seq 90 130); do [ -e "/tmp/.X$n-lock" ] || break; done
+  own_display=":$n"
+  screens=()
+  for size in $E2E_SCREENS; do screens+=(-screen "$((${#screens[@]} / 3))" "${size}x24"); done
+  Xvfb "$own_display" "${screens[@]}" -nolisten tcp >/dev/null 2>&1 &
+  xvfb_pid=$!
+  for _ in $(seq 100); do xdpyinfo -display "$own_display" >/dev/null 2>&1 && break; sleep 0.1; done
+  export DISPLAY="$own_display.0"
+fi
 : "${DISPLAY:?a display, such as Xvfb}"
 
 work=$(mktemp -d)
@@ -12,6 +26,7 @@ wm_pid=""
 cleanup() {
   [ -n "$pid" ] && kill "$pid" 2>/dev/null
   [ -n "$wm_pid" ] && kill "$wm_pid" 2>/dev/null
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
   rm -rf "$work"
 }
 trap cleanup EXIT
@@ -74,6 +89,8 @@ grab() {
   local file=$1 l=$2 t=$3 w=$4 h=$5
   import -window "$board" -crop "$((w / 15))x$((h / 15))+$((l / 15))+$((t / 15))" +repage "$file"
 }
+# Pixels of a colour (#RRGGBB) in a picture.
+count_colour() { convert "$1" -fill black +opaque "$2" -fill white -opaque "$2" -format '%[fx:round(mean*w*h)]' info:; }
 differ() { [ "$(compare -metric AE "$1" "$2" null: 2>&1 || true)" != "0" ]; }
 
 # Waits up to 10 s for the program to end; sets $status (143 when it had to be stopped).
