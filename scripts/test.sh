@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds Tallyard twice (plain, and with the address and
-# undefined-behaviour sanitizers) and runs every test under a virtual display and a
-# silent sound server.
+# Installs what is missing, builds Tallyard three times (plain, with the address and
+# undefined-behaviour sanitizers, and the fuzz targets with clang) and runs every test under
+# a virtual display and a silent sound server.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
@@ -36,6 +36,9 @@ build_and_test build/test -DCMAKE_BUILD_TYPE=RelWithDebInfo
 scripts/test-package.sh build/test || status=1
 ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
   build_and_test build/sanitize -DCMAKE_BUILD_TYPE=Debug -DTALLYARD_SANITIZE=ON -DTALLYARD_BENCHMARKS=OFF
+
+# The fuzz targets, built with clang and libFuzzer, each run for 30 s from its seeds.
+scripts/fuzz.sh 30 build/fuzz || status=1
 
 # End-to-end checks of the real program of both builds on the display, under a window
 # manager as on an operator's desktop (each script starts openbox when the display has none).
