@@ -88,12 +88,13 @@ differ "$work/r-entered.png" "$work/r1.png" && fail "the Routine clock runs afte
 
 # 6. R runs Routine; J stops it and runs Fall; F (no longer a key) changes nothing;
 # J again and Routine goes on; R stops it.
+# Each is called just after a key: the key is given time to land before the first shot.
 runs() { # runs <region> <name>: its display changes within 1.3 s
-  "$1" "$work/a.png"; sleep 1.3; "$1" "$work/b.png"
+  sleep 0.3; "$1" "$work/a.png"; sleep 1.3; "$1" "$work/b.png"
   differ "$work/a.png" "$work/b.png" || fail "$2 does not run"
 }
 stands() {
-  "$1" "$work/a.png"; sleep 1.3; "$1" "$work/b.png"
+  sleep 0.3; "$1" "$work/a.png"; sleep 1.3; "$1" "$work/b.png"
   differ "$work/a.png" "$work/b.png" && fail "$2 does not stand still"
   return 0
 }
@@ -109,7 +110,6 @@ xdotool key j
 runs routine "J again: the Routine clock"
 stands fall "J again: the Fall clock"
 xdotool key r
-sleep 0.2
 stands routine "R again: the Routine clock"
 
 # 7. The score, 9.85 and Enter; the gymnast number, 123 and Enter.
