@@ -76,12 +76,26 @@ open_board() {
   board=$(wait_window --screen 0 --name '^Tallyard$') || fail "the board did not open"
   # The window manager gives the new board the focus by itself; wait for that, as an
   # operator would glance at the board before the first key.
+  wait_active "$board" || fail "the board did not become the active window"
+  sleep 0.3
+}
+
+# Waits up to 5 s for a window to become the active one.
+wait_active() {
   for _ in $(seq 50); do
-    [ "$(xdotool getactivewindow 2>/dev/null)" = "$board" ] && break
+    [ "$(xdotool getactivewindow 2>/dev/null)" = "$1" ] && return 0
     sleep 0.1
   done
-  [ "$(xdotool getactivewindow 2>/dev/null)" = "$board" ] || fail "the board did not become the active window"
-  sleep 0.3
+  return 1
+}
+
+# Waits up to 5 s for no visible window to have a name matching the pattern.
+window_gone() {
+  for _ in $(seq 50); do
+    xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 || return 0
+    sleep 0.1
+  done
+  return 1
 }
 
 # A region of the board in twips (left top width height), at 15 twips a pixel.

@@ -12,13 +12,6 @@ ini="$XDG_CONFIG_HOME/Tallyard/Tallyard.ini"
 magenta='#FF00FF' # 16711935 stored: the low byte is red
 green='#00C000'   # the Routine clock's colour until then
 activate() { xdotool windowactivate --sync "$1" 2>/dev/null || true; sleep 0.3; }
-gone() {
-  for _ in $(seq 50); do
-    xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 || return 0
-    sleep 0.1
-  done
-  return 1
-}
 
 # 1. The splash, and its "&Options" (5295, 2707 twips inside the frame).
 start_program
@@ -39,7 +32,7 @@ activate "$picker"
 xdotool key alt+h ctrl+a
 xdotool type '#ff00ff'
 xdotool key Return
-gone '^Select Color$' || fail "the colour dialog did not close"
+window_gone '^Select Color$' || fail "the colour dialog did not close"
 sleep 0.3
 import -window "$dialog" -crop 41x25+24+60 +repage "$work/swatch.png"
 [ "$(count_colour "$work/swatch.png" "$magenta")" -gt 500 ] || fail "the Routine swatch is not magenta"
@@ -52,7 +45,7 @@ sleep 0.3
 xdotool key j
 sleep 0.3
 xdotool mousemove --window "$dialog" 166 308 click 1
-gone '^Options$' || fail "Ok did not close the dialog"
+window_gone '^Options$' || fail "Ok did not close the dialog"
 [ -f "$ini" ] || fail "Ok stored nothing"
 expected="Color_FormBack=4210752 Color_Routine=16711935 Color_ScoreLED=33023 Color_GymnastLED=49152
 Color_LEDBack=0 Color_LEDSelected=4210752 Color_Border=16777215 Color_Fall=255 Color_WarmUp=65535
@@ -172,7 +165,7 @@ differ "$work/n0.png" "$work/n-reset.png" && fail "after G the gymnast number do
 # help window is open; then the help window, and the program ends cleanly and writes nothing.
 activate "$board"
 xdotool key alt+F4
-gone '^Tallyard$' || fail "the window manager's close did not close the board"
+window_gone '^Tallyard$' || fail "the window manager's close did not close the board"
 kill -0 "$pid" 2>/dev/null || fail "the program ended with the help window still open"
 activate "$(wait_window --name '^Tallyard Help$')"
 xdotool key alt+F4

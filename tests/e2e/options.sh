@@ -12,19 +12,10 @@ ini="$XDG_CONFIG_HOME/Tallyard/Tallyard.ini"
 options() {
   xdotool key F2
   dialog=$(wait_window --name '^Options$') || fail "F2 did not open the Options dialog"
-  for _ in $(seq 50); do
-    [ "$(xdotool getactivewindow 2>/dev/null)" = "$dialog" ] && break
-    sleep 0.1
-  done
+  wait_active "$dialog" || true
   sleep 0.3
 }
-closed() {
-  for _ in $(seq 50); do
-    xdotool search --onlyvisible --name '^Options$' >/dev/null 2>&1 || return 0
-    sleep 0.1
-  done
-  return 1
-}
+closed() { window_gone '^Options$'; }
 
 options
 xdotool key Escape
