@@ -3,30 +3,38 @@
 # Sourced; expects TALLYARD (the executable) and DISPLAY, or E2E_SCREENS.
 : "${TALLYARD:?path of the tallyard executable}"
 
+work=$(mktemp -d)
+
 # A script that needs screens of its own lists their sizes in E2E_SCREENS ("1280x1024
 # 1920x1080") before sourcing: a private Xvfb display, $own_display, with one X screen each.
+# Xvfb picks a free display number itself and writes it once it accepts clients.
 xvfb_pid=""
 if [ -n "${E2E_SCREENS:-}" ]; then
-  for n in $(seq 90 130); do [ -e "/tmp/.X$n-lock" ] || break; done
-  own_display=":$n"
   screens=()
   for size in $E2E_SCREENS; do screens+=(-screen "$((${#screens[@]} / 3))" "${size}x24"); done
-  Xvfb "$own_display" "${screens[@]}" -nolisten tcp >/dev/null 2>&1 &
+  Xvfb -displayfd 3 "${screens[@]}" -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
   xvfb_pid=$!
-  for _ in $(seq 100); do xdpyinfo -display "$own_display" >/dev/null 2>&1 && break; sleep 0.1; done
+  for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+  [ -s "$work/display" ] || { echo "FAIL: Xvfb did not start" >&2; exit 1; }
+  own_display=":$(tr -d '\n' <"$work/display")"
   export DISPLAY="$own_display.0"
 fi
 : "${DISPLAY:?a display, such as Xvfb}"
 
-work=$(mktemp -d)
 export XDG_CONFIG_HOME="$work/config" # a machine where the program has never run
 export QT_QPA_PLATFORM=xcb
 pid=""
 wm_pid=""
+# Everything started here goes, whatever is already gone; the display last, and waited for,
+# so that the next script never meets a server on its way out.
 cleanup() {
+  set +e
   [ -n "$pid" ] && kill "$pid" 2>/dev/null
   [ -n "$wm_pid" ] && kill "$wm_pid" 2>/dev/null
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
+  if [ -n "$xvfb_pid" ]; then
+    kill "$xvfb_pid" 2>/dev/null
+    wait "$xvfb_pid" 2>/dev/null
+  fi
   rm -rf "$work"
 }
 trap cleanup EXIT
