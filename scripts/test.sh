@@ -11,7 +11,8 @@ jobs=$(nproc)
 # A display for the tests that need real windows and key events.
 if [ -z "${DISPLAY:-}" ]; then
   export DISPLAY=:97
-  Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp >/tmp/tallyard-xvfb.log 2>&1 &
+  # -noreset: between two scripts no client is left, and a reset would refuse the next one.
+  Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp -noreset >/tmp/tallyard-xvfb.log 2>&1 &
   xvfb_pid=$!
   trap 'kill $xvfb_pid 2>/dev/null || true' EXIT
   for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done

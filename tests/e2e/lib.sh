@@ -12,7 +12,7 @@ xvfb_pid=""
 if [ -n "${E2E_SCREENS:-}" ]; then
   screens=()
   for size in $E2E_SCREENS; do screens+=(-screen "$((${#screens[@]} / 3))" "${size}x24"); done
-  Xvfb -displayfd 3 "${screens[@]}" -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
+  Xvfb -displayfd 3 "${screens[@]}" -nolisten tcp -noreset 3>"$work/display" >/dev/null 2>&1 &
   xvfb_pid=$!
   for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
   [ -s "$work/display" ] || { echo "FAIL: Xvfb did not start" >&2; exit 1; }
@@ -48,16 +48,22 @@ fail() {
 # An operator's desktop has a window manager; start openbox (its own default keys, Alt+F4
 # closes) when the display has none.
 has_window_manager() { [[ "$(xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null || true)" == *"window id"* ]]; }
+# An X server started without -noreset resets when its last client leaves and refuses
+# connections meanwhile; an openbox that met such a moment is started again.
 ensure_window_manager() {
   has_window_manager && return 0
   command -v openbox >/dev/null || fail "no window manager on the display and openbox is not installed"
-  XDG_CONFIG_HOME="$work/wm" setsid openbox --sm-disable >"$work/wm.log" 2>&1 &
-  wm_pid=$!
-  for _ in $(seq 100); do
-    has_window_manager && return 0
-    sleep 0.1
+  for _ in 1 2 3; do
+    XDG_CONFIG_HOME="$work/wm" setsid openbox --sm-disable >"$work/wm.log" 2>&1 &
+    wm_pid=$!
+    for _ in $(seq 100); do
+      has_window_manager && return 0
+      kill -0 "$wm_pid" 2>/dev/null || break
+      sleep 0.1
+    done
+    sleep 0.5
   done
-  fail "openbox did not start"
+  fail "openbox did not start: $(cat "$work/wm.log")"
 }
 
 start_program() {
