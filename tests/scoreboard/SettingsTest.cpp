@@ -153,6 +153,32 @@ TEST_F(SettingsTest, ANumberFollowedByANulByteYieldsItsDefault)
     EXPECT_EQ(ColorFall, 12); // the lines around them still load
 }
 
+// Qt's INI reader would decode @Variant(...) as binary data: a list claiming hundreds of
+// millions of entries took gigabytes at start. Here it is text, and saving keeps it so.
+TEST_F(SettingsTest, AStoredVariantIsTextAndCostsNothing)
+{
+    QFile file(iniPath());
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("[ColorSettings]\nColor_Fall=12\nCop= @Variant(\\0\\0\\0\\t(\\0\\0\\0\\b\\0\\0\\0\\1)\n"
+               "Color_Border=@Variant(\\0\\0\\0\\x2\\0\\0\\0\\x5)\n");
+    file.close();
+    load();
+    EXPECT_EQ(ColorFall, 12);
+    EXPECT_EQ(ColorBorder, 0xFFFFFF); // not the integer 5 the variant encodes
+    const auto cop = [] {
+        return SettingsStore(ApplicationName).GetSetting(QStringLiteral("ColorSettings"), QStringLiteral("Cop"), {});
+    };
+    const QString before = cop();
+    EXPECT_TRUE(before.startsWith(QStringLiteral("@Variant("))) << before.toStdString();
+    {
+        SettingsStore store(ApplicationName);
+        SaveSettings(store);
+    }
+    EXPECT_EQ(cop(), before);
+    EXPECT_EQ(SettingsStore(ApplicationName).GetSetting(QStringLiteral("ColorSettings"), QStringLiteral("Color_Fall"), {}),
+              QStringLiteral("12"));
+}
+
 TEST_F(SettingsTest, AnUnreadableStoreLoadsDefaults)
 {
     QFile garbage(iniPath());
