@@ -25,7 +25,7 @@ QByteArray withVariantsAsText(QByteArray text)
     qsizetype line = 0;
     while (line < text.size()) {
         const qsizetype end = text.indexOf('\n', line);
-        const qsizetype lineEnd = end < 0 ? text.size() : end;
+        qsizetype lineEnd = end < 0 ? text.size() : end;
         const qsizetype equals = text.indexOf('=', line);
         if (equals >= 0 && equals < lineEnd) {
             qsizetype value = equals + 1;
@@ -33,8 +33,7 @@ QByteArray withVariantsAsText(QByteArray text)
                 ++value;
             if (QByteArrayView(text).sliced(value, lineEnd - value).startsWith("@Variant(")) {
                 text.insert(value, '@'); // "@@" reads back as a single "@"
-                line = lineEnd + 2;
-                continue;
+                ++lineEnd;
             }
         }
         line = lineEnd + 1;

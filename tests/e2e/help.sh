@@ -18,15 +18,14 @@ xdotool windowactivate --sync "$splash" 2>/dev/null || xdotool windowraise "$spl
 sleep 0.3
 xdotool mousemove --window "$splash" 40 40 click 1
 board=$(wait_window --name '^Tallyard$') || fail "the board did not open"
-xdotool windowactivate --sync "$board" 2>/dev/null || true
-sleep 0.5
+activate "$board"
+sleep 0.2
 
 xdotool key F1
 sleep 0.8
 [ "$(help_windows)" = 1 ] || fail "F1 made a second help window"
 # Back on the board, its keys work while the help stays open.
-xdotool windowactivate --sync "$board" 2>/dev/null || true
-sleep 0.3
+activate "$board"
 routine() { grab "$1" 120 5640 3075 1065; }
 routine "$work/a.png"
 xdotool key r

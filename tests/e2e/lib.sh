@@ -94,6 +94,9 @@ open_board() {
   sleep 0.3
 }
 
+# Brings a window forward with the focus, and gives it a moment to settle.
+activate() { xdotool windowactivate --sync "$1" 2>/dev/null || true; sleep 0.3; }
+
 # Waits up to 5 s for a window to become the active one.
 wait_active() {
   for _ in $(seq 50); do

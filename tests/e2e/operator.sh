@@ -11,7 +11,6 @@ ensure_window_manager
 ini="$XDG_CONFIG_HOME/Tallyard/Tallyard.ini"
 magenta='#FF00FF' # 16711935 stored: the low byte is red
 green='#00C000'   # the Routine clock's colour until then
-activate() { xdotool windowactivate --sync "$1" 2>/dev/null || true; sleep 0.3; }
 
 # 1. The splash, and its "&Options" (5295, 2707 twips inside the frame).
 start_program
