@@ -8,7 +8,7 @@ root=$(pwd)
 scripts/install-deps.sh --test
 jobs=$(nproc)
 
-# A display for the tests that need real windows and key events.
+# A display for the unit tests that need real windows and key events.
 if [ -z "${DISPLAY:-}" ]; then
   export DISPLAY=:97
   # -noreset: between two scripts no client is left, and a reset would refuse the next one.
@@ -41,8 +41,8 @@ ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
 # The fuzz targets, built with clang and libFuzzer, each run for 30 s from its seeds.
 scripts/fuzz.sh 30 build/fuzz || status=1
 
-# End-to-end checks of the real program of both builds on the display, under a window
-# manager as on an operator's desktop (each script starts openbox when the display has none).
+# End-to-end checks of the real program of both builds, each script on a display of its own
+# under a window manager, as on an operator's desktop.
 for build in test sanitize; do
   for e2e in "$root"/tests/e2e/*.sh; do
     [ "$(basename "$e2e")" = lib.sh ] && continue

@@ -1,43 +1,39 @@
 # Shared by the end-to-end scripts: the real program on a real desktop (a display with a
 # window manager), found and watched through the window system as an operator sees it.
-# Sourced; expects TALLYARD (the executable) and DISPLAY, or E2E_SCREENS.
+# Sourced; expects TALLYARD (the executable).
 : "${TALLYARD:?path of the tallyard executable}"
 
 work=$(mktemp -d)
-
-# A script that needs screens of its own lists their sizes in E2E_SCREENS ("1280x1024
-# 1920x1080") before sourcing: a private Xvfb display, $own_display, with one X screen each.
-# Xvfb picks a free display number itself and writes it once it accepts clients.
-xvfb_pid=""
-if [ -n "${E2E_SCREENS:-}" ]; then
-  screens=()
-  for size in $E2E_SCREENS; do screens+=(-screen "$((${#screens[@]} / 3))" "${size}x24"); done
-  Xvfb -displayfd 3 "${screens[@]}" -nolisten tcp -noreset 3>"$work/display" >/dev/null 2>&1 &
-  xvfb_pid=$!
-  for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-  [ -s "$work/display" ] || { echo "FAIL: Xvfb did not start" >&2; exit 1; }
-  own_display=":$(tr -d '\n' <"$work/display")"
-  export DISPLAY="$own_display.0"
-fi
-: "${DISPLAY:?a display, such as Xvfb}"
-
 export XDG_CONFIG_HOME="$work/config" # a machine where the program has never run
 export QT_QPA_PLATFORM=xcb
 pid=""
 wm_pid=""
+xvfb_pid=""
 # Everything started here goes, whatever is already gone; the display last, and waited for,
 # so that the next script never meets a server on its way out.
 cleanup() {
   set +e
   [ -n "$pid" ] && kill "$pid" 2>/dev/null
   [ -n "$wm_pid" ] && kill "$wm_pid" 2>/dev/null
-  if [ -n "$xvfb_pid" ]; then
-    kill "$xvfb_pid" 2>/dev/null
-    wait "$xvfb_pid" 2>/dev/null
-  fi
+  kill "$xvfb_pid" 2>/dev/null
+  wait "$xvfb_pid" 2>/dev/null
   rm -rf "$work"
 }
 trap cleanup EXIT
+
+# Every script runs on a private Xvfb display, $own_display, so that nothing one script left
+# on a display (a window, a dead window manager's marks) meets the next. A script that needs
+# other screens lists their sizes in E2E_SCREENS ("1280x1024 1920x1080") before sourcing: one
+# X screen each. Xvfb picks a free display number itself and writes it once it accepts clients.
+E2E_SCREENS=${E2E_SCREENS:-1280x1024}
+screens=()
+for size in $E2E_SCREENS; do screens+=(-screen "$((${#screens[@]} / 3))" "${size}x24"); done
+Xvfb -displayfd 3 "${screens[@]}" -nolisten tcp -noreset 3>"$work/display" >/dev/null 2>&1 &
+xvfb_pid=$!
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+[ -s "$work/display" ] || { echo "FAIL: Xvfb did not start" >&2; exit 1; }
+own_display=":$(tr -d '\n' <"$work/display")"
+export DISPLAY="$own_display.0"
 
 fail() {
   echo "FAIL: $*" >&2
@@ -46,8 +42,14 @@ fail() {
 }
 
 # An operator's desktop has a window manager; start openbox (its own default keys, Alt+F4
-# closes) when the display has none.
-has_window_manager() { [[ "$(xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null || true)" == *"window id"* ]]; }
+# closes) when the display has none. A window manager that has gone leaves its mark on the
+# root window; only a mark whose window is alive and points at itself counts.
+has_window_manager() {
+  local check
+  check=$(xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | awk '/window id/ {print $NF}')
+  [ -n "$check" ] &&
+    [ "$(xprop -id "$check" _NET_SUPPORTING_WM_CHECK 2>/dev/null | awk '/window id/ {print $NF}')" = "$check" ]
+}
 # An X server started without -noreset resets when its last client leaves and refuses
 # connections meanwhile; an openbox that met such a moment is started again.
 ensure_window_manager() {
