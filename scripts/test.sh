@@ -11,7 +11,7 @@ jobs=$(nproc)
 # A display for the unit tests that need real windows and key events.
 if [ -z "${DISPLAY:-}" ]; then
   export DISPLAY=:97
-  # -noreset: between two scripts no client is left, and a reset would refuse the next one.
+  # -noreset: between two test programs no client is left, and a reset would refuse the next one.
   Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp -noreset >/tmp/tallyard-xvfb.log 2>&1 &
   xvfb_pid=$!
   trap 'kill $xvfb_pid 2>/dev/null || true' EXIT

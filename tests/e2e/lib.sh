@@ -50,8 +50,7 @@ has_window_manager() {
   [ -n "$check" ] &&
     [ "$(xprop -id "$check" _NET_SUPPORTING_WM_CHECK 2>/dev/null | awk '/window id/ {print $NF}')" = "$check" ]
 }
-# An X server started without -noreset resets when its last client leaves and refuses
-# connections meanwhile; an openbox that met such a moment is started again.
+# An openbox that ends before it takes the display is started again.
 ensure_window_manager() {
   has_window_manager && return 0
   command -v openbox >/dev/null || fail "no window manager on the display and openbox is not installed"
