@@ -1,8 +1,10 @@
 // The settings load on any stored file: every numeric variable ends up as the whole number the
 // file holds for it, when that is within the variable's range, or else as its default; text
-// variables take the stored text as it stands.
+// variables take the stored text as it stands. Saving into that same file then reads back
+// every value saved, and any text survives its own escaping.
 
 #include "fuzz/FuzzSupport.h"
+#include "platform/system/IniDocument.h"
 #include "platform/system/SettingsStore.h"
 #include "scoreboard/settings/Settings.h"
 
@@ -97,5 +99,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     }
     SettingsStore::setFolderOverride(QString());
     QDir(where).removeRecursively();
+
+    const QByteArrayView bytes(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size));
+    const QString text = QString::fromUtf8(bytes);
+    check(IniDocument::unescapedValue(QString::fromUtf8(IniDocument::escapedValue(text))) == text,
+          "a text reads back from its own escaping");
+    IniDocument doc = IniDocument::parse(bytes);
+    for (const SettingDefinition &setting : settingDefinitions())
+        doc.setValue(QString::fromLatin1(setting.section), QString::fromLatin1(setting.key), text);
+    const IniDocument again = IniDocument::parse(doc.toBytes());
+    for (const SettingDefinition &setting : settingDefinitions())
+        check(again.value(QString::fromLatin1(setting.section), QString::fromLatin1(setting.key)) == text,
+              "a saved value reads back whatever else the file holds");
     return 0;
 }

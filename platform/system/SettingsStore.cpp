@@ -1,10 +1,18 @@
 #include "platform/system/SettingsStore.h"
 
+#include "platform/system/IniDocument.h"
+
 #include <QDir>
 #include <QFile>
-#include <QSettings>
+#include <QFileInfo>
+#include <QSaveFile>
 #include <QStandardPaths>
-#include <QTemporaryFile>
+
+#include <algorithm>
+
+#ifdef Q_OS_WIN
+#include <QSettings>
+#endif
 
 namespace tallyard {
 
@@ -16,123 +24,165 @@ QString &folderOverride()
     return folder;
 }
 
-// QSettings turns a value written as @Variant(...) into the binary value it describes, and a
-// damaged file can make that take gigabytes at start. The store holds nothing but text, so
-// its file is QSettings' own INI read and written through a scratch file, with any such value
-// kept as the text it is.
-QByteArray withVariantsAsText(QByteArray text)
-{
-    qsizetype line = 0;
-    while (line < text.size()) {
-        const qsizetype end = text.indexOf('\n', line);
-        qsizetype lineEnd = end < 0 ? text.size() : end;
-        const qsizetype equals = text.indexOf('=', line);
-        if (equals >= 0 && equals < lineEnd) {
-            qsizetype value = equals + 1;
-            while (value < lineEnd && (text[value] == ' ' || text[value] == '\t'))
-                ++value;
-            if (QByteArrayView(text).sliced(value, lineEnd - value).startsWith("@Variant(")) {
-                text.insert(value, '@'); // "@@" reads back as a single "@"
-                ++lineEnd;
-            }
-        }
-        line = lineEnd + 1;
-    }
-    return text;
-}
+} // namespace
 
-bool readIniAsText(QIODevice &device, QSettings::SettingsMap &map)
-{
-    QTemporaryFile scratch;
-    if (!scratch.open() || scratch.write(withVariantsAsText(device.readAll())) < 0)
-        return false;
-    scratch.close();
-    const QSettings ini(scratch.fileName(), QSettings::IniFormat);
-    for (const QString &key : ini.allKeys())
-        map.insert(key, ini.value(key));
-    return ini.status() == QSettings::NoError;
-}
+class SettingsStore::Backend {
+public:
+    virtual ~Backend() = default;
+    virtual std::optional<QString> value(const QString &section, const QString &key) const = 0;
+    virtual void setValue(const QString &section, const QString &key, const QString &value) = 0;
+    virtual bool flush() = 0;
+    virtual QString location() const = 0;
+    QString error;
+};
 
-bool writeIniAsText(QIODevice &device, const QSettings::SettingsMap &map)
-{
-    QTemporaryFile scratch;
-    if (!scratch.open())
-        return false;
-    scratch.close();
+namespace {
+
+// The INI file, read once when the store opens. Qt's own INI reader is not used: it drops
+// the whole file on one line it cannot parse, and decodes "@Variant(...)" into binary data.
+class IniBackend final : public SettingsStore::Backend {
+public:
+    explicit IniBackend(const QString &path) : m_path(path)
     {
-        QSettings ini(scratch.fileName(), QSettings::IniFormat);
-        for (auto it = map.cbegin(); it != map.cend(); ++it)
-            ini.setValue(it.key(), it.value());
-        ini.sync();
-        if (ini.status() != QSettings::NoError)
-            return false;
+        QFile file(path);
+        if (!file.exists())
+            return;
+        if (!file.open(QIODevice::ReadOnly)) {
+            m_keepFile = QStringLiteral("it could not be read (%1)").arg(file.errorString());
+            return;
+        }
+        const QByteArray bytes = file.read(SettingsStore::MaxFileBytes + 1);
+        if (bytes.size() > SettingsStore::MaxFileBytes)
+            m_keepFile = QStringLiteral("it is larger than %1 MB").arg(SettingsStore::MaxFileBytes >> 20);
+        m_doc = IniDocument::parse(QByteArrayView(bytes).first(std::min<qsizetype>(bytes.size(), SettingsStore::MaxFileBytes)));
     }
-    QFile written(scratch.fileName());
-    return written.open(QIODevice::ReadOnly) && device.write(written.readAll()) >= 0;
-}
 
-QSettings::Format iniAsText()
-{
-    static const QSettings::Format format = QSettings::registerFormat(QStringLiteral("ini"), readIniAsText, writeIniAsText);
-    return format;
-}
+    std::optional<QString> value(const QString &section, const QString &key) const override
+    {
+        return m_doc.value(section, key);
+    }
+    void setValue(const QString &section, const QString &key, const QString &value) override
+    {
+        m_doc.setValue(section, key, value);
+        m_dirty = true;
+    }
+    bool flush() override
+    {
+        if (!m_dirty)
+            return true;
+        // Rewriting a file we could not read whole would lose what we did not read.
+        if (!m_keepFile.isEmpty()) {
+            error = QStringLiteral("the file was left as it is: ") + m_keepFile;
+            return false;
+        }
+        if (!QDir().mkpath(QFileInfo(m_path).absolutePath())) {
+            error = QStringLiteral("its folder could not be made");
+            return false;
+        }
+        // Written beside the old file and renamed over it (synced first), so a kill or a
+        // power cut in the middle leaves either file whole.
+        QSaveFile file(m_path);
+        const QByteArray bytes = m_doc.toBytes();
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+            error = file.errorString();
+            return false;
+        }
+        m_dirty = false;
+        error.clear();
+        return true;
+    }
+    QString location() const override { return m_path; }
 
-std::unique_ptr<QSettings> openStore(const QString &application)
+private:
+    QString m_path;
+    IniDocument m_doc;
+    QString m_keepFile; // why the file must not be rewritten; empty when it may
+    bool m_dirty = false;
+};
+
+#ifdef Q_OS_WIN
+class RegistryBackend final : public SettingsStore::Backend {
+public:
+    explicit RegistryBackend(const QString &application)
+        : m_settings(QStringLiteral("HKEY_CURRENT_USER\\Software\\VB and VBA Program Settings\\") + application,
+                     QSettings::NativeFormat)
+    {
+    }
+    std::optional<QString> value(const QString &section, const QString &key) const override
+    {
+        const QVariant v = m_settings.value(section + u'/' + key);
+        if (!v.isValid())
+            return std::nullopt;
+        return v.metaType().id() == QMetaType::QStringList ? v.toStringList().join(u',') : v.toString();
+    }
+    void setValue(const QString &section, const QString &key, const QString &value) override
+    {
+        m_settings.setValue(section + u'/' + key, value);
+    }
+    bool flush() override
+    {
+        m_settings.sync();
+        if (m_settings.status() == QSettings::NoError)
+            return true;
+        error = QStringLiteral("the registry could not be written");
+        return false;
+    }
+    QString location() const override { return m_settings.fileName(); }
+
+private:
+    QSettings m_settings;
+};
+#endif
+
+std::unique_ptr<SettingsStore::Backend> openStore(const QString &application)
 {
 #ifdef Q_OS_WIN
     if (folderOverride().isEmpty())
-        return std::make_unique<QSettings>(
-            QStringLiteral("HKEY_CURRENT_USER\\Software\\VB and VBA Program Settings\\") + application,
-            QSettings::NativeFormat);
+        return std::make_unique<RegistryBackend>(application);
 #endif
     QString folder = folderOverride();
     if (folder.isEmpty())
         folder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + u'/' + application;
-    return std::make_unique<QSettings>(folder + u'/' + application + QStringLiteral(".ini"), iniAsText());
-}
-
-QString keyPath(const QString &section, const QString &key)
-{
-    return section + u'/' + key;
+    return std::make_unique<IniBackend>(folder + u'/' + application + QStringLiteral(".ini"));
 }
 
 } // namespace
 
-SettingsStore::SettingsStore(const QString &application) : m_settings(openStore(application)) {}
+SettingsStore::SettingsStore(const QString &application) : m_backend(openStore(application)) {}
 
 SettingsStore::~SettingsStore()
 {
-    m_settings->sync();
+    m_backend->flush();
 }
 
 QString SettingsStore::GetSetting(const QString &section, const QString &key, const QString &defaultValue) const
 {
-    const QVariant value = m_settings->value(keyPath(section, key));
-    // A value QSettings reads as a list (an unquoted comma) is still one text to us.
-    if (value.metaType().id() == QMetaType::QStringList)
-        return value.toStringList().join(u',');
-    return value.isValid() ? value.toString() : defaultValue;
+    return m_backend->value(section, key).value_or(defaultValue);
 }
 
 void SettingsStore::SaveSetting(const QString &section, const QString &key, const QString &value)
 {
-    m_settings->setValue(keyPath(section, key), value);
+    m_backend->setValue(section, key, value);
 }
 
 bool SettingsStore::contains(const QString &section, const QString &key) const
 {
-    return m_settings->contains(keyPath(section, key));
+    return m_backend->value(section, key).has_value();
 }
 
 bool SettingsStore::flush()
 {
-    m_settings->sync();
-    return m_settings->status() == QSettings::NoError;
+    return m_backend->flush();
+}
+
+QString SettingsStore::errorString() const
+{
+    return m_backend->error;
 }
 
 QString SettingsStore::location() const
 {
-    return m_settings->fileName();
+    return m_backend->location();
 }
 
 void SettingsStore::setFolderOverride(const QString &folder)

@@ -14,6 +14,7 @@
 #include <QFileInfo>
 
 #include <array>
+#include <cstdio>
 
 namespace tallyard {
 
@@ -300,7 +301,9 @@ void frmOptions::cmdOk_Click()
     // All keys in one write: a store that cannot be written keeps its previous file whole,
     // and the board runs on with the new values all the same.
     SettingsStore store(ApplicationName);
-    SaveSettings(store);
+    if (!SaveSettings(store))
+        std::fprintf(stderr, "tallyard: the settings could not be saved to %s: %s\n", qPrintable(store.location()),
+                     qPrintable(store.errorString()));
     Unload();
 }
 

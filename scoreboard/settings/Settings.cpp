@@ -127,12 +127,12 @@ void LoadSettings(const SettingsStore &store)
     }
 }
 
-void SaveSettings(SettingsStore &store)
+bool SaveSettings(SettingsStore &store)
 {
     static const auto order = inOrder(&SettingDefinition::savePlace);
     for (const SettingDefinition *d : order)
         store.SaveSetting(QString::fromLatin1(d->section), QString::fromLatin1(d->key), currentText(*d));
-    store.flush();
+    return store.flush();
 }
 
 void resetSettingsToDefaults()

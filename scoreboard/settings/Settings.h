@@ -96,8 +96,9 @@ QString currentText(const SettingDefinition &setting);
 // Reads every key, in the start-up order, into the variables. A stored text that is not
 // a whole number within its variable's range yields the default for that key only.
 void LoadSettings(const SettingsStore &store);
-// Writes every key as the text of its variable, in the save order.
-void SaveSettings(SettingsStore &store);
+// Writes every key as the text of its variable, in the save order; false when the store
+// could not be written (its errorString says why).
+bool SaveSettings(SettingsStore &store);
 // Every variable back to its default and the presets to their start values (tests).
 void resetSettingsToDefaults();
 

@@ -4,10 +4,14 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <vector>
 
 using namespace tallyard;
 
@@ -34,6 +38,22 @@ protected:
         raw.setValue(section + u'/' + key, value);
     }
     void load() { LoadSettings(SettingsStore(ApplicationName)); }
+    void writeFile(const QByteArray &bytes)
+    {
+        QFile file(iniPath());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    QByteArray fileBytes() const
+    {
+        QFile file(iniPath());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    static QString stored(const char *section, const char *key)
+    {
+        return SettingsStore(ApplicationName).GetSetting(QString::fromLatin1(section), QString::fromLatin1(key),
+                                                         QStringLiteral("<absent>"));
+    }
 
     QTemporaryDir dir;
 };
@@ -188,6 +208,159 @@ TEST_F(SettingsTest, AnUnreadableStoreLoadsDefaults)
     load();
     EXPECT_EQ(KeyRoutine, 82);
     EXPECT_EQ(ColorBorder, 0xFFFFFF);
+}
+
+// ---- Files edited by hand ------------------------------------------------------------------
+
+struct HandEdited {
+    const char *what;
+    QByteArray file;
+    std::vector<std::pair<const char *, const char *>> expected; // "Section/Key", text
+};
+
+TEST_F(SettingsTest, EveryKeyOfAHandEditedFileKeepsItsValue)
+{
+    // Reading needs no temporary folder.
+    const QByteArray tmp = qgetenv("TMPDIR");
+    qputenv("TMPDIR", "/nonexistent/tmp");
+    const HandEdited files[] = {
+        {"a comment at the top", "; regional meet\n[KeySettings]\nKeyRoutine=84\n", {{"KeySettings/KeyRoutine", "84"}}},
+        {"a # note in a section", "[KeySettings]\n# note\nKeyRoutine=84\n", {{"KeySettings/KeyRoutine", "84"}}},
+        {"a line without =", "[KeySettings]\njust a note\nKeyRoutine=84\n", {{"KeySettings/KeyRoutine", "84"}}},
+        {"a header without ]", "[ColorSettings\nColor_Fall=12\n[KeySettings]\nKeyRoutine=84\n",
+         {{"ColorSettings/Color_Fall", "12"}, {"KeySettings/KeyRoutine", "84"}}},
+        {"a header without [", "KeySettings]\nKeyRoutine=84\n", {{"KeySettings/KeyRoutine", "84"}}},
+        {"a byte-order mark and CRLF", "\xEF\xBB\xBF[KeySettings]\r\nKeyRoutine=84\r\nKeyFall=74\r\n",
+         {{"KeySettings/KeyRoutine", "84"}, {"KeySettings/KeyFall", "74"}}},
+        {"blanks around = and tabs", "\n  [KeySettings]  \n\tKeyRoutine  =  84  \n\n", {{"KeySettings/KeyRoutine", "84"}}},
+        {"duplicates: the last wins", "[KeySettings]\nKeyRoutine=70\nKeyRoutine=84\n", {{"KeySettings/KeyRoutine", "84"}}},
+        {"a section in two blocks", "[KeySettings]\nKeyFall=74\n[ColorSettings]\nColor_Fall=12\n[KeySettings]\nKeyRoutine=84\n",
+         {{"KeySettings/KeyFall", "74"}, {"KeySettings/KeyRoutine", "84"}, {"ColorSettings/Color_Fall", "12"}}},
+        {"another case", "[keysettings]\nkeyroutine=84\n", {{"KeySettings/KeyRoutine", "84"}}},
+        {"a comment after the value", "[KeySettings]\nKeyRoutine=84 ; T starts it\n", {{"KeySettings/KeyRoutine", "84"}}},
+        {"values in quotes", "[PicSettings]\nHomePic=\"/pics/home; team.png\"\nVisitorPic=\" spaced \"\n",
+         {{"PicSettings/HomePic", "/pics/home; team.png"}, {"PicSettings/VisitorPic", " spaced "}}},
+        {"an unclosed quote", "[PicSettings]\nHomePic=\"/pics/a b.png\n[KeySettings]\nKeyRoutine=84\n",
+         {{"PicSettings/HomePic", "/pics/a b.png"}, {"KeySettings/KeyRoutine", "84"}}},
+        {"escapes", "[PicSettings]\nHomePic=/p\\\\x\\tq\\x41\\\"\n", {{"PicSettings/HomePic", "/p\\x\tqA\""}}},
+        {"UTF-8 paths", "[PicSettings]\nHomePic=/pics/\xC3\xA9quipe.jpg\n", {{"PicSettings/HomePic", "/pics/\xC3\xA9quipe.jpg"}}},
+        {"an empty value", "[PicSettings]\nHomePic=\n", {{"PicSettings/HomePic", ""}}},
+        {"@Type( forms stay text",
+         "[PicSettings]\nA=@Variant(AAAAfw==)\nB=\"@Variant(x\\ty)\"\nC=\\x40Variant(x)\n"
+         "D=@DateTime(AAAAEA)\nE=@ByteArray(abc)\nF=@Rect(1 2 3 4)\nG=@@doubled\n",
+         {{"PicSettings/A", "@Variant(AAAAfw==)"},
+          {"PicSettings/B", "@Variant(x\ty)"},
+          {"PicSettings/C", "@Variant(x)"},
+          {"PicSettings/D", "@DateTime(AAAAEA)"},
+          {"PicSettings/E", "@ByteArray(abc)"},
+          {"PicSettings/F", "@Rect(1 2 3 4)"},
+          {"PicSettings/G", "@doubled"}}},
+    };
+    for (const HandEdited &f : files) {
+        SCOPED_TRACE(f.what);
+        writeFile(f.file);
+        for (const auto &[path, text] : f.expected) {
+            const QString where = QString::fromLatin1(path);
+            const QString section = where.section(u'/', 0, 0);
+            const QString key = where.section(u'/', 1);
+            EXPECT_EQ(stored(section.toLatin1(), key.toLatin1()), QString::fromUtf8(text)) << path;
+        }
+    }
+    // The board takes the operator's key: T starts the Routine clock.
+    writeFile("; regional meet\n[KeySettings]\nKeyRoutine=84\n");
+    load();
+    EXPECT_EQ(KeyRoutine, 84);
+    EXPECT_EQ(KeyFall, 70);
+    if (tmp.isNull())
+        qunsetenv("TMPDIR");
+    else
+        qputenv("TMPDIR", tmp);
+}
+
+TEST_F(SettingsTest, SavingKeepsTheOperatorsLinesAndChangesOnlyTheValues)
+{
+    const QByteArray mine = "\xEF\xBB\xBF; regional meet\r\n[KeySettings]\r\n# fast keys\r\nkeyroutine = 84 ; T\r\n"
+                            "Note=keep me\r\n\r\n[Other]\r\nTheirs=1\r\n";
+    writeFile(mine);
+    load();
+    KeyFall = 74;
+    {
+        SettingsStore store(ApplicationName);
+        ASSERT_TRUE(SaveSettings(store));
+    }
+    const QByteArray after = fileBytes();
+    for (const char *kept : {"\xEF\xBB\xBF; regional meet\r\n", "# fast keys\r\nkeyroutine = 84 ; T\r\n",
+                             "Note=keep me\r\n", "[Other]\r\nTheirs=1\r\n", "KeyFall=74\r\n"})
+        EXPECT_TRUE(after.contains(kept)) << kept;
+    EXPECT_FALSE(after.contains("KeyRoutine=")) << "the operator's own line holds the key";
+    EXPECT_EQ(after.count("\r\n"), after.count('\n')) << "one kind of line end";
+    resetSettingsToDefaults();
+    load();
+    EXPECT_EQ(KeyRoutine, 84);
+    EXPECT_EQ(KeyFall, 74);
+    for (const SettingDefinition &d : settingDefinitions())
+        EXPECT_NE(stored(d.section, d.key), QStringLiteral("<absent>")) << d.key;
+}
+
+// A file the program writes from nothing is exactly what Qt's own INI writer makes of the same
+// values, so files of earlier versions and of ours read the same both ways.
+TEST_F(SettingsTest, AFreshFileIsWhatQtsWriterWritesAndReadsBackEveryText)
+{
+    HomePic = QStringLiteral("/pics/home, \"team\"; = \\ \u00e9\u20ac\t\x01" "1 ");
+    VisitorPic = QStringLiteral("@Variant(\\0\\0\\0\\x2)");
+    BuzzerFile = QStringLiteral(" /sounds/lead blank.wav");
+    ColorRoutine = -1;
+    {
+        SettingsStore store(ApplicationName);
+        ASSERT_TRUE(SaveSettings(store));
+    }
+    QTemporaryDir other;
+    const QString qtFile = other.filePath(QStringLiteral("qt.ini"));
+    {
+        QSettings qt(qtFile, QSettings::IniFormat);
+        std::vector<const SettingDefinition *> order;
+        for (const SettingDefinition &d : settingDefinitions())
+            order.push_back(&d);
+        std::sort(order.begin(), order.end(), [](auto *a, auto *b) { return a->savePlace < b->savePlace; });
+        for (const SettingDefinition *d : order)
+            qt.setValue(QString::fromLatin1(d->section) + u'/' + QString::fromLatin1(d->key), currentText(*d));
+    }
+    QFile qtBytes(qtFile);
+    ASSERT_TRUE(qtBytes.open(QIODevice::ReadOnly));
+    EXPECT_EQ(fileBytes(), qtBytes.readAll());
+    const QString home = HomePic;
+    const QString visitor = VisitorPic;
+    const QString buzzer = BuzzerFile;
+    resetSettingsToDefaults();
+    load();
+    EXPECT_EQ(HomePic, home);
+    EXPECT_EQ(VisitorPic, visitor);
+    EXPECT_EQ(BuzzerFile, buzzer);
+    EXPECT_EQ(ColorRoutine, -1);
+}
+
+TEST_F(SettingsTest, AStoreThatCannotBeWrittenSaysWhyAndKeepsTheFile)
+{
+    // A folder in the file's place.
+    ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("Tallyard.ini")));
+    {
+        SettingsStore store(ApplicationName);
+        EXPECT_FALSE(SaveSettings(store));
+        EXPECT_FALSE(store.errorString().isEmpty());
+    }
+    ASSERT_TRUE(QDir(dir.path()).rmdir(QStringLiteral("Tallyard.ini")));
+    // A file too large to read whole is read as far as the limit and never rewritten.
+    QByteArray huge = "[KeySettings]\nKeyRoutine=84\n";
+    huge += QByteArray(SettingsStore::MaxFileBytes, ';');
+    writeFile(huge);
+    load();
+    EXPECT_EQ(KeyRoutine, 84);
+    {
+        SettingsStore store(ApplicationName);
+        EXPECT_FALSE(SaveSettings(store));
+        EXPECT_FALSE(store.errorString().isEmpty());
+    }
+    EXPECT_EQ(QFileInfo(iniPath()).size(), huge.size());
 }
 
 } // namespace
