@@ -9,6 +9,7 @@
 #include <QKeyEvent>
 
 #include <cstdint>
+#include <span>
 
 namespace tallyard {
 
@@ -23,6 +24,20 @@ inline constexpr int16_t Back = 8, Tab = 9, Clear = 12, Return = 13, Shift = 16,
 
 // 0 for a key without a code.
 TALLYARD_FORMS_EXPORT int16_t virtualKeyCode(int qtKey, Qt::KeyboardModifiers modifiers);
+// The same for a key whose layout is known: keysyms are the X keysyms its current layout
+// puts on it, level by level, plain first (empty when unknown: then the Qt key decides).
+// The main keyboard's digit and punctuation keys take their codes from these characters, as
+// the old runtime's codes do on every layout, so Shift never changes a key's code:
+// - a digit on any level gives that digit (the AZERTY key "&" with "1" above it is 49);
+// - "+", ",", "-" or "." plain, else shifted, give 187 to 190 (the codes that mean these
+//   marks in every country; the score's point and the number's sign need them);
+// - otherwise the plain character gives the US code of its key (; = / ` [ \ ] ');
+// - any other key whose Qt key named such a code has none (the German "<" key).
+// Letters, function, editing and keypad keys keep the code of their Qt key.
+TALLYARD_FORMS_EXPORT int16_t virtualKeyCode(int qtKey, Qt::KeyboardModifiers modifiers,
+                                             std::span<const uint32_t> keysyms);
+// From the event's key on X11 (its keysyms read through the X keyboard map) and on Windows
+// (its native code); from its Qt key elsewhere.
 TALLYARD_FORMS_EXPORT int16_t virtualKeyCode(const QKeyEvent *event);
 // 1 Shift, 2 Ctrl, 4 Alt, added together.
 TALLYARD_FORMS_EXPORT int16_t shiftState(Qt::KeyboardModifiers modifiers);
