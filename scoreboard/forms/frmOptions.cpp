@@ -165,6 +165,29 @@ qint16 tagCode(const Control *label)
 
 constexpr qint16 MaxOutlineWidth = 5;
 
+// A key without a code (Super, Menu, a key the layout gives no code) raises no KeyDown, so
+// that no host acts on it; the capture box still has to refuse it. It reaches onKey here and
+// goes no further: nothing of it is typed, and Menu opens no context menu.
+class KeyWithoutCode : public QObject {
+public:
+    KeyWithoutCode(QWidget *box, std::function<void()> onKey) : QObject(box), m_onKey(std::move(onKey))
+    {
+        (box->focusProxy() ? box->focusProxy() : box)->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() != QEvent::KeyPress || virtualKeyCode(static_cast<QKeyEvent *>(event)) != 0)
+            return false;
+        runGuarded("KeyDown", m_onKey);
+        return true;
+    }
+
+private:
+    std::function<void()> m_onKey;
+};
+
 } // namespace
 
 frmOptions::frmOptions(QWidget *owner) : Form(owner)
@@ -221,6 +244,7 @@ void frmOptions::connectHandlers()
         tallyard::setProperty(txtGetKey, u"Text", QString());
         KeyChosen(code);
     });
+    new KeyWithoutCode(txtGetKey, [this] { KeyChosen(0); });
     // The key was taken: nothing of it is typed into the box.
     connect(txtGetKey, &Control::KeyPress, this, [this] { tallyard::setProperty(txtGetKey, u"Text", QString()); });
     connect(txtGetKey, &Control::LostFocus, this, [this] { KeyChosen(-1); });
