@@ -113,9 +113,9 @@ void MMControl::open()
     if (!QFileInfo(m_fileName).isFile())
         return;
     QFile file(m_fileName);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > MaxWaveFileBytes)
+    if (!file.open(QIODevice::ReadOnly) || file.size() > MaxSoundFileBytes)
         return;
-    auto sound = decodeWave(file.readAll());
+    auto sound = decodeSound(file.readAll());
     if (!sound)
         return;
     m_sound = std::move(sound);

@@ -1,16 +1,18 @@
 #pragma once
 // The multimedia device a form plays a sound file through: an invisible control driven by
-// command strings, as the board drives its buzzer. It opens a WAVE file, plays it, stops,
-// rewinds and closes it, and raises Done when a sound has played to its end.
+// command strings, as the board drives its buzzer. It opens a sound file (a WAVE in any
+// encoding libsndfile reads, or FLAC, Ogg, MP3 ...), plays it, stops, rewinds and closes it,
+// and raises Done when a sound has played to its end.
 //
 // Like the device it stands in for, "Stop" only halts: the next "Play" goes on from where
 // the sound stood, which is why a host rewinds with "Prev" after Done. A sound that cannot
-// be played (no file, a file that is not an uncompressed WAVE, no sound output on the
-// machine) leaves the device silent; no command ever throws or shows a message.
+// be played (no file, a file that is not a sound libsndfile decodes within the reader's
+// bounds, no sound output on the machine) leaves the device silent; no command ever throws
+// or shows a message.
 
 #include "tallyard_intrinsics_export.h"
 #include "platform/forms/Control.h"
-#include "platform/system/WaveFile.h"
+#include "platform/system/SoundFile.h"
 
 #include <QByteArray>
 #include <QElapsedTimer>
@@ -97,7 +99,7 @@ private:
 
     QString m_fileName;
     ModeType m_mode = NotOpen;
-    std::optional<WaveSound> m_sound;
+    std::optional<DecodedSound> m_sound;
     QByteArray m_samples;
     qint64 m_position = 0;      // bytes; where the next Play starts
     qint64 m_startPosition = 0; // bytes; where the current Play started

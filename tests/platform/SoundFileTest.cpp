@@ -1,0 +1,265 @@
+#include "platform/system/SoundFile.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <sndfile.h>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+#include <limits>
+#include <numbers>
+#include <stdexcept>
+#include <string>
+#include <type_traits>
+#include <vector>
+
+using namespace tallyard;
+
+namespace {
+
+// The sound files an operator may pick, each written by libsndfile itself. Block-coded
+// encodings pad the sound to a whole block, so they may decode a little longer (libsndfile's
+// GSM writer closes on a block of two 160-sample frames, plus one more).
+struct Encoding {
+    const char *name;
+    int format;
+    const char *suffix;
+    int rate;
+    int channels;
+    int blockFrames;
+};
+
+const std::vector<Encoding> &encodings()
+{
+    static const std::vector<Encoding> table{
+        {"Pcm16Stereo", SF_FORMAT_WAV | SF_FORMAT_PCM_16, "wav", 44100, 2, 0},
+        {"Pcm24", SF_FORMAT_WAV | SF_FORMAT_PCM_24, "wav", 48000, 1, 0},
+        {"Float", SF_FORMAT_WAV | SF_FORMAT_FLOAT, "wav", 22050, 1, 0},
+        {"ImaAdpcmStereo", SF_FORMAT_WAV | SF_FORMAT_IMA_ADPCM, "wav", 22050, 2, 1024},
+        {"MsAdpcm", SF_FORMAT_WAV | SF_FORMAT_MS_ADPCM, "wav", 22050, 1, 1024},
+        {"MuLaw", SF_FORMAT_WAV | SF_FORMAT_ULAW, "wav", 8000, 1, 0},
+        {"ALaw", SF_FORMAT_WAV | SF_FORMAT_ALAW, "wav", 8000, 1, 0},
+        {"Gsm610", SF_FORMAT_WAV | SF_FORMAT_GSM610, "wav", 8000, 1, 640},
+        {"FlacStereo", SF_FORMAT_FLAC | SF_FORMAT_PCM_16, "flac", 44100, 2, 0},
+        {"OggVorbis", SF_FORMAT_OGG | SF_FORMAT_VORBIS, "ogg", 22050, 1, 0},
+        {"OggOpus", SF_FORMAT_OGG | SF_FORMAT_OPUS, "opus", 48000, 1, 0},
+        {"Mp3", SF_FORMAT_MPEG | SF_FORMAT_MPEG_LAYER_III, "mp3", 22050, 1, 0},
+    };
+    return table;
+}
+
+const Encoding &encodingNamed(const std::string &name)
+{
+    for (const Encoding &e : encodings())
+        if (name == e.name)
+            return e;
+    throw std::invalid_argument("no sound encoding " + name);
+}
+
+constexpr float ToneLevel = 0.25f;
+
+// A 660 Hz tone at a quarter of full scale, faded in and out, on every channel.
+std::vector<float> tone(int rate, int channels, int frames)
+{
+    std::vector<float> samples(static_cast<size_t>(frames * channels));
+    for (int i = 0; i < frames; ++i) {
+        const double fade = std::min({1.0, i / 200.0, (frames - i) / 200.0});
+        const float v = static_cast<float>(ToneLevel * fade * std::sin(2 * std::numbers::pi * 660 * i / rate));
+        for (int c = 0; c < channels; ++c)
+            samples[static_cast<size_t>(i * channels + c)] = v;
+    }
+    return samples;
+}
+
+// Interleaved samples (float, or 16-bit integers written as they are) into a file by
+// libsndfile; false when it refuses the format.
+template <typename Sample>
+bool writeSamples(const QString &path, int format, int rate, int channels, const std::vector<Sample> &samples)
+{
+    SF_INFO info{};
+    info.samplerate = rate;
+    info.channels = channels;
+    info.format = format;
+    SNDFILE *file = sf_open(QFile::encodeName(path).constData(), SFM_WRITE, &info);
+    if (!file)
+        return false;
+    const sf_count_t frames = static_cast<sf_count_t>(samples.size()) / channels;
+    sf_count_t written = 0;
+    if constexpr (std::is_same_v<Sample, int16_t>)
+        written = sf_writef_short(file, samples.data(), frames);
+    else
+        written = sf_writef_float(file, samples.data(), frames);
+    return sf_close(file) == 0 && written == frames;
+}
+
+QByteArray bytesOf(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// A sound written to memory by way of a scratch file.
+template <typename Sample>
+QByteArray soundBytes(int format, int rate, int channels, const std::vector<Sample> &samples)
+{
+    const QString path = QDir::temp().filePath(QStringLiteral("tallyard-soundfile-test.tmp"));
+    const QByteArray bytes = writeSamples(path, format, rate, channels, samples) ? bytesOf(path) : QByteArray();
+    QFile::remove(path);
+    return bytes;
+}
+
+std::vector<int16_t> samplesOf(const DecodedSound &sound)
+{
+    std::vector<int16_t> values(static_cast<size_t>(sound.samples.size() / 2));
+    std::memcpy(values.data(), sound.samples.constData(), static_cast<size_t>(sound.samples.size()));
+    return values;
+}
+
+// Root mean square of every channel-th sample from the first, as a share of full scale.
+template <typename Sample>
+double level(const std::vector<Sample> &samples, int channels, int first = 0)
+{
+    constexpr double fullScale = std::is_same_v<Sample, int16_t> ? 32768.0 : 1.0;
+    double sum = 0;
+    size_t n = 0;
+    for (size_t i = static_cast<size_t>(first); i < samples.size(); i += static_cast<size_t>(channels), ++n)
+        sum += double(samples[i]) * double(samples[i]);
+    return n ? std::sqrt(sum / static_cast<double>(n)) / fullScale : 0.0;
+}
+
+} // namespace
+
+// The sound device plays these same files (MMControlTest.cpp).
+namespace tallyard::test {
+
+std::vector<std::string> soundEncodings()
+{
+    std::vector<std::string> names;
+    for (const Encoding &e : encodings())
+        names.emplace_back(e.name);
+    return names;
+}
+
+QString writeSoundFile(const std::string &encoding, const QString &folder, int ms)
+{
+    const Encoding &e = encodingNamed(encoding);
+    const QString path = QDir(folder).filePath(QString::fromStdString(encoding) + u'.' + QLatin1StringView(e.suffix));
+    return writeSamples(path, e.format, e.rate, e.channels, tone(e.rate, e.channels, e.rate * ms / 1000)) ? path
+                                                                                                         : QString();
+}
+
+} // namespace tallyard::test
+
+class SoundEncodings : public ::testing::TestWithParam<std::string> {};
+
+TEST_P(SoundEncodings, DecodeToTheWholeToneAtItsRateAndLevel)
+{
+    const Encoding &e = encodingNamed(GetParam());
+    const int frames = e.rate / 4;
+    const std::vector<float> written = tone(e.rate, e.channels, frames);
+    const QByteArray bytes = soundBytes(e.format, e.rate, e.channels, written);
+    ASSERT_FALSE(bytes.isEmpty()) << "libsndfile wrote no " << e.name;
+    const auto sound = decodeSound(bytes);
+    ASSERT_TRUE(sound.has_value());
+    EXPECT_EQ(sound->channels, e.channels);
+    EXPECT_EQ(sound->sampleRate, e.rate);
+    EXPECT_GE(sound->frameCount(), frames);
+    EXPECT_LE(sound->frameCount(), frames + e.blockFrames);
+    // The tone at its own level (lossy codecs come close), not silence nor noise; a block's
+    // padding is silence.
+    const double expected = level(written, 1) * std::sqrt(double(frames) / double(sound->frameCount()));
+    EXPECT_NEAR(level(samplesOf(*sound), 1), expected, expected * 0.2);
+}
+
+INSTANTIATE_TEST_SUITE_P(SoundFile, SoundEncodings, ::testing::ValuesIn(test::soundEncodings()),
+                         [](const auto &info) { return info.param; });
+
+// What this reader makes of the samples libsndfile gives it: exact for 16-bit integers,
+// float beyond full scale clipped rather than wrapped, nothing-a-number as silence.
+TEST(SoundFile, SamplesBecomeSigned16BitClippedAtFullScale)
+{
+    const std::vector<int16_t> integers{0, 32767, -32768, 1234, -1};
+    const auto pcm = decodeSound(soundBytes(SF_FORMAT_WAV | SF_FORMAT_PCM_16, 8000, 1, integers));
+    ASSERT_TRUE(pcm.has_value());
+    EXPECT_EQ(samplesOf(*pcm), integers);
+
+    const std::vector<float> floats{0.5f, -0.25f, 2.0f, -3.0f, std::numeric_limits<float>::quiet_NaN()};
+    const auto floating = decodeSound(soundBytes(SF_FORMAT_WAV | SF_FORMAT_FLOAT, 8000, 1, floats));
+    ASSERT_TRUE(floating.has_value());
+    EXPECT_EQ(samplesOf(*floating), (std::vector<int16_t>{16384, -8192, 32767, -32768, 0}));
+}
+
+TEST(SoundFile, StereoKeepsItsChannelsApartAndInterleaved)
+{
+    std::vector<float> samples = tone(22050, 2, 22050);
+    for (size_t i = 1; i < samples.size(); i += 2)
+        samples[i] = 0.0f; // the right channel silent
+    const auto sound = decodeSound(soundBytes(SF_FORMAT_WAV | SF_FORMAT_PCM_16, 22050, 2, samples));
+    ASSERT_TRUE(sound.has_value());
+    EXPECT_EQ(sound->frameCount(), 22050);
+    EXPECT_EQ(sound->durationMs(), 1000);
+    const std::vector<int16_t> values = samplesOf(*sound);
+    EXPECT_GT(level(values, 2, 0), 0.1);
+    EXPECT_EQ(level(values, 2, 1), 0.0);
+}
+
+TEST(SoundFile, SamplesCutShortAreReadAsFarAsTheyGoInWholeFrames)
+{
+    QByteArray bytes = soundBytes(SF_FORMAT_WAV | SF_FORMAT_PCM_16, 8000, 1, tone(8000, 1, 100));
+    bytes.chop(3); // the header still claims 100 samples; 98 and a half are left
+    const auto sound = decodeSound(bytes);
+    ASSERT_TRUE(sound.has_value());
+    EXPECT_EQ(sound->frameCount(), 98);
+}
+
+// However long the sound a file declares or holds, decoding ends at the bound, and only
+// whole frames are kept.
+TEST(SoundFile, DecodingStopsAtTheBoundInWholeFrames)
+{
+    // Two seconds of stereo silence: a FLAC file of a few hundred bytes.
+    const QByteArray bytes = soundBytes(SF_FORMAT_FLAC | SF_FORMAT_PCM_16, 8000, 2, std::vector<float>(2 * 16000));
+    ASSERT_LT(bytes.size(), 4096);
+    const auto sound = decodeSound(bytes, 8000 * 4 + 3);
+    ASSERT_TRUE(sound.has_value());
+    EXPECT_EQ(sound->frameCount(), 8000);
+    EXPECT_EQ(sound->samples.size(), 8000 * 4);
+    EXPECT_EQ(decodeSound(bytes)->frameCount(), 16000) << "the default bound is far above a buzzer's sound";
+}
+
+// Files the device must refuse as a whole, so that it stays closed and silent.
+TEST(SoundFile, WhatIsNoPlayableSoundGivesNothing)
+{
+    const auto pcm16 = [](int rate, int channels) {
+        const QByteArray bytes = soundBytes(SF_FORMAT_WAV | SF_FORMAT_PCM_16, rate, channels,
+                                            std::vector<int16_t>(size_t(channels) * 100, 1000));
+        EXPECT_FALSE(bytes.isEmpty()) << "libsndfile wrote no WAVE of " << channels << " channels at " << rate << " Hz";
+        return bytes;
+    };
+    QByteArray garbage;
+    for (int i = 0; i < 5000; ++i)
+        garbage += static_cast<char>((i * 7919) % 251);
+    QByteArray oversized = pcm16(8000, 1);
+    oversized.resize(MaxSoundFileBytes + 1);
+    const struct {
+        const char *name;
+        QByteArray bytes;
+    } cases[]{
+        {"Empty", QByteArray()},
+        {"Text", QByteArray("this is not a sound at all, just some text in a .wav")},
+        {"Garbage", garbage},
+        {"HeaderOnly", QByteArray("RIFF\x04\x00\x00\x00WAVE", 12)},
+        {"NoSamples", soundBytes(SF_FORMAT_WAV | SF_FORMAT_PCM_16, 8000, 1, std::vector<int16_t>())},
+        {"NineChannels", pcm16(8000, MaxSoundChannels + 1)},
+        {"RateTooLow", pcm16(MinSoundSampleRate - 1, 1)},
+        {"RateTooHigh", pcm16(MaxSoundSampleRate + 1, 1)},
+        {"BeyondTheSizeCap", oversized},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_FALSE(decodeSound(c.bytes).has_value());
+    }
+    EXPECT_TRUE(decodeSound(pcm16(MinSoundSampleRate, MaxSoundChannels)).has_value()) << "the bounds themselves play";
+}
