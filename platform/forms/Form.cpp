@@ -67,6 +67,10 @@ void Form::setClientSize(double widthTwips, double heightTwips)
                                        : QMargins();
     Move(Left(), Top(), widthTwips + (frame.left() + frame.right()) * TwipsPerPixel,
          heightTwips + (frame.top() + frame.bottom()) * TwipsPerPixel);
+    // A fixed border holds its size under every window manager, not only where the platform
+    // honours the fixed-size hint.
+    if (m_borderStyle == FixedSingle || m_borderStyle == FixedDialog)
+        setFixedSize(twipsToPixels(0, 0, widthTwips, heightTwips).size());
 }
 
 qint16 Form::WindowState() const

@@ -424,11 +424,12 @@ void frmScoreboard::nledGymnastNum_KeyDown(qint16 &KeyCode, qint16 &Shift)
 
 void frmScoreboard::ObjectSelected(QObject *SelectedObject)
 {
-    const int16_t margin = toInt16(LEDSelectedWidth * 15.0);
     shpObjectSelected->setVisibleFlag(false);
     try {
         if (!SelectedObject)
             return;
+        // A hand-stored width of 2185 or more overflows: the outline stays hidden.
+        const int16_t margin = toInt16(LEDSelectedWidth * 15.0);
         const double left = variantToDouble(tallyard::getProperty(SelectedObject, u"Left"));
         const double top = variantToDouble(tallyard::getProperty(SelectedObject, u"Top"));
         const double width = variantToDouble(tallyard::getProperty(SelectedObject, u"Width"));
@@ -437,7 +438,8 @@ void frmScoreboard::ObjectSelected(QObject *SelectedObject)
         shpObjectSelected->Move(left - margin, top - margin, width + 2 * margin + 15, height + 2 * margin + 15);
         shpObjectSelected->setVisibleFlag(true);
     } catch (const RuntimeError &) {
-        // An element without position and size leaves the outline hidden.
+        // An element without position and size, or a margin that does not fit, leaves the
+        // outline hidden; nothing of it reaches the caller (the resize goes on to the pictures).
     }
 }
 

@@ -95,12 +95,19 @@ const Options &options()
 
 void placeOnChosenScreen(Form *form)
 {
-    QScreen *target = screenNumber(current().screen);
     QScreen *primary = QGuiApplication::primaryScreen();
-    if (!target || !primary || target == primary)
+    if (!primary)
         return;
-    form->move(form->pos() + target->geometry().center() - primary->geometry().center());
-    form->setScreen(target);
+    QScreen *target = screenNumber(current().screen);
+    if (!target)
+        target = primary;
+    // The form placed itself by the primary screen's size alone, as if that screen stood at
+    // 0,0; a primary monitor to the right of another one does not.
+    const QPoint offset = target->geometry().center() - QRect(QPoint(), primary->size()).center();
+    if (!offset.isNull())
+        form->move(form->pos() + offset);
+    if (target != primary)
+        form->setScreen(target);
 }
 
 void prepareBoard(frmScoreboard *board)

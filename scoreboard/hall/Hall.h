@@ -34,7 +34,8 @@ Options checked(const Options &wanted, QTextStream &err);
 void setOptions(const Options &options);
 const Options &options();
 
-// Puts a form that centres itself on the primary screen in the same place on the chosen one.
+// Puts a form that centres itself by the primary screen's size in the same place on the chosen
+// screen (the primary unless --screen says another), wherever that screen stands.
 void placeOnChosenScreen(Form *form);
 // Places a new board, full-screen if asked, and gives it its audience window.
 void prepareBoard(frmScoreboard *board);

@@ -3,6 +3,8 @@
 #include "platform/intrinsics/MMControl.h"
 #include "scoreboard/modules/modStretch.h"
 
+#include <QImage>
+
 #include <chrono>
 #include <thread>
 
@@ -241,6 +243,35 @@ TEST_F(BoardTest, ResizingScalesTheDesignAndHidesTheOutline)
     EXPECT_EQ(board->txtEvent->Left(), 120 + 4740);
     EXPECT_EQ(board->nledScoreLeft->Left(), 120);
     EXPECT_EQ(getProperty(board->tledRoutine, u"Size").toInt(), 59);
+}
+
+} // namespace
+
+namespace {
+
+// A width stored by hand far beyond the dialog's 0 to 5.
+class OversizedOutline : public BoardTest {
+protected:
+    void prepare() override
+    {
+        LEDSelectedWidth = 2185;
+        QImage picture(300, 150, QImage::Format_RGB32);
+        picture.fill(Qt::red);
+        HomePic = store.filePath(QStringLiteral("home.png"));
+        ASSERT_TRUE(picture.save(HomePic));
+    }
+};
+
+TEST_F(OversizedOutline, HidesTheOutlineAndTheResizeStillFitsThePictures)
+{
+    focus(board->tledRoutine);
+    EXPECT_FALSE(board->shpObjectSelected->Visible());
+    board->setClientSize(18960, 13590);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(board->shpObjectSelected->Visible());
+    // Fitted into its resized box, not left stretched over the old size.
+    EXPECT_DOUBLE_EQ(board->imgHomePic->Width(), board->picHomePicContainer->Width());
+    EXPECT_DOUBLE_EQ(board->imgHomePic->Height(), board->picHomePicContainer->Width() / 2);
 }
 
 } // namespace

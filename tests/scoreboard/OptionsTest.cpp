@@ -130,6 +130,11 @@ TEST_F(OptionsTest, OpensOnTheKeysTabWithTheFocusOnOk)
     EXPECT_EQ(dialog->Caption(), QStringLiteral("Options"));
     EXPECT_EQ(dialog->ScaleWidth(), 6300);
     EXPECT_EQ(dialog->ScaleHeight(), 4890);
+    // Its border is fixed: dragged smaller, Ok and Cancel would be hidden.
+    dialog->resize(200, 120);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(dialog->ScaleWidth(), 6300);
+    EXPECT_EQ(dialog->ScaleHeight(), 4890);
     EXPECT_EQ(variantToInt32(getProperty(dialog->SSTab1, u"Tab")), 0);
     EXPECT_TRUE(dialog->cmdOk->hasFocus());
     EXPECT_EQ(caption("cmdOk"), QStringLiteral("&Ok"));
