@@ -10,10 +10,10 @@ packages=(
 )
 if [ "${1:-}" = "--test" ]; then
   # Tests also need a display server with a window manager, a sound server, a keyboard
-  # driver, monitors laid out by hand (xrandr), a screenshot tool, the menu-entry checker and
-  # the cross compiler that checks the Windows sources, and clang with libFuzzer and its
-  # sanitizers for the fuzz build.
-  packages+=(xvfb xauth x11-utils x11-xserver-utils xdotool openbox imagemagick pulseaudio pulseaudio-utils
+  # driver and its layouts (setxkbmap), monitors laid out by hand (xrandr), a screenshot
+  # tool, the menu-entry checker and the cross compiler that checks the Windows sources, and
+  # clang with libFuzzer and its sanitizers for the fuzz build.
+  packages+=(xvfb xauth x11-utils x11-xserver-utils x11-xkb-utils xdotool openbox imagemagick pulseaudio pulseaudio-utils
              desktop-file-utils g++-mingw-w64-x86-64 clang libclang-rt-14-dev)
 fi
 missing=()

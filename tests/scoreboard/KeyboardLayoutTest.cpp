@@ -1,0 +1,140 @@
+// Keys from the X server on keyboards that are not US English: setxkbmap switches the layout
+// of the test's display, and xdotool presses physical keys by their X keycodes (evdev).
+// Skips without an X server, setxkbmap or xdotool.
+#include "tests/scoreboard/BoardFixture.h"
+
+#include "scoreboard/forms/frmOptions.h"
+
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+
+#include <string>
+
+using namespace tallyard;
+using namespace tallyard::test;
+
+namespace {
+
+bool run(const QString &program, const QStringList &arguments, QString *output = nullptr)
+{
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForFinished(10000) || process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0)
+        return false;
+    if (output)
+        *output = QString::fromLocal8Bit(process.readAllStandardOutput());
+    return true;
+}
+
+class KeyboardLayouts : public BoardTest {
+protected:
+    void SetUp() override
+    {
+        if (QGuiApplication::platformName() != QLatin1StringView("xcb"))
+            GTEST_SKIP() << "needs an X server (the test command runs one)";
+        for (const char *tool : {"setxkbmap", "xdotool"}) {
+            if (QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty())
+                GTEST_SKIP() << tool << " is not installed";
+        }
+        QString query;
+        if (!run(QStringLiteral("setxkbmap"), {QStringLiteral("-query")}, &query))
+            GTEST_SKIP() << "setxkbmap cannot read the keyboard layout";
+        const auto layout = QRegularExpression(QStringLiteral("^layout:\\s*(\\S+)"), QRegularExpression::MultilineOption).match(query);
+        original = layout.hasMatch() ? layout.captured(1) : QStringLiteral("us");
+        BoardTest::SetUp();
+    }
+    void TearDown() override
+    {
+        delete dialog.data();
+        if (!original.isEmpty())
+            run(QStringLiteral("setxkbmap"), {original});
+        BoardTest::TearDown();
+    }
+
+    void useLayout(const char *layout)
+    {
+        ASSERT_TRUE(run(QStringLiteral("setxkbmap"), {QString::fromLatin1(layout)})) << layout;
+    }
+    // Physical keys by keycode, or keysym names; "shift+13" holds Shift.
+    void pressKeys(const QString &keys)
+    {
+        ASSERT_TRUE(run(QStringLiteral("xdotool"), QStringList{QStringLiteral("key"), QStringLiteral("--clearmodifiers")}
+                                                      + keys.split(u' ')));
+    }
+
+    void openOptions()
+    {
+        dialog = new frmOptions();
+        dialog->Show();
+        dialog->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
+    }
+    void clickRoutineKey()
+    {
+        // Apart in the events' time, so that two clicks never make a double-click.
+        QTest::mouseClick(dialog->control(QStringLiteral("lblKeyRoutine")), Qt::LeftButton, {}, QPoint(4, 4),
+                          QApplication::doubleClickInterval() + 1);
+    }
+    std::string routineCaption() const
+    {
+        return variantToString(getProperty(dialog->control(QStringLiteral("lblKeyRoutine")), u"Caption")).toStdString();
+    }
+
+    QString original;
+    QPointer<frmOptions> dialog;
+};
+
+TEST_F(KeyboardLayouts, TheTopRowTypesTheGymnastNumberWithoutShiftOnEveryLayout)
+{
+    struct Case {
+        const char *layout;
+        const char *keys;
+    };
+    // Keycodes: 13 and 11 are the keys 4 and 2 of the top row, 51 the key beside Enter
+    // ("*" on AZERTY, which is no digit).
+    const Case cases[] = {
+        {"us", "13 11 Return"},
+        {"fr", "13 11 Return"},
+        {"fr", "shift+13 shift+11 Return"},
+        {"fr", "13 51 11 Return"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(testing::Message() << c.layout << ": " << c.keys);
+        useLayout(c.layout);
+        setProperty(board->nledGymnastNum, u"Caption", 0);
+        focus(board->nledGymnastNum);
+        pressKeys(QString::fromLatin1(c.keys));
+        EXPECT_TRUE(waitUntil([&] { return caption(board->nledGymnastNum) == 42; })) << caption(board->nledGymnastNum);
+    }
+}
+
+TEST_F(KeyboardLayouts, KeysWithoutACodeAreRefusedInTheOptionsDialog)
+{
+    struct Case {
+        const char *key;
+        const char *shown;
+    };
+    const Case cases[] = {
+        {"94", "Choose another"}, // the "<" key beside the left Shift
+        {"Super_L", "Choose another"},
+        {"29", "Z"},              // where US has Y: the layout decides letters
+    };
+    useLayout("de");
+    openOptions();
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.key);
+        clickRoutineKey();
+        ASSERT_EQ(routineCaption(), "<Press any key>");
+        pressKeys(QString::fromLatin1(c.key));
+        EXPECT_TRUE(waitUntil([&] { return routineCaption() != "<Press any key>"; }));
+        EXPECT_EQ(routineCaption(), c.shown);
+        if (routineCaption() == "Choose another") {
+            // The capture stays on; a second click ends it with the old key.
+            clickRoutineKey();
+            EXPECT_EQ(routineCaption(), "R");
+        }
+    }
+}
+
+} // namespace
