@@ -1,6 +1,7 @@
-// Picture loading on any file: the loader gives no picture or a picture within the size
-// limit, whatever the bytes; it never crashes. The bytes are written to a file because the
-// loader, like the picture properties, takes a path.
+// Picture loading on any file: the loader's header gives no picture or a natural size within
+// the limit, and a decode gives no picture or one of the size asked, whatever the bytes; it
+// never crashes. The bytes are written to a file because the loader, like the picture
+// properties, takes a path.
 
 #include "fuzz/FuzzSupport.h"
 #include "platform/system/PictureLoader.h"
@@ -35,10 +36,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         check(file.write(reinterpret_cast<const char *>(data), static_cast<qint64>(size)) == static_cast<qint64>(size),
               "the temporary picture file is written");
     }
-    const QImage image = tallyard::loadPictureOrNothing(path);
-    if (!image.isNull()) {
-        check(image.width() >= 1 && image.width() <= tallyard::MaxPictureSide, "a picture's width within the limit");
-        check(image.height() >= 1 && image.height() <= tallyard::MaxPictureSide, "a picture's height within the limit");
+    // The same path holds every input: what was decoded for an earlier one must not answer.
+    tallyard::clearPictureCache();
+    const tallyard::PictureFile file = tallyard::readPictureFileOrNothing(path);
+    if (file.isNull())
+        return 0;
+    check(qint64(file.size.width()) * file.size.height() <= tallyard::MaxPicturePixels,
+          "a picture's natural size within the limit");
+    // As the board decodes it: at the size of its box, then at its natural size.
+    for (const QSize pixels : {QSize(81, 61), QSize()}) {
+        try {
+            const QImage image = tallyard::decodePicture(file, pixels);
+            check(image.size() == (pixels.isEmpty() ? file.size : pixels), "a picture decoded at the size asked");
+        } catch (const tallyard::InvalidPicture &) {
+        }
     }
     return 0;
 }

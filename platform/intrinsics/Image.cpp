@@ -1,7 +1,5 @@
 #include "platform/intrinsics/Image.h"
 
-#include "platform/system/PictureLoader.h"
-
 #include <QPainter>
 
 namespace tallyard {
@@ -25,54 +23,77 @@ void Image::setStretch(bool stretch)
     if (stretch == m_stretch)
         return;
     m_stretch = stretch;
-    m_scaled = QPixmap();
     update();
 }
 
 void Image::setPicture(const QString &path)
 {
-    const QImage picture = loadPictureOrNothing(path);
-    takePicture(picture, picture.isNull() ? QString() : path);
+    // The board sets its pictures again at every resize: the same file, unchanged, keeps
+    // what was read and decoded.
+    if (!path.isEmpty() && m_memory.isNull() && path == m_file.path && isUnchanged(m_file)) {
+        fitToNaturalSize();
+        return;
+    }
+    takePicture(readPictureFileOrNothing(path), QImage());
 }
 
 void Image::setPictureImage(const QImage &picture)
 {
-    takePicture(picture, QString());
+    takePicture(PictureFile(), picture);
 }
 
-void Image::takePicture(const QImage &picture, const QString &path)
+void Image::showPictureOf(const Image &other)
 {
-    const bool wasEmpty = m_picture.isNull();
-    m_picture = picture;
-    m_path = path;
-    m_scaled = QPixmap();
-    if (!m_stretch && !m_picture.isNull())
-        Move(Left(), Top(), PictureWidth(), PictureHeight());
-    if (!(wasEmpty && m_picture.isNull()))
+    if (other.m_file == m_file && other.m_memory.cacheKey() == m_memory.cacheKey())
+        return;
+    takePicture(other.m_file, other.m_memory);
+}
+
+void Image::takePicture(const PictureFile &file, const QImage &memory)
+{
+    const bool wasEmpty = !hasPicture();
+    m_file = file;
+    m_memory = memory;
+    m_shown = QImage();
+    m_shownFor = QSize();
+    fitToNaturalSize();
+    if (!(wasEmpty && !hasPicture()))
         update();
 }
 
-void Image::resizeEvent(QResizeEvent *event)
+void Image::fitToNaturalSize()
 {
-    IntrinsicControl::resizeEvent(event);
-    m_scaled = QPixmap();
+    if (!m_stretch && hasPicture())
+        Move(Left(), Top(), PictureWidth(), PictureHeight());
+}
+
+QImage Image::render(QSize pixels) const
+{
+    if (!m_memory.isNull())
+        return m_memory.size() == pixels ? m_memory
+                                         : m_memory.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    try {
+        return decodePicture(m_file, pixels);
+    } catch (const RuntimeError &) {
+        return QImage();
+    }
 }
 
 void Image::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    if (!m_picture.isNull()) {
-        if (m_stretch) {
-            const qreal ratio = devicePixelRatioF();
-            const QSize device = (QSizeF(size()) * ratio).toSize();
-            if (!device.isEmpty() && m_scaled.size() != device) {
-                m_scaled = QPixmap::fromImage(
-                    m_picture.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
-                m_scaled.setDevicePixelRatio(ratio);
+    if (hasPicture()) {
+        // Stretched, the picture is decoded at the pixels it covers on the screen.
+        const QSize natural = pictureSize();
+        const QRectF target = m_stretch ? QRectF(rect()) : QRectF(QPointF(0, 0), QSizeF(natural));
+        const QSize pixels = m_stretch ? (QSizeF(size()) * devicePixelRatioF()).toSize() : natural;
+        if (!pixels.isEmpty()) {
+            if (m_shownFor != pixels) {
+                m_shown = render(pixels);
+                m_shownFor = pixels;
             }
-            painter.drawPixmap(0, 0, m_scaled);
-        } else {
-            painter.drawImage(0, 0, m_picture);
+            if (!m_shown.isNull())
+                painter.drawImage(target, m_shown);
         }
     }
     if (m_borderStyle) {

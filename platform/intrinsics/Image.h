@@ -6,8 +6,9 @@
 #include "tallyard_intrinsics_export.h"
 #include "platform/forms/StyledControl.h"
 
+#include "platform/system/PictureLoader.h"
+
 #include <QImage>
-#include <QPixmap>
 
 namespace tallyard {
 
@@ -32,30 +33,43 @@ public:
     // changes neither the control's size nor its picture.
     bool Stretch() const { return m_stretch; }
     void setStretch(bool stretch);
-    // The file the picture came from; empty when there is none. Setting a path loads it
-    // (again, even when it is the same path); an empty path, a missing file or a file that
-    // is no readable picture leaves the image without a picture. Never throws.
-    QString Picture() const { return m_path; }
+    // The file the picture came from; empty when there is none. Setting a path reads the
+    // picture's header (its natural size) and decodes its pixels only when painted, at the
+    // size shown; setting the same path again reads nothing unless the file changed on
+    // disk. An empty path, a missing file or a file that is no readable picture leaves the
+    // image without a picture; a file whose pixels turn out damaged paints nothing. Never
+    // throws.
+    QString Picture() const { return m_file.path; }
     void setPicture(const QString &path);
     // A picture that comes from no file (a resource, a generated picture).
     void setPictureImage(const QImage &picture);
     void clearPicture() { setPictureImage(QImage()); }
-    bool hasPicture() const { return !m_picture.isNull(); }
-    const QImage &pictureImage() const { return m_picture; }
+    // Shows the picture other shows, from the same file (decoded at this control's own
+    // size) or the same picture in memory; nothing is read from disk.
+    void showPictureOf(const Image &other);
+    bool hasPicture() const { return !pictureSize().isEmpty(); }
+    // The picture's natural size in pixels, upright.
+    QSize pictureSize() const { return m_memory.isNull() ? m_file.size : m_memory.size(); }
+    // The picture as last painted: at the control's device pixels when stretched, at its
+    // natural size otherwise; null before the first paint and without a picture.
+    const QImage &shownImage() const { return m_shown; }
     // The picture's natural size in twips; 0 without a picture.
-    double PictureWidth() const { return m_picture.width() * TwipsPerPixel; }
-    double PictureHeight() const { return m_picture.height() * TwipsPerPixel; }
+    double PictureWidth() const { return pictureSize().width() * TwipsPerPixel; }
+    double PictureHeight() const { return pictureSize().height() * TwipsPerPixel; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
-    void resizeEvent(QResizeEvent *event) override;
 
 private:
-    void takePicture(const QImage &picture, const QString &path);
+    void takePicture(const PictureFile &file, const QImage &memory);
+    void fitToNaturalSize();
+    // The picture at pixels, for painting; null when it cannot be decoded.
+    QImage render(QSize pixels) const;
 
-    QImage m_picture;
-    QString m_path;
-    QPixmap m_scaled; // the picture stretched to the control, for repaints
+    PictureFile m_file;  // a picture from a file
+    QImage m_memory;     // a picture from memory
+    QImage m_shown;      // what the last paint drew
+    QSize m_shownFor;    // the size m_shown was made for (also when that failed)
     qint16 m_borderStyle = 0;
     bool m_stretch = false;
 };

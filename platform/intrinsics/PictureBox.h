@@ -31,7 +31,8 @@ public:
     // The box takes the size of each picture it gets.
     bool AutoSize() const { return m_autoSize; }
     void setAutoSize(bool autoSize);
-    // As Image::Picture: a path that loads, or nothing; never throws.
+    // A path that loads, or nothing; never throws. The picture is decoded at once, at its
+    // natural size, through the picture loader's recent decodes.
     QString Picture() const { return m_path; }
     void setPicture(const QString &path);
     void setPictureImage(const QImage &picture);

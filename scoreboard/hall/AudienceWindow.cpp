@@ -139,8 +139,8 @@ void AudienceWindow::followImage(const Pair &pair)
 {
     auto *boardImage = static_cast<Image *>(pair.board.data());
     auto *copyImage = static_cast<Image *>(pair.copy.data());
-    if (boardImage->pictureImage().cacheKey() != copyImage->pictureImage().cacheKey())
-        copyImage->setPictureImage(boardImage->pictureImage());
+    // The same file, decoded at the copy's own (often larger) size.
+    copyImage->showPictureOf(*boardImage);
     // The board fits a picture into its box; the copy's box is the same box, scaled.
     const auto *boardBox = qobject_cast<Control *>(boardImage->parentWidget());
     const auto *copyBox = qobject_cast<Control *>(copyImage->parentWidget());

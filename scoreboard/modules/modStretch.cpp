@@ -155,10 +155,9 @@ void FitPicture(Control *image, Control *container, const QString &path)
     } else if (fileExists(path)) {
         try {
             setProperty(image, u"Picture", path);
+            // Both sides as doubles: a phone photo is far taller than 16 bits of twips hold.
             const double w = variantToDouble(getProperty(image, u"PictureWidth"));
-            // The height is held in 16 bits of twips: a picture taller than 32767 twips
-            // (2184 pixels) overflows and shows as no picture.
-            const double h = variantToInt16(getProperty(image, u"PictureHeight"));
+            const double h = variantToDouble(getProperty(image, u"PictureHeight"));
             const double W = container->Width();
             const double H = container->Height();
             if (w <= 0 || h <= 0 || W <= 0 || H <= 0)

@@ -653,11 +653,17 @@ TEST_F(Intrinsics, AnImageTakesItsPicturesNaturalSizeUnlessStretched)
     ASSERT_EQ(shot.size(), QSize(80, 20));
     EXPECT_EQ(QColor(shot.pixel(2, 10)), QColor(Qt::red));
     EXPECT_EQ(QColor(shot.pixel(77, 10)), QColor(Qt::blue));
+    EXPECT_EQ(image->shownImage().size(), QSize(80, 20)); // decoded at the size shown
     // Switching stretching off keeps the size until the next picture.
     image->setStretch(false);
     EXPECT_EQ(image->Width(), 1200.0);
     image->setPicture(path);
     EXPECT_EQ(image->Width(), 300.0);
+    // A picture from memory shows and sizes the image the same way.
+    image->setPictureImage(twoColourPicture().scaled(40, 10));
+    EXPECT_EQ(image->Picture(), QString());
+    EXPECT_EQ(image->Width(), 600.0);
+    EXPECT_EQ(QColor(image->grab().toImage().pixel(38, 5)), QColor(Qt::blue));
 
     image->clearPicture();
     EXPECT_FALSE(image->hasPicture());

@@ -1,5 +1,7 @@
 #include "platform/system/PictureLoader.h"
 
+#include <QBuffer>
+#include <QDateTime>
 #include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
@@ -21,9 +23,10 @@ protected:
         return path;
     }
 
-    QString save(const QString &name, const char *format, QSize size = QSize(131, 143))
+    QString save(const QString &name, const char *format, QSize size = QSize(131, 143),
+                 QImage::Format pixels = QImage::Format_RGB32)
     {
-        QImage image(size, QImage::Format_RGB32);
+        QImage image(size, pixels);
         image.fill(Qt::darkCyan);
         const QString path = dir.filePath(name);
         EXPECT_TRUE(image.save(path, format));
@@ -81,19 +84,109 @@ TEST_F(PictureLoader, AMissingFileAndAFileThatIsNoPictureAreTheirOwnErrors)
     EXPECT_THROW(loadPicture(dir.filePath(QStringLiteral("garbage.bmp"))), InvalidPicture);
 }
 
-TEST_F(PictureLoader, APictureClaimingAnEnormousSizeIsRefusedWithoutAllocatingIt)
+TEST_F(PictureLoader, APictureClaimingAnEnormousSizeIsRefusedFromItsHeaderWithoutDecoding)
 {
-    // A bitmap header announcing 100000 x 100000 pixels of 24 bits, and no pixel data.
-    QByteArray bmp = QByteArray::fromHex("424d" "36000000" "00000000" "36000000" "28000000");
-    const auto le32 = [](qint32 v) {
-        QByteArray b(4, '\0');
-        for (int i = 0; i < 4; ++i)
+    const auto le = [](qint32 v, int bytes) {
+        QByteArray b(bytes, '\0');
+        for (int i = 0; i < bytes; ++i)
             b[i] = static_cast<char>((v >> (8 * i)) & 0xFF);
         return b;
     };
-    bmp += le32(100000) + le32(100000) + QByteArray::fromHex("0100" "1800") + le32(0) + le32(0) + le32(2835)
-        + le32(2835) + le32(0) + le32(0);
-    EXPECT_EQ(failure(write(QStringLiteral("huge.bmp"), bmp)), 481);
+    const auto be32 = [](quint32 v) {
+        QByteArray b(4, '\0');
+        for (int i = 0; i < 4; ++i)
+            b[i] = static_cast<char>((v >> (8 * (3 - i))) & 0xFF);
+        return b;
+    };
+    // A PNG header (its IHDR with a valid CRC) declaring width x height, and no pixel data.
+    const auto png = [&](quint32 width, quint32 height) {
+        const QByteArray ihdr = "IHDR" + be32(width) + be32(height) + QByteArray::fromHex("0802000000");
+        quint32 crc = 0xFFFFFFFF;
+        for (const char byte : ihdr) {
+            crc ^= static_cast<quint8>(byte);
+            for (int k = 0; k < 8; ++k)
+                crc = (crc >> 1) ^ (0xEDB88320 & (0 - (crc & 1)));
+        }
+        return QByteArray::fromHex("89504e470d0a1a0a") + be32(13) + ihdr + be32(~crc);
+    };
+    const std::pair<const char *, QByteArray> bombs[] = {
+        {"bmp 100000 x 100000",
+         QByteArray::fromHex("424d" "36000000" "00000000" "36000000" "28000000") + le(100000, 4) + le(100000, 4)
+             + QByteArray::fromHex("0100" "1800") + le(0, 4) + le(0, 4) + le(2835, 4) + le(2835, 4) + le(0, 4)
+             + le(0, 4)},
+        {"png 60000 x 60000", png(60000, 60000)},
+        {"png one row past the limit", png(8192, 8193)},
+        {"gif 60000 x 60000", "GIF89a" + le(60000, 2) + le(60000, 2) + QByteArray::fromHex("000000") + "," + le(0, 2)
+                                  + le(0, 2) + le(60000, 2) + le(60000, 2) + QByteArray::fromHex("00020144003b")},
+    };
+    for (const auto &[what, bytes] : bombs) {
+        const qint64 decodes = pictureCacheStats().decodes;
+        EXPECT_EQ(failure(write(QStringLiteral("bomb"), bytes)), 481) << what;
+        EXPECT_EQ(pictureCacheStats().decodes, decodes) << what;
+    }
+}
+
+TEST_F(PictureLoader, PhotosOfAnySizeWithinTheLimitDecodeAtTheSizeAskedOncePerVersionAndSize)
+{
+    struct Case {
+        QSize natural;
+        QSize box;
+    };
+    const Case cases[] = {{QSize(3024, 4032), QSize(61, 81)}, {QSize(4032, 3024), QSize(81, 61)},
+                          {QSize(8000, 6000), QSize(400, 300)}};
+    for (const Case &c : cases) {
+        SCOPED_TRACE(testing::Message() << c.natural.width() << " x " << c.natural.height());
+        const QString path = save(QStringLiteral("photo.jpg"), "JPG", c.natural, QImage::Format_Grayscale8);
+        const PictureFile file = readPictureFile(path);
+        EXPECT_EQ(file.size, c.natural);
+        const qint64 decodes = pictureCacheStats().decodes;
+        for (int shown = 0; shown < 3; ++shown)
+            EXPECT_EQ(decodePicture(file, c.box).size(), c.box);
+        EXPECT_EQ(pictureCacheStats().decodes, decodes + 1);
+        EXPECT_EQ(decodePicture(file, c.box * 2).size(), c.box * 2);
+        EXPECT_EQ(pictureCacheStats().decodes, decodes + 2);
+    }
+}
+
+TEST_F(PictureLoader, AnEditedFileIsReadAgainUnderTheSamePath)
+{
+    const QString path = save(QStringLiteral("team.png"), "PNG", QSize(20, 10));
+    const PictureFile before = readPictureFile(path);
+    ASSERT_EQ(decodePicture(before).size(), QSize(20, 10));
+    ASSERT_TRUE(isUnchanged(before));
+    save(QStringLiteral("team.png"), "PNG", QSize(40, 10));
+    QFile edited(path);
+    ASSERT_TRUE(edited.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(edited.setFileTime(QDateTime::currentDateTime().addSecs(5), QFileDevice::FileModificationTime));
+    edited.close();
+    EXPECT_FALSE(isUnchanged(before));
+    EXPECT_EQ(loadPicture(path).size(), QSize(40, 10));
+}
+
+TEST_F(PictureLoader, APhotosOrientationTagTurnsItUprightAtAnySize)
+{
+    // 30 x 20 as stored, its left third blue, tagged "turn a quarter clockwise" (EXIF 6).
+    QImage stored(30, 20, QImage::Format_RGB32);
+    stored.fill(Qt::red);
+    for (int y = 0; y < 20; ++y)
+        for (int x = 0; x < 10; ++x)
+            stored.setPixel(x, y, qRgb(0, 0, 255));
+    QByteArray jpg;
+    QBuffer buffer(&jpg);
+    ASSERT_TRUE(buffer.open(QIODevice::WriteOnly) && stored.save(&buffer, "JPG"));
+    const QByteArray exif = QByteArray("Exif\0\0", 6)
+        + QByteArray::fromHex("4d4d002a00000008" "0001" "011200030000000100060000" "00000000");
+    jpg.insert(2, QByteArray::fromHex("ffe1") + char(0) + char(exif.size() + 2) + exif);
+    const PictureFile file = readPictureFile(write(QStringLiteral("turned.jpg"), jpg));
+    EXPECT_EQ(file.size, QSize(20, 30));
+    const auto blue = [](QRgb pixel) { return qBlue(pixel) > 200 && qRed(pixel) < 80; };
+    for (const QSize pixels : {QSize(), QSize(10, 15), QSize(40, 60)}) {
+        const QImage upright = decodePicture(file, pixels);
+        ASSERT_EQ(upright.size(), pixels.isEmpty() ? file.size : pixels);
+        // The blue third on top, red below it.
+        EXPECT_TRUE(blue(upright.pixel(upright.width() / 2, 1))) << pixels.width();
+        EXPECT_FALSE(blue(upright.pixel(upright.width() / 2, upright.height() - 2))) << pixels.width();
+    }
 }
 
 TEST_F(PictureLoader, TheQuietFormGivesNoPictureWhereTheLoaderThrows)

@@ -105,7 +105,7 @@ TEST_F(AudienceTest, FollowsEveryKindOfChangeOnTheBoard)
          },
          [](Form *f) {
              auto *image = qobject_cast<Image *>(f->control(QStringLiteral("imgHomePic")));
-             return QVariant(image->pictureImage().cacheKey() != 0 && image->hasPicture());
+             return QVariant(image->hasPicture() ? image->Picture() : QString());
          }},
     };
     for (const Change &change : changes) {
@@ -113,12 +113,16 @@ TEST_F(AudienceTest, FollowsEveryKindOfChangeOnTheBoard)
         EXPECT_TRUE(follows(change.seen)) << change.name << ": board " << change.seen(board).toString().toStdString()
                                           << ", audience " << change.seen(audience.get()).toString().toStdString();
     }
-    // The picture is the board's own, fitted to the copy's larger box in proportion.
+    // The picture is the board's own file, fitted to the copy's larger box in proportion and
+    // decoded at the copy's own size.
     auto *mine = qobject_cast<Image *>(board->imgHomePic);
     auto *theirs = qobject_cast<Image *>(copy("imgHomePic"));
-    EXPECT_EQ(theirs->pictureImage().cacheKey(), mine->pictureImage().cacheKey());
+    EXPECT_EQ(theirs->Picture(), teamFile);
     const double f = copy("picHomePicContainer")->Width() / board->picHomePicContainer->Width();
     EXPECT_NEAR(theirs->Width() / mine->Width(), f, 0.05);
+    const QImage shown = theirs->grab().toImage();
+    EXPECT_EQ(theirs->shownImage().size(), shown.size());
+    EXPECT_EQ(QColor(shown.pixel(shown.width() / 2, shown.height() / 2)), QColor(Qt::blue));
 }
 
 TEST_F(AudienceTest, ShowsNothingOfTheOperatorsWorkingState)

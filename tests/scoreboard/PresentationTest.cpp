@@ -3,7 +3,10 @@
 #include "tests/scoreboard/BoardFixture.h"
 
 #include "platform/forms/ControlRegistry.h"
+#include "platform/intrinsics/Image.h"
 #include "platform/intrinsics/MMControl.h"
+#include "platform/system/PictureLoader.h"
+#include "scoreboard/forms/frmOptions.h"
 #include "scoreboard/modules/modStretch.h"
 
 #include <QBuffer>
@@ -11,6 +14,7 @@
 #include <QImage>
 #include <QSignalSpy>
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
 
@@ -103,6 +107,30 @@ TEST_F(BoardTest, DotsTurnEveryLEDDisplayToLamps)
 
 // ---- Pictures --------------------------------------------------------------------------------
 
+// A plain picture of pixels in dir (a plain fill keeps even a phone-sized JPEG small).
+QString savePicture(const QTemporaryDir &dir, const char *name, QSize pixels)
+{
+    QImage picture(pixels, QImage::Format_RGB32);
+    picture.fill(Qt::darkGreen);
+    const QString path = dir.filePath(QString::fromLatin1(name));
+    EXPECT_TRUE(picture.save(path));
+    return path;
+}
+
+// Whether image shows a picture decoded at the pixels it covers, not at the file's size.
+void expectDecodedAtItsOwnSize(Control *image)
+{
+    const QImage shot = image->grab().toImage();
+    const QImage &shown = qobject_cast<Image *>(image)->shownImage();
+    EXPECT_EQ(shown.size(), shot.size()) << image->Name().toStdString();
+    const QColor centre = shot.pixelColor(shot.width() / 2, shot.height() / 2);
+    const QColor fill(Qt::darkGreen);
+    EXPECT_LE(std::abs(centre.red() - fill.red()) + std::abs(centre.green() - fill.green())
+                  + std::abs(centre.blue() - fill.blue()),
+              12)
+        << image->Name().toStdString(); // JPEG may shift a plain fill slightly
+}
+
 // A picture box of 1215 x 1215 twips with an image in it, as the board's boxes are built.
 class PictureFit : public ::testing::Test {
 protected:
@@ -114,14 +142,7 @@ protected:
         image = createControl(QStringLiteral("VB.Image"), container.get());
     }
 
-    QString picture(const char *name, QSize pixels)
-    {
-        QImage picture(pixels, QImage::Format_RGB32);
-        picture.fill(Qt::darkGreen);
-        const QString path = dir.filePath(QString::fromLatin1(name));
-        EXPECT_TRUE(picture.save(path, "PNG"));
-        return path;
-    }
+    QString picture(const char *name, QSize pixels) { return savePicture(dir, name, pixels); }
     QString file(const char *name, const QByteArray &bytes)
     {
         const QString path = dir.filePath(QString::fromLatin1(name));
@@ -172,19 +193,25 @@ QByteArray pngBomb()
 TEST_F(PictureFit, APictureFillsItsBoxOneWayAndIsCentredTheOther)
 {
     struct Case {
+        const char *file;
         QSize pixels;
         QRectF placed;
     };
     const Case cases[] = {
-        {QSize(200, 100), QRectF(0, 303.75, 1215, 607.5)}, // landscape 3000 x 1500 twips
-        {QSize(100, 200), QRectF(303.75, 0, 607.5, 1215)}, // portrait, 1 : 2
-        {QSize(81, 81), QRectF(0, 0, 1215, 1215)},
+        {"wide.png", QSize(200, 100), QRectF(0, 303.75, 1215, 607.5)},   // landscape 3000 x 1500 twips
+        {"tall.png", QSize(100, 200), QRectF(303.75, 0, 607.5, 1215)},   // portrait, 1 : 2
+        {"square.png", QSize(81, 81), QRectF(0, 0, 1215, 1215)},
+        // Phone photos, far taller than 16 bits of twips hold.
+        {"phone.jpg", QSize(3024, 4032), QRectF(151.875, 0, 911.25, 1215)},
+        {"phone-landscape.jpg", QSize(4032, 3024), QRectF(0, 151.875, 1215, 911.25)},
     };
     for (const Case &c : cases) {
-        modStretch::FitPicture(image, container.get(), picture("p.png", c.pixels));
-        EXPECT_EQ(box(image), c.placed) << c.pixels.width() << "x" << c.pixels.height();
+        SCOPED_TRACE(c.file);
+        modStretch::FitPicture(image, container.get(), picture(c.file, c.pixels));
+        EXPECT_EQ(box(image), c.placed);
         EXPECT_TRUE(image->Visible());
         EXPECT_TRUE(variantToBool(getProperty(image, u"Stretch")));
+        expectDecodedAtItsOwnSize(image);
     }
 }
 
@@ -208,7 +235,6 @@ TEST_F(PictureFit, AFileThatCannotBeShownLeavesTheBoxEmpty)
         {"corrupt", file("corrupt.png", QByteArray("\x89PNG\r\n\x1a\nthis is no picture", 26))},
         {"empty", file("empty.png", QByteArray())},
         {"decompression bomb", file("bomb.png", pngBomb())},
-        {"taller than 32767 twips", picture("tall.png", QSize(4, 2185))},
     };
     for (const auto &[what, path] : bad) {
         modStretch::FitPicture(image, container.get(), picture("good.png", QSize(20, 10)));
@@ -218,6 +244,53 @@ TEST_F(PictureFit, AFileThatCannotBeShownLeavesTheBoxEmpty)
         EXPECT_TRUE(image->Visible()) << what;
     }
     EXPECT_LT(pngBomb().size(), 4096);
+}
+
+// A board whose home picture is a phone's portrait photo and whose visitor picture is the
+// same turned to landscape.
+class PhonePhotos : public BoardTest {
+protected:
+    void prepare() override
+    {
+        HomePic = savePicture(photos, "home.jpg", QSize(3024, 4032));
+        VisitorPic = savePicture(photos, "visitor.jpg", QSize(4032, 3024));
+    }
+    void expectFitted(Control *image, Control *container, double aspect)
+    {
+        const std::string name = image->Name().toStdString();
+        EXPECT_NEAR(image->Width() / image->Height(), aspect, 0.01) << name;
+        EXPECT_DOUBLE_EQ(std::max(image->Width() / container->Width(), image->Height() / container->Height()), 1.0)
+            << name;
+        EXPECT_TRUE(image->Visible()) << name;
+        expectDecodedAtItsOwnSize(image);
+    }
+    QTemporaryDir photos;
+};
+
+TEST_F(PhonePhotos, ShowFittedAndDecodeOncePerSizeHoweverOftenTheBoardIsResized)
+{
+    expectFitted(board->imgHomePic, board->picHomePicContainer, 0.75);
+    expectFitted(board->imgVisitorPic, board->picVisitorPicContainer, 4.0 / 3);
+    const qint64 decodes = pictureCacheStats().decodes;
+    for (int round = 0; round < 5; ++round) {
+        for (const QSizeF client : {QSizeF(12000, 9000), QSizeF(18960, 13590)}) {
+            board->setClientSize(client.width(), client.height());
+            QCoreApplication::processEvents();
+            expectFitted(board->imgHomePic, board->picHomePicContainer, 0.75);
+            expectFitted(board->imgVisitorPic, board->picVisitorPicContainer, 4.0 / 3);
+        }
+    }
+    EXPECT_EQ(pictureCacheStats().decodes - decodes, 4); // two pictures at two sizes
+}
+
+TEST_F(PhonePhotos, TheOptionsPreviewsShowThemFitted)
+{
+    QPointer<frmOptions> dialog = new frmOptions();
+    dialog->Show();
+    QCoreApplication::processEvents();
+    expectFitted(dialog->imgHomePicPreview, dialog->picHomePicPreviewCon, 0.75);
+    expectFitted(dialog->imgVisitorPicPreview, dialog->picVisitorPicPreviewCon, 4.0 / 3);
+    delete dialog.data();
 }
 
 // ---- Buzzer ------------------------------------------------------------------------------
