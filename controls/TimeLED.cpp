@@ -47,6 +47,9 @@ TimeLED::TimeLED(QWidget *parent, CellFactory makeCell)
     m_shpBottom =
         new ControlArray(QStringLiteral("shpBottom"), makeDot(this), [this](QWidget *p) { return makeDot(p); }, this);
     forwardCellEvents();
+    // Built by its constructor alone (a form compiled from Designer's .ui file, QUiLoader) it
+    // shows the clock a host's new display shows, not four bare cells.
+    InitProperties();
 }
 
 TimeLED::~TimeLED() = default;
@@ -393,6 +396,10 @@ void TimeLED::ReadProperties(const tallyard::PropertyBag &bag)
     const auto read = [&bag](const char *key, const QVariant &defaultValue, const std::function<void(const QVariant &)> &apply) {
         readEntry(bag, "TimeLED", key, defaultValue, apply);
     };
+    // Loading starts from a display as a form holds it before its values: cell 0 alone and
+    // nothing to divide by, whatever the constructor's defaults put there.
+    setGroupLengths(QString());
+    m_dividers.clear();
     read("PBackColor", DefaultBackColor, [&](const QVariant &v) { setBackColor(variantToInt32(v)); });
     read("PLitColor", DefaultLitColor, [&](const QVariant &v) { setLitColor(variantToInt32(v)); });
     read("PDotColor", DefaultSeparatorColor, [&](const QVariant &v) { m_separatorColor = variantToInt32(v); });

@@ -29,6 +29,8 @@ std::optional<QString> pickFile(QWidget *owner, const CommonDialog::OpenRequest 
     QFileDialog dialog(owner, request.title);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(request.mustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    // Each filter shows as its caption alone: the patterns Qt needs after it are not shown again.
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
     if (!request.filters.isEmpty())
         dialog.setNameFilters(request.filters);
     if (!request.fileName.isEmpty()) {

@@ -81,6 +81,8 @@ void showHelp()
     frmHelp *window = help();
     if (opening)
         window->centreOver(opener);
+    else if (window->isMinimized())
+        window->setWindowState(window->windowState() & ~Qt::WindowMinimized); // back as it was
     window->Show();
 }
 

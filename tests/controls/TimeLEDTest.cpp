@@ -79,6 +79,16 @@ struct Shown {
     const char *text;
 };
 
+TEST_F(TimeLEDTest, BuiltByItsConstructorAloneItIsTheDisplayAHostGetsByProgId)
+{
+    const TimeLED bare;
+    EXPECT_EQ(bare.cellCount(), led->cellCount());
+    EXPECT_EQ(shown(bare), shown(*led));
+    EXPECT_EQ(bare.LitColor(), led->LitColor());
+    EXPECT_EQ(bare.Width(), led->Width());
+    EXPECT_EQ(bare.Height(), led->Height());
+}
+
 TEST_F(TimeLEDTest, MinutesAndSecondsBlankALeadingZeroGroupAndPadAfterAShownOne)
 {
     for (const Shown &c : {Shown{0, " 0"}, Shown{5.7f, " 5"}, Shown{59.9f, " 59"}, Shown{65, "1:05"},

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The help window as an operator meets it under a window manager: the start-up panel's Help
-# opens it before the board exists; F1 on the board brings the same one window forward;
+# opens it before the board exists; F1 on the board brings the same one window forward, also
+# from minimised;
 # the board runs and takes its keys beside it; a copy of the program without the help
 # document beside it still opens the window.
 set -euo pipefail
@@ -24,6 +25,12 @@ sleep 0.2
 xdotool key F1
 sleep 0.8
 [ "$(help_windows)" = 1 ] || fail "F1 made a second help window"
+# Minimised, F1 brings it back.
+xdotool windowminimize --sync "$(xdotool search --onlyvisible --name '^Tallyard Help$' | head -n1)"
+[ "$(help_windows)" = 0 ] || fail "the help window did not minimise"
+activate "$board"
+xdotool key F1
+wait_window --name '^Tallyard Help$' >/dev/null || fail "F1 did not bring the minimised help window back"
 # Back on the board, its keys work while the help stays open.
 activate "$board"
 routine() { grab "$1" 120 5640 3075 1065; }

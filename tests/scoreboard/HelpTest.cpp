@@ -110,6 +110,13 @@ TEST_F(HelpTest, AskedForTwiceItIsOneWindowThatDoesNotBlock)
     for (QWidget *w : QApplication::topLevelWidgets())
         windows += qobject_cast<frmHelp *>(w) && w->isVisible() ? 1 : 0;
     EXPECT_EQ(windows, 1);
+    // Minimised, it comes back.
+    first->showMinimized();
+    QCoreApplication::processEvents();
+    forms::showHelp();
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(first->isMinimized());
+    EXPECT_TRUE(first->isVisible());
     // Closed, the next call loads it anew.
     first->Unload();
     QCoreApplication::processEvents();

@@ -13,12 +13,15 @@
 #include "scoreboard/settings/Settings.h"
 
 #include <QApplication>
+#include <QComboBox>
+#include <QFileDialog>
 #include <QFile>
 #include <QImage>
 #include <QLineEdit>
 #include <QPointer>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -424,6 +427,31 @@ TEST_F(OptionsTest, CancelledChoicesChangeNothingAndChosenOnesTheWorkingCopyOnly
     EXPECT_EQ(ColorRoutine, 0x112233);
     EXPECT_EQ(HomePic, picture);
     EXPECT_EQ(BuzzerFile, sound);
+}
+
+TEST_F(OptionsTest, TheFileChoosersShowEachFilterCaptionOnce)
+{
+    CommonDialog::setChooser({}); // the real open-file dialog
+    open();
+    const std::pair<const char *, const char *> choosers[] = {
+        {"cmdChangeHomePic", "Pictures (*.bmp;*.gif;*.jpg)"},
+        {"cmdBuzzerSound", "Sounds *.wav"},
+    };
+    for (const auto &[button, caption] : choosers) {
+        SCOPED_TRACE(button);
+        QStringList shown;
+        QTimer::singleShot(0, [&shown] {
+            for (QWidget *w : QApplication::topLevelWidgets())
+                if (auto *chooser = qobject_cast<QFileDialog *>(w)) {
+                    if (auto *types = chooser->findChild<QComboBox *>(QStringLiteral("fileTypeCombo")))
+                        for (int i = 0; i < types->count(); ++i)
+                            shown << types->itemText(i);
+                    chooser->reject();
+                }
+        });
+        click(button);
+        EXPECT_EQ(shown, QStringList{QString::fromLatin1(caption)});
+    }
 }
 
 TEST_F(OptionsTest, ClearEmptiesAPictureOnlyWhenConfirmed)
