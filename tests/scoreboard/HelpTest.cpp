@@ -1,5 +1,6 @@
 // The help window: what it shows, how it follows its size, and that there is one.
 #include "platform/intrinsics/RichTextBox.h"
+#include "platform/system/RtfReader.h"
 #include "platform/system/ProgramInfo.h"
 #include "scoreboard/Registration.h"
 #include "scoreboard/forms/Forms.h"
@@ -10,6 +11,9 @@
 #include <QPointer>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QRegularExpression>
+#include <QTextBlock>
+#include <QTextDocument>
 #include <QTextEdit>
 
 #include <gtest/gtest.h>
@@ -95,6 +99,35 @@ TEST_F(HelpTest, TheTextAreaFollowsTheWindowAndTheWindowKeepsItsMinimum)
     QCoreApplication::processEvents();
     EXPECT_EQ(QRectF(help->rtbHelp->Left(), help->rtbHelp->Top(), help->rtbHelp->Width(), help->rtbHelp->Height()),
               before);
+}
+
+// The document delivered beside the program, read as the operator sees it.
+TEST(HelpDocument, ReadsWithEveryHeadingAndNoControlWordShowsAsText)
+{
+    QTextDocument document;
+    ASSERT_TRUE(loadRtfFile(QCoreApplication::applicationDirPath() + QStringLiteral("/tallyardhelpfile.rtf"), document));
+    QStringList headings;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        if (!block.text().isEmpty() && block.begin() != block.end()) {
+            const QTextCharFormat first = block.begin().fragment().charFormat();
+            if (first.fontWeight() >= QFont::Bold && first.fontPointSize() >= 14)
+                headings << block.text();
+        }
+    }
+    const QStringList expected = {
+        QStringLiteral("Tallyard Help"), QStringLiteral("Starting Tallyard"), QStringLiteral("The board"),
+        QStringLiteral("In the hall"), QStringLiteral("Keys at a glance"), QStringLiteral("Running the clocks"),
+        QStringLiteral("Setting a clock's time"), QStringLiteral("Entering the score"),
+        QStringLiteral("Entering the gymnast number"), QStringLiteral("Event name, gymnast name and team"),
+        QStringLiteral("The buzzer"), QStringLiteral("The Options dialog"), QStringLiteral("What Tallyard keeps"),
+        QStringLiteral("Tips")};
+    EXPECT_EQ(headings, expected);
+    const QString text = document.toPlainText();
+    EXPECT_FALSE(text.contains(QRegularExpression(QStringLiteral("\\\\[a-z']")))) << "a control word shows as text";
+    EXPECT_FALSE(text.contains(u'{') || text.contains(u'}'));
+    EXPECT_TRUE(text.contains(u'\u2022')) << "the bullets read as bullets";
+    for (const char *option : {"--screen", "--fullscreen", "--audience-screen", "--list-screens"})
+        EXPECT_TRUE(text.contains(QLatin1StringView(option))) << option;
 }
 
 TEST_F(HelpTest, AskedForTwiceItIsOneWindowThatDoesNotBlock)
