@@ -279,16 +279,28 @@ TEST_F(OptionsTest, StoredValuesTheDialogCannotShowAreKeptByOk)
     EXPECT_EQ(DigitLEDType, 4);
 }
 
-TEST_F(OptionsTest, KeepNumlockOnSwitchesItOnBeforeTheDialogCloses)
+TEST_F(OptionsTest, KeepNumlockOnOrOffSwitchesItBeforeTheDialogCloses)
 {
-    open();
-    bool onWhileOpen = false;
-    QObject::connect(dialog, &Form::Unloaded, [&] { onWhileOpen = keyboard == NumLockState::On; });
-    click(dialog->optKeepOn);
-    EXPECT_EQ(writes, 0); // nothing before OK
-    click("cmdOk");
-    EXPECT_TRUE(onWhileOpen);
-    EXPECT_EQ(NumLockForce, 1);
+    const struct {
+        Control *frmOptions::*option;
+        NumLockState from, to;
+        int32_t force;
+    } choices[] = {{&frmOptions::optKeepOn, NumLockState::Off, NumLockState::On, 1},
+                   {&frmOptions::optKeepOff, NumLockState::On, NumLockState::Off, 2}};
+    for (const auto &c : choices) {
+        SCOPED_TRACE(c.force);
+        keyboard = c.from;
+        writes = 0;
+        open();
+        NumLockState whileOpen = c.from;
+        QObject::connect(dialog, &Form::Unloaded, [&] { whileOpen = keyboard; });
+        click(dialog->*c.option);
+        EXPECT_EQ(writes, 0); // nothing before OK
+        click("cmdOk");
+        EXPECT_EQ(whileOpen, c.to);
+        EXPECT_EQ(writes, 1);
+        EXPECT_EQ(NumLockForce, c.force);
+    }
 }
 
 TEST_F(OptionsTest, TheSoundFileShowsWholeUpTo50Characters)
@@ -356,6 +368,65 @@ TEST_F(OptionsTest, AKeyIsAssignedOnlyWhenItHasANameAndIsFree)
         click("cmdOk");
         EXPECT_EQ(KeyRoutine, c.assigned);
         resetSettingsToDefaults();
+    }
+}
+
+TEST_F(OptionsTest, EveryNamedKeyIsAssignedUnderItsName)
+{
+    const struct {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        const char *name;
+    } keys[] = {
+        {Qt::Key_F3, {}, "F3"}, {Qt::Key_F9, {}, "F9"}, {Qt::Key_F11, {}, "F11"},
+        {Qt::Key_Asterisk, Qt::KeypadModifier, "Numpad *"}, {Qt::Key_Slash, Qt::KeypadModifier, "Numpad /"},
+        {Qt::Key_Semicolon, {}, ";"}, {Qt::Key_Comma, {}, ","}, {Qt::Key_Slash, {}, "/"}, {Qt::Key_QuoteLeft, {}, "`"},
+        {Qt::Key_BracketLeft, {}, "["}, {Qt::Key_Backslash, {}, "\\"}, {Qt::Key_BracketRight, {}, "]"},
+        {Qt::Key_Pause, {}, "Pause/Break"}, {Qt::Key_PageUp, {}, "Page Up"}, {Qt::Key_PageDown, {}, "Page Down"},
+        {Qt::Key_Home, {}, "Home"}, {Qt::Key_End, {}, "End"}, {Qt::Key_Insert, {}, "Insert"},
+        {Qt::Key_Backspace, {}, "Backspace"},
+    };
+    open();
+    for (const auto &k : keys) {
+        SCOPED_TRACE(k.name);
+        click("lblKeyChime");
+        keyOnCapture(k.key, k.modifiers);
+        EXPECT_EQ(caption("lblKeyChime"), QString::fromLatin1(k.name));
+        EXPECT_EQ(color("lblKeyChime"), 0xFFFFFF);
+    }
+}
+
+TEST_F(OptionsTest, EscOrAClickElsewhereEndsACaptureWithTheOldKey)
+{
+    open();
+    // Esc is the dialog's Cancel, also while a key is being chosen: nothing is stored.
+    click("lblKeyRoutine");
+    keyOnCapture(Qt::Key_Escape);
+    EXPECT_TRUE(closed());
+    EXPECT_EQ(KeyRoutine, 'R');
+    EXPECT_TRUE(storedBytes().isEmpty());
+    // A click on another tab, or on a button, abandons the capture.
+    const std::pair<const char *, std::function<void()>> elsewhere[] = {
+        {"another tab",
+         [this] {
+             auto *tabs = qobject_cast<SSTab *>(dialog->SSTab1);
+             QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
+             QCoreApplication::processEvents();
+             tabs->setTab(0);
+         }},
+        {"a button", [this] { answer = msgbox::No; click("cmdResetKeys"); }},
+    };
+    for (const auto &[where, away] : elsewhere) {
+        SCOPED_TRACE(where);
+        open();
+        click("lblKeyRoutine");
+        away();
+        EXPECT_EQ(caption("lblKeyRoutine"), QStringLiteral("R"));
+        EXPECT_EQ(color("lblKeyRoutine"), 0xFFFFFF);
+        keyOnCapture(Qt::Key_X);
+        EXPECT_EQ(caption("lblKeyRoutine"), QStringLiteral("R"));
+        click("cmdOk");
+        EXPECT_EQ(KeyRoutine, 'R');
     }
 }
 
@@ -503,7 +574,13 @@ TEST_F(OptionsTest, AStoreThatCannotBeWrittenStillClosesWithTheNewValues)
 
 #include "tests/scoreboard/BoardFixture.h"
 
+#include "platform/intrinsics/MMControl.h"
+#include "platform/system/ProgramInfo.h"
+#include "scoreboard/forms/Forms.h"
+
 #include <QTimer>
+
+#include <vector>
 
 namespace {
 
@@ -543,6 +620,85 @@ TEST_F(BoardTest, F2OpensTheOptionsOverTheRunningBoardAndOkRepaintsItInTheNewCol
     EXPECT_EQ(board->BackColor(), 0x102030);
     EXPECT_EQ(variantToInt32(getProperty(board->txtEvent, u"BackColor")), 0x102030);
     CommonDialog::setChooser({});
+}
+
+TEST_F(BoardTest, EachColourChangeReachesItsOwnSettingAndTheBoardElementsItColours)
+{
+    struct Swatch {
+        const char *button;
+        const char *key;
+        std::vector<std::pair<const char *, const char *>> painted; // board element, property
+    };
+    const Swatch swatches[] = {
+        {"cmdBackC", "Color_FormBack", {{"txtGymnastName", "BackColor"}, {"picHomePicContainer", "BackColor"}}},
+        {"cmdRountineC", "Color_Routine", {{"tledRoutine", "LitColor"}}},
+        {"cmdScoreC", "Color_ScoreLED", {{"nledScoreLeft", "LitColor"}, {"nledScoreRight", "LitColor"}, {"shpScore", "FillColor"}}},
+        {"cmdGymnastNumC", "Color_GymnastLED", {{"nledGymnastNum", "LitColor"}}},
+        {"cmdLEDB", "Color_LEDBack", {{"tledFall", "BackColor"}, {"picScoreBack", "BackColor"}, {"shpScore", "BorderColor"}}},
+        {"cmdLedSelected", "Color_LEDSelected", {{"shpObjectSelected", "FillColor"}}},
+        {"cmdBorderC", "Color_Border", {{"txtEvent", "ForeColor"}, {"Label4", "ForeColor"}, {"tledWarmUp", "SeparatorColor"}}},
+        {"cmdFallC", "Color_Fall", {{"tledFall", "LitColor"}}},
+        {"cmdWarmUpC", "Color_WarmUp", {{"tledWarmUp", "LitColor"}}},
+    };
+    // Each button gets a colour of its own from the colour picker.
+    const auto colourOf = [](int i) { return static_cast<qint32>(0x102030 + 0x050403 * i); };
+    int picked = 0;
+    CommonDialog::setChooser({[&](qint32) { return std::optional<qint32>(colourOf(picked++)); }, {}});
+    QTimer operatorHand;
+    QObject::connect(&operatorHand, &QTimer::timeout, [&] {
+        auto *dialog = qobject_cast<frmOptions *>(QApplication::activeModalWidget());
+        if (!dialog || dialog->isUnloaded())
+            return;
+        for (const Swatch &s : swatches)
+            QTest::mouseClick(dialog->control(QString::fromLatin1(s.button)), Qt::LeftButton);
+        QTest::mouseClick(dialog->cmdOk, Qt::LeftButton);
+    });
+    operatorHand.start(10);
+    focus(board->tledRoutine);
+    press(Qt::Key_F2);
+    operatorHand.stop();
+    CommonDialog::setChooser({});
+    ASSERT_EQ(picked, 9);
+    const SettingsStore stored(ApplicationName);
+    for (int i = 0; i < 9; ++i) {
+        const Swatch &s = swatches[i];
+        SCOPED_TRACE(s.button);
+        EXPECT_EQ(stored.GetSetting(QStringLiteral("ColorSettings"), QString::fromLatin1(s.key), {}),
+                  QString::number(colourOf(i)));
+        for (const auto &[element, property] : s.painted)
+            EXPECT_EQ(variantToInt32(getProperty(board->control(QString::fromLatin1(element)), QString::fromLatin1(property))),
+                      colourOf(i))
+                << element << "." << property;
+    }
+}
+
+TEST_F(BoardTest, AfterOkOrCancelTheBoardOpensTheBuzzerSoundAgain)
+{
+    auto *buzzer = qobject_cast<MMControl *>(board->mmcBuzzer);
+    const QString chime = programFolder() + QStringLiteral("/chime2.wav");
+    ASSERT_TRUE(QFile::exists(chime));
+    const QString other = store.filePath(QStringLiteral("other.wav"));
+    ASSERT_TRUE(QFile::copy(chime, other));
+    struct Closing {
+        const char *how;
+        std::function<void()> dialog; // what the dialog leaves behind
+        QString opened;
+    };
+    const Closing closings[] = {
+        {"Ok with another sound", [&] { BuzzerFile = other; }, other},
+        {"Cancel", [] {}, other},
+    };
+    for (const Closing &c : closings) {
+        SCOPED_TRACE(c.how);
+        buzzer->setCommand(QStringLiteral("Close"));
+        ASSERT_EQ(buzzer->Mode(), MMControl::NotOpen);
+        forms::setOptionsHandler([&](QWidget *) { c.dialog(); });
+        focus(board->tledRoutine);
+        press(Qt::Key_F2);
+        EXPECT_EQ(buzzer->FileName(), c.opened);
+        EXPECT_EQ(buzzer->Mode(), MMControl::Stopped); // open and ready to play
+    }
+    forms::setOptionsHandler({});
 }
 
 } // namespace
