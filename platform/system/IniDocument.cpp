@@ -1,5 +1,8 @@
 #include "platform/system/IniDocument.h"
 
+#include <array>
+#include <utility>
+
 namespace tallyard {
 
 namespace {
@@ -18,6 +21,26 @@ QByteArrayView trimmedView(QByteArrayView text)
     while (end > begin && isBlank(text[end - 1]))
         --end;
     return text.sliced(begin, end - begin);
+}
+
+// The control characters written as a backslash and a letter, both ways.
+constexpr std::array<std::pair<char16_t, char16_t>, 7> letterEscapes{
+    {{u'a', u'\a'}, {u'b', u'\b'}, {u'f', u'\f'}, {u'n', u'\n'}, {u'r', u'\r'}, {u't', u'\t'}, {u'v', u'\v'}}};
+
+char16_t escapedBy(char16_t letter)
+{
+    for (const auto &[l, c] : letterEscapes)
+        if (l == letter)
+            return c;
+    return 0;
+}
+
+char16_t letterFor(char16_t control)
+{
+    for (const auto &[l, c] : letterEscapes)
+        if (c == control)
+            return l;
+    return 0;
 }
 
 bool isComment(QByteArrayView line)
@@ -199,14 +222,12 @@ QString IniDocument::unescapedValue(QStringView raw)
             break; // the rest of the line is a comment
         if (c == u'\\' && i + 1 < raw.size()) {
             const char16_t e = raw[++i].unicode();
+            if (const char16_t control = escapedBy(e)) {
+                out += QChar(control);
+                kept = out.size();
+                continue;
+            }
             switch (e) {
-            case u'a': out += u'\a'; break;
-            case u'b': out += u'\b'; break;
-            case u'f': out += u'\f'; break;
-            case u'n': out += u'\n'; break;
-            case u'r': out += u'\r'; break;
-            case u't': out += u'\t'; break;
-            case u'v': out += u'\v'; break;
             case u'"':
             case u'\'':
             case u'\\':
@@ -264,15 +285,13 @@ QByteArray IniDocument::escapedValue(const QString &value)
             continue;
         }
         escapeNextIfHex = false;
+        if (const char16_t letter = letterFor(c)) {
+            out += u'\\';
+            out += QChar(letter);
+            continue;
+        }
         switch (c) {
         case u'\0': out += u"\\0"; escapeNextIfHex = true; break;
-        case u'\a': out += u"\\a"; break;
-        case u'\b': out += u"\\b"; break;
-        case u'\f': out += u"\\f"; break;
-        case u'\n': out += u"\\n"; break;
-        case u'\r': out += u"\\r"; break;
-        case u'\t': out += u"\\t"; break;
-        case u'\v': out += u"\\v"; break;
         case u'"':
         case u'\\':
             out += u'\\';
