@@ -167,7 +167,8 @@ constexpr qint16 MaxOutlineWidth = 5;
 
 // A key without a code (Super, Menu, a key the layout gives no code) raises no KeyDown, so
 // that no host acts on it; the capture box still has to refuse it. It reaches onKey here and
-// goes no further: nothing of it is typed, and Menu opens no context menu.
+// goes no further: nothing of it is typed, and Menu opens no context menu. The box takes no
+// input method, which would swallow a dead key (the German ^) before any widget saw it.
 class KeyWithoutCode : public QObject {
 public:
     KeyWithoutCode(QWidget *box, std::function<void()> onKey) : QObject(box), m_onKey(std::move(onKey))
@@ -178,6 +179,10 @@ public:
 protected:
     bool eventFilter(QObject *, QEvent *event) override
     {
+        if (event->type() == QEvent::InputMethodQuery) {
+            static_cast<QInputMethodQueryEvent *>(event)->setValue(Qt::ImEnabled, false);
+            return true;
+        }
         if (event->type() != QEvent::KeyPress || virtualKeyCode(static_cast<QKeyEvent *>(event)) != 0)
             return false;
         runGuarded("KeyDown", m_onKey);

@@ -119,6 +119,7 @@ TEST_F(KeyboardLayouts, KeysWithoutACodeAreRefusedInTheOptionsDialog)
     const Case cases[] = {
         {"de", "94", "Choose another"}, // the "<" key beside the left Shift
         {"de", "Super_L", "Choose another"},
+        {"de", "49", "Choose another"}, // the dead "^" left of 1
         {"de", "29", "Z"}, // where US has Y: the layout decides letters
         // The key beside Enter: the backslash on US, "*" on AZERTY. A layout switched while
         // the program runs counts at once.
