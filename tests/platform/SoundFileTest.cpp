@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QTemporaryDir>
 
 #include <sndfile.h>
 
@@ -105,10 +106,10 @@ QByteArray bytesOf(const QString &path)
 template <typename Sample>
 QByteArray soundBytes(int format, int rate, int channels, const std::vector<Sample> &samples)
 {
-    const QString path = QDir::temp().filePath(QStringLiteral("tallyard-soundfile-test.tmp"));
-    const QByteArray bytes = writeSamples(path, format, rate, channels, samples) ? bytesOf(path) : QByteArray();
-    QFile::remove(path);
-    return bytes;
+    // A folder of its own: the suite's cases run side by side in processes of their own.
+    const QTemporaryDir scratch;
+    const QString path = scratch.filePath(QStringLiteral("sound"));
+    return writeSamples(path, format, rate, channels, samples) ? bytesOf(path) : QByteArray();
 }
 
 std::vector<int16_t> samplesOf(const DecodedSound &sound)
