@@ -108,6 +108,8 @@ void Form::setBorderStyle(qint16 style)
         break;
     case FixedSingle:
     case FixedDialog:
+        // A dialog to the window manager: it stays over its owner and offers no minimise.
+        flags = (flags & ~Qt::WindowType_Mask) | Qt::Dialog;
         flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
             | Qt::MSWindowsFixedSizeDialogHint;
         break;
