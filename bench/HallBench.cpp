@@ -5,6 +5,12 @@
 // so far (the bare window runs first).
 #include "platform/system/SettingsStore.h"
 #include "scoreboard/Registration.h"
+#include "platform/forms/Shape.h"
+#include "platform/intrinsics/Image.h"
+#include "platform/intrinsics/MMControl.h"
+#include "platform/intrinsics/PictureBox.h"
+#include "platform/intrinsics/TextBox.h"
+#include "platform/intrinsics/TimerControl.h"
 #include "scoreboard/forms/frmScoreboard.h"
 #include "scoreboard/hall/AudienceWindow.h"
 

@@ -2,9 +2,15 @@
 // change (no paint expected) and a tick where they did, against three bare reads of the
 // clocks in the same run.
 #include "components/NumberLED.h"
-#include "platform/system/LocalTime.h"
+#include "platform/core/LocalTime.h"
 #include "platform/system/SettingsStore.h"
 #include "scoreboard/Registration.h"
+#include "platform/forms/Shape.h"
+#include "platform/intrinsics/Image.h"
+#include "platform/intrinsics/MMControl.h"
+#include "platform/intrinsics/PictureBox.h"
+#include "platform/intrinsics/TextBox.h"
+#include "platform/intrinsics/TimerControl.h"
 #include "scoreboard/forms/frmScoreboard.h"
 #include "scoreboard/settings/Settings.h"
 

@@ -1,6 +1,6 @@
 // Reading a running clock against the bare local-time call it is built on.
 #include "controls/TimeKeeper.h"
-#include "platform/system/LocalTime.h"
+#include "platform/core/LocalTime.h"
 
 #include <QApplication>
 

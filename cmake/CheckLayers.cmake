@@ -6,10 +6,11 @@ cmake_minimum_required(VERSION 3.25)
 set(layers
   "platform/core:"
   "platform/system:platform/core"
+  "platform/readers:platform/core"
   "platform/forms:platform/core"
-  "platform/intrinsics:platform/core,platform/forms,platform/system"
-  "components:platform"
-  "controls:platform,components"
+  "platform/intrinsics:platform/core,platform/forms,platform/system,platform/readers"
+  "components:platform/core,platform/forms"
+  "controls:platform/core,platform/forms,components"
   "scoreboard:platform,components,controls")
 set(project_roots platform components controls scoreboard)
 

@@ -3,7 +3,8 @@
 #   lib/tallyard/                        the program, its buzzer sound and its help document,
 #                                        together, because it looks for them in its own folder
 #   <libdir>/libquellin.so.1 ...         the control library and the layers under it
-#   include/tallyard/, <libdir>/cmake/Quellin/   headers and the CMake package (development)
+#   include/tallyard/, include/quellin/, <libdir>/cmake/Quellin/
+#                                        headers and the CMake package (development)
 #   share/applications, share/icons      the menu entry and the icon
 include(CMakePackageConfigHelpers)
 
@@ -27,6 +28,9 @@ install(FILES scoreboard/resources/tallyard.svg
   DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps COMPONENT Runtime)
 
 set(TALLYARD_CMAKE_DIR ${CMAKE_INSTALL_LIBDIR}/cmake/Quellin)
+# Each library is exported under the name it has in the build: Tallyard::Core, Tallyard::Forms
+# and Tallyard::Components (the layers Quellin stands on), and Quellin::Quellin.
+install(EXPORT TallyardTargets NAMESPACE Tallyard:: DESTINATION ${TALLYARD_CMAKE_DIR} COMPONENT Development)
 install(EXPORT QuellinTargets NAMESPACE Quellin:: DESTINATION ${TALLYARD_CMAKE_DIR} COMPONENT Development)
 configure_package_config_file(cmake/QuellinConfig.cmake.in ${CMAKE_BINARY_DIR}/QuellinConfig.cmake
   INSTALL_DESTINATION ${TALLYARD_CMAKE_DIR})

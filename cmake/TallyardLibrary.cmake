@@ -1,53 +1,54 @@
 include(GenerateExportHeader)
 include(GNUInstallDirs)
 
-# Where the installed headers go: the source tree's own layout, so an include reads the same
-# in the build tree and against an installed package ("controls/TimeLED.h").
-set(TALLYARD_INSTALL_INCLUDEDIR ${CMAKE_INSTALL_INCLUDEDIR}/tallyard)
-
-# tallyard_library(<target> ALIAS <ns::name> [OUTPUT <file name>] [STATIC]
-#                  SOURCES ... [PUBLIC ...] [PRIVATE ...])
-# A library of the project: its namespaced alias, the source tree and its own export header
-# (<target>_export.h, macro <TARGET>_EXPORT) as include paths, only what its export macro
-# marks visible, and the project's version and soversion. A shared library is installed with
-# its headers into the Quellin package, under the alias's name (Tallyard::Forms becomes
-# Quellin::Forms); a static one is the program's own and stays in the build tree.
+# tallyard_library(<target> ALIAS <Ns::Name> [OUTPUT <file name>] [STATIC]
+#                  SOURCES ... [PUBLIC_HEADERS ...] [PUBLIC ...] [PRIVATE ...])
+# A library of the project under one name: the alias Ns::Name is also the name it is exported
+# under, its file is <output>, its headers install under include/<ns>/ in the source tree's
+# own layout (so "platform/forms/Control.h" reads the same in the build tree and against an
+# installed package), and its code lives in namespace <ns>. Each has its own export header
+# (<target>_export.h, macro <TARGET>_EXPORT).
+# A shared library is part of the Quellin package: it is installed with the headers listed
+# in PUBLIC_HEADERS, and only those. A static one is the program's own and stays in the
+# build tree.
 function(tallyard_library target)
-  cmake_parse_arguments(L "STATIC" "ALIAS;OUTPUT" "SOURCES;PUBLIC;PRIVATE" ${ARGN})
+  cmake_parse_arguments(L "STATIC" "ALIAS;OUTPUT" "SOURCES;PUBLIC_HEADERS;PUBLIC;PRIVATE" ${ARGN})
+  string(REGEX REPLACE "::.*$" "" ns ${L_ALIAS})
+  string(REGEX REPLACE "^.*::" "" export_name ${L_ALIAS})
+  string(TOLOWER ${ns} ns_folder)
+  string(TOUPPER ${target} upper)
   if(L_STATIC)
-    add_library(${target} STATIC ${L_SOURCES})
+    add_library(${target} STATIC ${L_SOURCES} ${L_PUBLIC_HEADERS})
+    target_compile_definitions(${target} PUBLIC ${upper}_STATIC_DEFINE)
   else()
-    add_library(${target} SHARED ${L_SOURCES})
-    generate_export_header(${target} EXPORT_FILE_NAME ${CMAKE_CURRENT_BINARY_DIR}/export/${target}_export.h)
-    string(REGEX REPLACE "^.*::" "" export_name ${L_ALIAS})
+    add_library(${target} SHARED ${L_SOURCES} ${L_PUBLIC_HEADERS})
     set_target_properties(${target} PROPERTIES
       CXX_VISIBILITY_PRESET hidden VISIBILITY_INLINES_HIDDEN ON
       VERSION ${PROJECT_VERSION} SOVERSION ${PROJECT_VERSION_MAJOR}
       EXPORT_NAME ${export_name}
       # Installed side by side, each finds the layers under it in its own folder.
       INSTALL_RPATH "$ORIGIN")
-    target_include_directories(${target} PUBLIC
-      $<BUILD_INTERFACE:${CMAKE_CURRENT_BINARY_DIR}/export>
-      $<INSTALL_INTERFACE:${TALLYARD_INSTALL_INCLUDEDIR}>)
-    install(TARGETS ${target} EXPORT QuellinTargets
+    install(TARGETS ${target} EXPORT ${ns}Targets
       LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT Runtime NAMELINK_COMPONENT Development
       RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT Runtime
-      ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT Development)
+      ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT Development
+      INCLUDES DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/${ns_folder})
     install(FILES ${CMAKE_CURRENT_BINARY_DIR}/export/${target}_export.h
-      DESTINATION ${TALLYARD_INSTALL_INCLUDEDIR} COMPONENT Development)
+      DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/${ns_folder} COMPONENT Development)
     file(RELATIVE_PATH folder ${PROJECT_SOURCE_DIR} ${CMAKE_CURRENT_SOURCE_DIR})
-    foreach(source IN LISTS L_SOURCES)
-      if(source MATCHES "\\.h$")
-        get_filename_component(subfolder ${source} DIRECTORY)
-        install(FILES ${source} DESTINATION ${TALLYARD_INSTALL_INCLUDEDIR}/${folder}/${subfolder}
-          COMPONENT Development)
-      endif()
+    foreach(header IN LISTS L_PUBLIC_HEADERS)
+      get_filename_component(subfolder ${header} DIRECTORY)
+      install(FILES ${header} DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/${ns_folder}/${folder}/${subfolder}
+        COMPONENT Development)
     endforeach()
   endif()
+  generate_export_header(${target} EXPORT_FILE_NAME ${CMAKE_CURRENT_BINARY_DIR}/export/${target}_export.h)
+  target_include_directories(${target} PUBLIC
+    $<BUILD_INTERFACE:${CMAKE_CURRENT_BINARY_DIR}/export>
+    $<BUILD_INTERFACE:${PROJECT_SOURCE_DIR}>)
   add_library(${L_ALIAS} ALIAS ${target})
   if(L_OUTPUT)
     set_target_properties(${target} PROPERTIES OUTPUT_NAME ${L_OUTPUT})
   endif()
-  target_include_directories(${target} PUBLIC $<BUILD_INTERFACE:${PROJECT_SOURCE_DIR}>)
   target_link_libraries(${target} PUBLIC ${L_PUBLIC} PRIVATE ${L_PRIVATE})
 endfunction()

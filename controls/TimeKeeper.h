@@ -7,7 +7,7 @@
 #include "controls/QuellinDispIds.h"
 #include "controls/QuellinEnums.h"
 #include "platform/forms/Control.h"
-#include "platform/system/LocalTime.h"
+#include "platform/core/LocalTime.h"
 
 class QLabel;
 

@@ -2,7 +2,7 @@
 
 #include "platform/forms/ControlArray.h"
 #include "platform/core/OleColor.h"
-#include "platform/intrinsics/Shape.h"
+#include "platform/forms/Shape.h"
 #include "platform/core/Values.h"
 
 #include <QPainter>

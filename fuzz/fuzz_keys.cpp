@@ -45,7 +45,7 @@ void checkAssignment(const frmOptions &dialog, const QList<Control *> &labels)
         held.insert(key);
         const QString name = frmOptions::KeyCodeToStr(key);
         check(!name.isEmpty(), "every command holds a key its label can name");
-        const QString caption = variantToString(getProperty(label, u"Caption"));
+        const QString caption = variantToString(getPropertyByName(label, u"Caption"));
         if (label == dialog.ReturnKeyToObj)
             check(caption == u"<Press any key>" || caption == u"Choose another", "the capturing label shows its prompt");
         else

@@ -4,7 +4,7 @@
 // properties, takes a path.
 
 #include "fuzz/FuzzSupport.h"
-#include "platform/system/PictureLoader.h"
+#include "platform/readers/PictureLoader.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -3,7 +3,7 @@
 // crashing, hanging or recursing with the file's nesting.
 
 #include "fuzz/FuzzSupport.h"
-#include "platform/system/RtfReader.h"
+#include "platform/readers/RtfReader.h"
 
 #include <QTextDocument>
 

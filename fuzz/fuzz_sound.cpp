@@ -3,7 +3,7 @@
 // claim to hold.
 
 #include "fuzz/FuzzSupport.h"
-#include "platform/system/SoundFile.h"
+#include "platform/readers/SoundFile.h"
 
 using tallyard::fuzz::check;
 

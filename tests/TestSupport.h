@@ -1,7 +1,7 @@
 #pragma once
 // Helpers shared by the suites.
 
-#include "platform/system/LocalTime.h"
+#include "platform/core/LocalTime.h"
 
 namespace tallyard::test {
 

@@ -243,7 +243,7 @@ bool hasProperty(const QObject *object, QStringView name)
     return object && findProperty(object->metaObject(), name) >= 0;
 }
 
-QVariant getProperty(const QObject *object, QStringView name)
+QVariant getPropertyByName(const QObject *object, QStringView name)
 {
     if (!object)
         throw MemberNotFound();
@@ -253,7 +253,7 @@ QVariant getProperty(const QObject *object, QStringView name)
     return object->metaObject()->property(index).read(object);
 }
 
-void setProperty(QObject *object, QStringView name, const QVariant &value)
+void setPropertyByName(QObject *object, QStringView name, const QVariant &value)
 {
     if (!object)
         throw MemberNotFound();
@@ -318,9 +318,9 @@ QVariant invoke(QObject *object, QStringView name, DispatchKind kind, const QVar
         throw MemberNotFound();
     switch (kind) {
     case DispatchKind::PropertyGet:
-        return getProperty(object, name);
+        return getPropertyByName(object, name);
     case DispatchKind::PropertyLet:
-        setProperty(object, name, value);
+        setPropertyByName(object, name, value);
         return QVariant();
     case DispatchKind::Method:
         break;

@@ -40,10 +40,10 @@ TALLYARD_CORE_EXPORT QString typeName(const QObject *object);
 
 TALLYARD_CORE_EXPORT bool hasProperty(const QObject *object, QStringView name);
 // Throws MemberNotFound when the object has no such property.
-TALLYARD_CORE_EXPORT QVariant getProperty(const QObject *object, QStringView name);
+TALLYARD_CORE_EXPORT QVariant getPropertyByName(const QObject *object, QStringView name);
 // Converts the value to the property's type first; throws MemberNotFound, TypeMismatch,
 // OverflowError, or whatever the property's own setter throws.
-TALLYARD_CORE_EXPORT void setProperty(QObject *object, QStringView name, const QVariant &value);
+TALLYARD_CORE_EXPORT void setPropertyByName(QObject *object, QStringView name, const QVariant &value);
 
 enum class DispatchKind { PropertyGet, PropertyLet, Method };
 

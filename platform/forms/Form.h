@@ -4,6 +4,7 @@
 // order, and the Load / Resize / Unload events.
 
 #include "tallyard_forms_export.h"
+#include "platform/core/Values.h"
 #include "platform/forms/Control.h"
 
 #include <QEventLoop>
@@ -48,6 +49,16 @@ public:
     QList<Control *> Controls() const;
     // The control with that name (for an array, its element 0); nullptr when none.
     Control *control(const QString &name) const;
+    // One of the form's own elements as the class it is; InvalidArgument when the form has no
+    // element of that name and class.
+    template <typename T>
+    T *element(const char *name) const
+    {
+        T *typed = qobject_cast<T *>(control(QString::fromLatin1(name)));
+        if (!typed)
+            throw InvalidArgument();
+        return typed;
+    }
     ControlArray *controlArray(const QString &name) const;
     void addControl(Control *control);
     void addControlArray(ControlArray *array);

@@ -29,7 +29,7 @@ void loadDesign(Form *form, std::span<const ElementDesign> design)
             const PropertyBag properties = PropertyBag::fromText(QString::fromUtf8(e.properties));
             for (const QString &key : properties.keys()) {
                 try {
-                    setProperty(control, key, properties.ReadProperty(key));
+                    setPropertyByName(control, key, properties.ReadProperty(key));
                 } catch (const RuntimeError &error) {
                     qWarning("design of %s: property %s: %s", e.name, qPrintable(key), error.what());
                     throw;

@@ -143,10 +143,10 @@ void IntrinsicControl::ReadProperties(const PropertyBag &bag)
         else if (key.compare(u"Picture", Qt::CaseInsensitive) == 0)
             deferred << key;
         else
-            tallyard::setProperty(this, key, value);
+            setPropertyByName(this, key, value);
     }
     for (const QString &key : deferred)
-        tallyard::setProperty(this, key, bag.ReadProperty(key));
+        setPropertyByName(this, key, bag.ReadProperty(key));
 }
 
 StyledControl::StyledControl(QWidget *parent, qint32 backColor, qint32 foreColor)

@@ -6,7 +6,7 @@
 #include "tallyard_intrinsics_export.h"
 #include "platform/forms/StyledControl.h"
 
-#include "platform/system/PictureLoader.h"
+#include "platform/readers/PictureLoader.h"
 
 #include <QImage>
 

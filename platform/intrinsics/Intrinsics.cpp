@@ -13,7 +13,7 @@
 #include "platform/intrinsics/RichTextBox.h"
 #include "platform/intrinsics/SSTab.h"
 #include "platform/intrinsics/ScrollBar.h"
-#include "platform/intrinsics/Shape.h"
+#include "platform/forms/Shape.h"
 #include "platform/intrinsics/TextBox.h"
 #include "platform/intrinsics/TimerControl.h"
 

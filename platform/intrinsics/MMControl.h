@@ -12,7 +12,7 @@
 
 #include "tallyard_intrinsics_export.h"
 #include "platform/forms/Control.h"
-#include "platform/system/SoundFile.h"
+#include "platform/readers/SoundFile.h"
 
 #include <QByteArray>
 #include <QElapsedTimer>

@@ -1,6 +1,6 @@
 #include "platform/intrinsics/PictureBox.h"
 
-#include "platform/system/PictureLoader.h"
+#include "platform/readers/PictureLoader.h"
 
 #include <QPainter>
 

@@ -1,6 +1,6 @@
 #include "platform/intrinsics/RichTextBox.h"
 
-#include "platform/system/RtfReader.h"
+#include "platform/readers/RtfReader.h"
 
 #include <QTextDocument>
 #include <QTextEdit>

@@ -67,7 +67,7 @@ void frmHelp::Form_Resize()
     const double width = Width() - WidthAround;
     rtbHelp->setWidth(width);
     rtbHelp->setHeight(Height() - HeightAround);
-    tallyard::setProperty(rtbHelp, u"RightMargin", std::max(0.0, width - WrapInset));
+    setPropertyByName(rtbHelp, u"RightMargin", std::max(0.0, width - WrapInset));
     rtbHelp->update();
 }
 

@@ -3,8 +3,17 @@
 #include "platform/core/Properties.h"
 #include "platform/forms/FormDesign.h"
 #include "platform/forms/VirtualKeys.h"
+#include "platform/intrinsics/ComboBox.h"
+#include "platform/intrinsics/CommandButton.h"
 #include "platform/intrinsics/CommonDialog.h"
+#include "platform/intrinsics/Image.h"
+#include "platform/intrinsics/Label.h"
 #include "platform/intrinsics/MessageBox.h"
+#include "platform/intrinsics/OptionButton.h"
+#include "platform/intrinsics/PictureBox.h"
+#include "platform/intrinsics/SSTab.h"
+#include "platform/intrinsics/ScrollBar.h"
+#include "platform/intrinsics/TextBox.h"
 #include "platform/system/ProgramInfo.h"
 #include "platform/system/SettingsStore.h"
 #include "scoreboard/modules/modGrabKeys.h"
@@ -201,33 +210,32 @@ frmOptions::frmOptions(QWidget *owner) : Form(owner)
     setBorderStyle(FixedSingle);
     setClientSize(6300, 4890);
     loadDesign(this, design);
-    const auto element = [this](const char *name) { return control(QString::fromLatin1(name)); };
-    SSTab1 = element("SSTab1");
+    SSTab1 = element<SSTab>("SSTab1");
     for (int i = 0; i < 4; ++i)
-        QMetaObject::invokeMethod(SSTab1, "setTabCaption", Q_ARG(int, i), Q_ARG(QString, QString::fromLatin1(tabCaptions[i])));
-    cmdOk = element("cmdOk");
-    cmdCancel = element("cmdCancel");
-    cdColors = element("cdColors");
-    txtGetKey = element("txtGetKey");
-    cmdResetKeys = element("cmdResetKeys");
-    cmdResetColors = element("cmdResetColors");
-    cmdResetAdditSetttings = element("cmdResetAdditSetttings");
-    optNormal = element("optNormal");
-    optKeepOn = element("optKeepOn");
-    optKeepOff = element("optKeepOff");
-    lblLEDSelectedWidthValue = element("lblLEDSelectedWidthValue");
-    scrLEDSelectedWidth = element("scrLEDSelectedWidth");
-    cmbLedType = element("cmbLedType");
-    pledPreview = element("pledPreview");
-    lblBFile = element("lblBFile");
-    imgHomePicPreview = element("imgHomePicPreview");
-    imgVisitorPicPreview = element("imgVisitorPicPreview");
-    picHomePicPreviewCon = element("picHomePicPreviewCon");
-    picVisitorPicPreviewCon = element("picVisitorPicPreviewCon");
+        SSTab1->setTabCaption(i, QString::fromLatin1(tabCaptions[i]));
+    cmdOk = element<CommandButton>("cmdOk");
+    cmdCancel = element<CommandButton>("cmdCancel");
+    cdColors = element<CommonDialog>("cdColors");
+    txtGetKey = element<TextBox>("txtGetKey");
+    cmdResetKeys = element<CommandButton>("cmdResetKeys");
+    cmdResetColors = element<CommandButton>("cmdResetColors");
+    cmdResetAdditSetttings = element<CommandButton>("cmdResetAdditSetttings");
+    optNormal = element<OptionButton>("optNormal");
+    optKeepOn = element<OptionButton>("optKeepOn");
+    optKeepOff = element<OptionButton>("optKeepOff");
+    lblLEDSelectedWidthValue = element<Label>("lblLEDSelectedWidthValue");
+    scrLEDSelectedWidth = element<ScrollBar>("scrLEDSelectedWidth");
+    cmbLedType = element<ComboBox>("cmbLedType");
+    pledPreview = element<Control>("pledPreview");
+    lblBFile = element<Label>("lblBFile");
+    imgHomePicPreview = element<Image>("imgHomePicPreview");
+    imgVisitorPicPreview = element<Image>("imgVisitorPicPreview");
+    picHomePicPreviewCon = element<PictureBox>("picHomePicPreviewCon");
+    picVisitorPicPreviewCon = element<PictureBox>("picVisitorPicPreviewCon");
     // The capture box is covered by the Reset Keys button.
     txtGetKey->lower();
-    QMetaObject::invokeMethod(cmbLedType, "AddItem", Q_ARG(QString, QStringLiteral("Lines")), Q_ARG(int, -1));
-    QMetaObject::invokeMethod(cmbLedType, "AddItem", Q_ARG(QString, QStringLiteral("Dots")), Q_ARG(int, -1));
+    cmbLedType->AddItem(QStringLiteral("Lines"));
+    cmbLedType->AddItem(QStringLiteral("Dots"));
     connectHandlers();
     Form_Load();
 }
@@ -246,20 +254,20 @@ void frmOptions::connectHandlers()
     for (Control *label : keyLabels())
         connect(label, &Control::Click, this, [this, label] { ChooseKey(label); });
     connect(txtGetKey, &Control::KeyDown, this, [this](qint16 &code, qint16 &) {
-        tallyard::setProperty(txtGetKey, u"Text", QString());
+        setPropertyByName(txtGetKey, u"Text", QString());
         KeyChosen(code);
     });
     new KeyWithoutCode(txtGetKey, [this] { KeyChosen(0); });
     // The key was taken: nothing of it is typed into the box.
-    connect(txtGetKey, &Control::KeyPress, this, [this] { tallyard::setProperty(txtGetKey, u"Text", QString()); });
+    connect(txtGetKey, &Control::KeyPress, this, [this] { setPropertyByName(txtGetKey, u"Text", QString()); });
     connect(txtGetKey, &Control::LostFocus, this, [this] { KeyChosen(-1); });
-    connectEvent(scrLEDSelectedWidth, u"Change", this, [this] {
-        tallyard::setProperty(lblLEDSelectedWidthValue, u"Caption",
-                              QString::number(variantToInt16(tallyard::getProperty(scrLEDSelectedWidth, u"Value"))));
+    connect(scrLEDSelectedWidth, &ScrollBar::Change, this, [this] {
+        setPropertyByName(lblLEDSelectedWidthValue, u"Caption",
+                              QString::number(variantToInt16(getPropertyByName(scrLEDSelectedWidth, u"Value"))));
     });
     connect(cmbLedType, &Control::Click, this, [this] {
-        tallyard::setProperty(pledPreview, u"LedType",
-                              static_cast<qint32>(variantToInt16(tallyard::getProperty(cmbLedType, u"ListIndex"))));
+        setPropertyByName(pledPreview, u"LedType",
+                              static_cast<qint32>(variantToInt16(getPropertyByName(cmbLedType, u"ListIndex"))));
     });
     connect(control(QStringLiteral("cmdChangeHomePic")), &Control::Click, this,
             [this] { choosePicture(HomePicTemp, imgHomePicPreview, picHomePicPreviewCon); });
@@ -278,19 +286,19 @@ void frmOptions::connectHandlers()
 
 void frmOptions::Form_Load()
 {
-    tallyard::setProperty(SSTab1, u"Tab", 0);
+    setPropertyByName(SSTab1, u"Tab", 0);
     for (const KeyEditor &e : keyEditors)
         control(QString::fromLatin1(e.label))->setTag(QString::number(*e.setting));
     SetKeyTextFromTags();
     for (const ColorEditor &e : colorEditors)
-        tallyard::setProperty(control(QString::fromLatin1(e.swatch)), u"BackColor", *e.setting);
+        setPropertyByName(control(QString::fromLatin1(e.swatch)), u"BackColor", *e.setting);
     // The scroll bar can only stand between 0 and 5; the label shows the stored width as it
     // is, and OK stores that back unless the operator moves the bar.
-    tallyard::setProperty(scrLEDSelectedWidth, u"Value", std::clamp<qint16>(LEDSelectedWidth, 0, MaxOutlineWidth));
-    tallyard::setProperty(lblLEDSelectedWidthValue, u"Caption", QString::number(LEDSelectedWidth));
-    tallyard::setProperty(optNormal, u"Value", NumLockForce == 0);
-    tallyard::setProperty(optKeepOn, u"Value", NumLockForce == 1);
-    tallyard::setProperty(optKeepOff, u"Value", NumLockForce == 2);
+    setPropertyByName(scrLEDSelectedWidth, u"Value", std::clamp<qint16>(LEDSelectedWidth, 0, MaxOutlineWidth));
+    setPropertyByName(lblLEDSelectedWidthValue, u"Caption", QString::number(LEDSelectedWidth));
+    setPropertyByName(optNormal, u"Value", NumLockForce == 0);
+    setPropertyByName(optKeepOn, u"Value", NumLockForce == 1);
+    setPropertyByName(optKeepOff, u"Value", NumLockForce == 2);
     BuzzTemp = BuzzerFile;
     HomePicTemp = HomePic;
     VisitorPicTemp = VisitorPic;
@@ -298,8 +306,8 @@ void frmOptions::Form_Load()
     modStretch::FitPicture(imgVisitorPicPreview, picVisitorPicPreviewCon, VisitorPicTemp);
     // A stored style the list does not offer shows as nothing chosen, and is stored back
     // unchanged unless one is chosen.
-    tallyard::setProperty(cmbLedType, u"ListIndex", DigitLEDType == 0 || DigitLEDType == 1 ? DigitLEDType : qint16(-1));
-    tallyard::setProperty(lblBFile, u"Caption", soundFileCaption(BuzzTemp));
+    setPropertyByName(cmbLedType, u"ListIndex", DigitLEDType == 0 || DigitLEDType == 1 ? DigitLEDType : qint16(-1));
+    setPropertyByName(lblBFile, u"Caption", soundFileCaption(BuzzTemp));
     ReturnKeyToObj = nullptr;
 }
 
@@ -308,23 +316,23 @@ void frmOptions::cmdOk_Click()
     // A capture in progress keeps the key shown before it began.
     KeyChosen(-1);
     for (const ColorEditor &e : colorEditors)
-        *e.setting = variantToInt32(tallyard::getProperty(control(QString::fromLatin1(e.swatch)), u"BackColor"));
-    LEDSelectedWidth = toInt16(numericValue(variantToString(tallyard::getProperty(lblLEDSelectedWidthValue, u"Caption"))));
+        *e.setting = variantToInt32(getPropertyByName(control(QString::fromLatin1(e.swatch)), u"BackColor"));
+    LEDSelectedWidth = toInt16(numericValue(variantToString(getPropertyByName(lblLEDSelectedWidthValue, u"Caption"))));
     for (const KeyEditor &e : keyEditors)
         *e.setting = tagCode(control(QString::fromLatin1(e.label)));
     BuzzerFile = BuzzTemp;
-    if (variantToBool(tallyard::getProperty(optNormal, u"Value"))) {
+    if (variantToBool(getPropertyByName(optNormal, u"Value"))) {
         NumLockForce = 0;
-    } else if (variantToBool(tallyard::getProperty(optKeepOn, u"Value"))) {
+    } else if (variantToBool(getPropertyByName(optKeepOn, u"Value"))) {
         NumLockForce = 1;
         modGrabKeys::SetNumLock(true);
-    } else if (variantToBool(tallyard::getProperty(optKeepOff, u"Value"))) {
+    } else if (variantToBool(getPropertyByName(optKeepOff, u"Value"))) {
         NumLockForce = 2;
         modGrabKeys::SetNumLock(false);
     }
     HomePic = HomePicTemp;
     VisitorPic = VisitorPicTemp;
-    const qint16 style = variantToInt16(tallyard::getProperty(cmbLedType, u"ListIndex"));
+    const qint16 style = variantToInt16(getPropertyByName(cmbLedType, u"ListIndex"));
     if (style >= 0)
         DigitLEDType = style;
     // All keys in one write: a store that cannot be written keeps its previous file whole,
@@ -349,9 +357,9 @@ void frmOptions::cmdResetColors_Click()
     if (!confirm(QStringLiteral("Are you sure you want to reset the colors?"), QStringLiteral("Reset Colors")))
         return;
     for (const ColorEditor &e : colorEditors)
-        tallyard::setProperty(control(QString::fromLatin1(e.swatch)), u"BackColor", defaultOf(e.key));
+        setPropertyByName(control(QString::fromLatin1(e.swatch)), u"BackColor", defaultOf(e.key));
     // The label only: the scroll bar stays where it was until the operator moves it.
-    tallyard::setProperty(lblLEDSelectedWidthValue, u"Caption", QString::number(defaultOf("LEDSelectedWidth")));
+    setPropertyByName(lblLEDSelectedWidthValue, u"Caption", QString::number(defaultOf("LEDSelectedWidth")));
 }
 
 void frmOptions::cmdResetKeys_Click()
@@ -360,7 +368,7 @@ void frmOptions::cmdResetKeys_Click()
         return;
     for (const KeyEditor &e : keyEditors)
         control(QString::fromLatin1(e.label))->setTag(QString::number(defaultOf(e.key)));
-    tallyard::setProperty(optNormal, u"Value", true);
+    setPropertyByName(optNormal, u"Value", true);
     SetKeyTextFromTags();
 }
 
@@ -369,7 +377,7 @@ void frmOptions::cmdResetAdditSetttings_Click()
     if (!confirm(QStringLiteral("Are you sure you want to reset these settings?"), QStringLiteral("Reset Settings?")))
         return;
     BuzzTemp = defaultBuzzerFile();
-    tallyard::setProperty(lblBFile, u"Caption", soundFileCaption(BuzzTemp));
+    setPropertyByName(lblBFile, u"Caption", soundFileCaption(BuzzTemp));
 }
 
 QString frmOptions::soundFileCaption(const QString &path)
@@ -386,10 +394,10 @@ QString frmOptions::soundFileCaption(const QString &path)
 
 void frmOptions::chooseColor(Control *swatch)
 {
-    tallyard::setProperty(cdColors, u"Color", tallyard::getProperty(swatch, u"BackColor"));
+    setPropertyByName(cdColors, u"Color", getPropertyByName(swatch, u"BackColor"));
     qobject_cast<CommonDialog *>(cdColors)->ShowColor();
     // Cancelled, the dialog's colour is still the swatch's own.
-    tallyard::setProperty(swatch, u"BackColor", tallyard::getProperty(cdColors, u"Color"));
+    setPropertyByName(swatch, u"BackColor", getPropertyByName(cdColors, u"Color"));
 }
 
 void frmOptions::choosePicture(QString &path, Control *image, Control *container)
@@ -408,7 +416,7 @@ void frmOptions::choosePicture(QString &path, Control *image, Control *container
 
 void frmOptions::clearPicture(QString &path, Control *image)
 {
-    tallyard::setProperty(image, u"Picture", QString());
+    setPropertyByName(image, u"Picture", QString());
     path.clear();
 }
 
@@ -422,7 +430,7 @@ void frmOptions::cmdBuzzerSound_Click()
     if (chosen.isEmpty() || !fileExists(chosen))
         return;
     BuzzTemp = chosen;
-    tallyard::setProperty(lblBFile, u"Caption", soundFileCaption(BuzzTemp));
+    setPropertyByName(lblBFile, u"Caption", soundFileCaption(BuzzTemp));
 }
 
 // ---- Key assignment ----------------------------------------------------------------------
@@ -481,13 +489,13 @@ QString frmOptions::IsKeyInUse(qint16 KeyCode) const
 void frmOptions::SetKeyTextFromTags()
 {
     for (Control *label : keyLabels())
-        tallyard::setProperty(label, u"Caption", KeyCodeToStr(tagCode(label)));
+        setPropertyByName(label, u"Caption", KeyCodeToStr(tagCode(label)));
 }
 
 void frmOptions::restoreLabel(Control *label)
 {
-    tallyard::setProperty(label, u"BackColor", IdleKeyColor);
-    tallyard::setProperty(label, u"Caption", KeyCodeToStr(tagCode(label)));
+    setPropertyByName(label, u"BackColor", IdleKeyColor);
+    setPropertyByName(label, u"Caption", KeyCodeToStr(tagCode(label)));
 }
 
 void frmOptions::ChooseKey(Control *label)
@@ -500,8 +508,8 @@ void frmOptions::ChooseKey(Control *label)
     }
     if (!capturing || capturing->Name() != label->Name()) {
         txtGetKey->SetFocus();
-        tallyard::setProperty(label, u"BackColor", CapturingKeyColor);
-        tallyard::setProperty(label, u"Caption", QStringLiteral("<Press any key>"));
+        setPropertyByName(label, u"BackColor", CapturingKeyColor);
+        setPropertyByName(label, u"Caption", QStringLiteral("<Press any key>"));
         ReturnKeyToObj = label;
     }
 }
@@ -521,7 +529,7 @@ void frmOptions::KeyChosen(qint16 KeyCode)
         ReturnKeyToObj = nullptr;
         restoreLabel(label);
     } else {
-        tallyard::setProperty(label, u"Caption", QStringLiteral("Choose another"));
+        setPropertyByName(label, u"Caption", QStringLiteral("Choose another"));
     }
 }
 

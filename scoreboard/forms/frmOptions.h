@@ -7,6 +7,17 @@
 
 namespace tallyard {
 
+class ComboBox;
+class CommandButton;
+class CommonDialog;
+class Image;
+class Label;
+class OptionButton;
+class PictureBox;
+class SSTab;
+class ScrollBar;
+class TextBox;
+
 class frmOptions : public Form {
     Q_OBJECT
 
@@ -35,27 +46,28 @@ public:
     // The key label that is capturing, or nullptr.
     Control *ReturnKeyToObj = nullptr;
 
-    // The elements tests and the key routing reach.
-    Control *SSTab1 = nullptr;
-    Control *cmdOk = nullptr;
-    Control *cmdCancel = nullptr;
-    Control *cdColors = nullptr;
-    Control *txtGetKey = nullptr;
-    Control *cmdResetKeys = nullptr;
-    Control *cmdResetColors = nullptr;
-    Control *cmdResetAdditSetttings = nullptr;
-    Control *optNormal = nullptr;
-    Control *optKeepOn = nullptr;
-    Control *optKeepOff = nullptr;
-    Control *lblLEDSelectedWidthValue = nullptr;
-    Control *scrLEDSelectedWidth = nullptr;
-    Control *cmbLedType = nullptr;
+    // The dialog's own elements by their classes; the preview cell, an LED component from
+    // outside, as a plain control reached late-bound.
+    SSTab *SSTab1 = nullptr;
+    CommandButton *cmdOk = nullptr;
+    CommandButton *cmdCancel = nullptr;
+    CommonDialog *cdColors = nullptr;
+    TextBox *txtGetKey = nullptr;
+    CommandButton *cmdResetKeys = nullptr;
+    CommandButton *cmdResetColors = nullptr;
+    CommandButton *cmdResetAdditSetttings = nullptr;
+    OptionButton *optNormal = nullptr;
+    OptionButton *optKeepOn = nullptr;
+    OptionButton *optKeepOff = nullptr;
+    Label *lblLEDSelectedWidthValue = nullptr;
+    ScrollBar *scrLEDSelectedWidth = nullptr;
+    ComboBox *cmbLedType = nullptr;
     Control *pledPreview = nullptr;
-    Control *lblBFile = nullptr;
-    Control *imgHomePicPreview = nullptr;
-    Control *imgVisitorPicPreview = nullptr;
-    Control *picHomePicPreviewCon = nullptr;
-    Control *picVisitorPicPreviewCon = nullptr;
+    Label *lblBFile = nullptr;
+    Image *imgHomePicPreview = nullptr;
+    Image *imgVisitorPicPreview = nullptr;
+    PictureBox *picHomePicPreviewCon = nullptr;
+    PictureBox *picVisitorPicPreviewCon = nullptr;
 
 private:
     void Form_Load();

@@ -4,7 +4,13 @@
 #include "platform/forms/FormDesign.h"
 #include "platform/system/ProgramInfo.h"
 #include "platform/core/Properties.h"
+#include "platform/forms/Shape.h"
 #include "platform/forms/VirtualKeys.h"
+#include "platform/intrinsics/Image.h"
+#include "platform/intrinsics/MMControl.h"
+#include "platform/intrinsics/PictureBox.h"
+#include "platform/intrinsics/TextBox.h"
+#include "platform/intrinsics/TimerControl.h"
 #include "scoreboard/forms/Forms.h"
 #include "scoreboard/modules/modColor.h"
 #include "scoreboard/modules/modCount.h"
@@ -130,28 +136,27 @@ frmScoreboard::frmScoreboard(QWidget *parent) : Form(parent)
     setFocusPolicy(Qt::NoFocus);
     setClientSize(9480, 6795);
     loadDesign(this, design);
-    const auto element = [this](const char *name) { return control(QString::fromLatin1(name)); };
-    txtEvent = element("txtEvent");
-    nledGymnastNum = element("nledGymnastNum");
-    txtGymnastName = element("txtGymnastName");
-    txtGymnastTeam = element("txtGymnastTeam");
-    nledScoreLeft = element("nledScoreLeft");
-    nledScoreRight = element("nledScoreRight");
-    tledRoutine = element("tledRoutine");
-    tledFall = element("tledFall");
-    tledWarmUp = element("tledWarmUp");
-    picScoreBack = element("picScoreBack");
-    picHomePicContainer = element("picHomePicContainer");
-    picVisitorPicContainer = element("picVisitorPicContainer");
-    imgHomePic = element("imgHomePic");
-    imgVisitorPic = element("imgVisitorPic");
-    shpScore = element("shpScore");
-    shpObjectSelected = element("shpObjectSelected");
-    tkRoutine = element("tkRoutine");
-    tkFall = element("tkFall");
-    tkWarmUp = element("tkWarmUp");
-    mmcBuzzer = element("mmcBuzzer");
-    tmrClock1 = element("tmrClock1");
+    txtEvent = element<TextBox>("txtEvent");
+    nledGymnastNum = element<Control>("nledGymnastNum");
+    txtGymnastName = element<TextBox>("txtGymnastName");
+    txtGymnastTeam = element<TextBox>("txtGymnastTeam");
+    nledScoreLeft = element<Control>("nledScoreLeft");
+    nledScoreRight = element<Control>("nledScoreRight");
+    tledRoutine = element<Control>("tledRoutine");
+    tledFall = element<Control>("tledFall");
+    tledWarmUp = element<Control>("tledWarmUp");
+    picScoreBack = element<PictureBox>("picScoreBack");
+    picHomePicContainer = element<PictureBox>("picHomePicContainer");
+    picVisitorPicContainer = element<PictureBox>("picVisitorPicContainer");
+    imgHomePic = element<Image>("imgHomePic");
+    imgVisitorPic = element<Image>("imgVisitorPic");
+    shpScore = element<Shape>("shpScore");
+    shpObjectSelected = element<Shape>("shpObjectSelected");
+    tkRoutine = element<Control>("tkRoutine");
+    tkFall = element<Control>("tkFall");
+    tkWarmUp = element<Control>("tkWarmUp");
+    mmcBuzzer = element<MMControl>("mmcBuzzer");
+    tmrClock1 = element<TimerControl>("tmrClock1");
     // The outline lies on the board's surface, beneath every windowed element.
     shpObjectSelected->lower();
     connectHandlers();
@@ -179,8 +184,8 @@ void frmScoreboard::Form_Load()
 void frmScoreboard::openBuzzer()
 {
     if (!BuzzerFile.isEmpty() && fileExists(BuzzerFile)) {
-        tallyard::setProperty(mmcBuzzer, u"FileName", BuzzerFile);
-        tallyard::setProperty(mmcBuzzer, u"Command", QStringLiteral("Open"));
+        setPropertyByName(mmcBuzzer, u"FileName", BuzzerFile);
+        setPropertyByName(mmcBuzzer, u"Command", QStringLiteral("Open"));
     }
 }
 
@@ -220,7 +225,7 @@ void frmScoreboard::deliverQueuedTab()
 void frmScoreboard::connectHandlers()
 {
     // The board itself (no element focused) and the picture boxes: commands only.
-    for (Control *c : {static_cast<Control *>(this), picHomePicContainer, picScoreBack, picVisitorPicContainer}) {
+    for (Control *c : std::initializer_list<Control *>{this, picHomePicContainer, picScoreBack, picVisitorPicContainer}) {
         connect(c, &Control::KeyDown, this, [this](qint16 &code, qint16 &) { AllKeyCode(code); });
         connect(c, &Control::KeyUp, this, [this](qint16 code, qint16 &shift) { AllKeyUp(code, shift); });
     }
@@ -254,8 +259,8 @@ void frmScoreboard::connectHandlers()
         ObjectSelected(nullptr);
         UpdateLabels();
     });
-    connectEvent(tmrClock1, u"Timer", this, [this] { RefreshTime(); });
-    connectEvent(mmcBuzzer, u"Done", this, [this] { mmcBuzzer_Done(); });
+    connect(tmrClock1, &TimerControl::Timer, this, [this] { RefreshTime(); });
+    connect(mmcBuzzer, &MMControl::Done, this, [this] { mmcBuzzer_Done(); });
 }
 
 // ---- Keyboard commands -------------------------------------------------------------
@@ -311,9 +316,9 @@ void frmScoreboard::AllKeyCode(qint16 KeyCode)
             return;
         m_resetting = true;
         runGuarded("Reset", [this] {
-            tallyard::setProperty(nledGymnastNum, u"Caption", 0);
-            tallyard::setProperty(txtGymnastName, u"Text", QString());
-            tallyard::setProperty(txtGymnastTeam, u"Text", QString());
+            setPropertyByName(nledGymnastNum, u"Caption", 0);
+            setPropertyByName(txtGymnastName, u"Text", QString());
+            setPropertyByName(txtGymnastTeam, u"Text", QString());
             qint16 clear = KeyClear;
             qint16 shift = 0;
             nledScoreLeft_KeyDown(clear, shift);
@@ -331,9 +336,9 @@ void frmScoreboard::AllKeyCode(qint16 KeyCode)
         UpdateLabels();
         UpdateFormColors();
         RefreshTime();
-        tallyard::setProperty(mmcBuzzer, u"Command", QStringLiteral("Close"));
-        tallyard::setProperty(mmcBuzzer, u"FileName", BuzzerFile);
-        tallyard::setProperty(mmcBuzzer, u"Command", QStringLiteral("Open"));
+        setPropertyByName(mmcBuzzer, u"Command", QStringLiteral("Close"));
+        setPropertyByName(mmcBuzzer, u"FileName", BuzzerFile);
+        setPropertyByName(mmcBuzzer, u"Command", QStringLiteral("Open"));
     }
 }
 
@@ -399,12 +404,12 @@ void frmScoreboard::nledScoreLeft_KeyDown(qint16 &KeyCode, qint16 &Shift)
     if (v != modCount::NoValue) {
         // Formatted with a point whatever the locale, then split into points and thousandths.
         const QStringList pieces = formatNumber(v, u"#0.000").split(u'.');
-        tallyard::setProperty(nledScoreLeft, u"Caption", pieces.value(0).toInt());
-        tallyard::setProperty(nledScoreRight, u"Caption", pieces.value(1).toInt());
+        setPropertyByName(nledScoreLeft, u"Caption", pieces.value(0).toInt());
+        setPropertyByName(nledScoreRight, u"Caption", pieces.value(1).toInt());
     }
     if (ch == modCount::ClearChar) {
-        tallyard::setProperty(nledScoreLeft, u"Caption", 0);
-        tallyard::setProperty(nledScoreRight, u"Caption", 0);
+        setPropertyByName(nledScoreLeft, u"Caption", 0);
+        setPropertyByName(nledScoreRight, u"Caption", 0);
     }
 }
 
@@ -430,10 +435,10 @@ void frmScoreboard::ObjectSelected(QObject *SelectedObject)
             return;
         // A hand-stored width of 2185 or more overflows: the outline stays hidden.
         const int16_t margin = toInt16(LEDSelectedWidth * 15.0);
-        const double left = variantToDouble(tallyard::getProperty(SelectedObject, u"Left"));
-        const double top = variantToDouble(tallyard::getProperty(SelectedObject, u"Top"));
-        const double width = variantToDouble(tallyard::getProperty(SelectedObject, u"Width"));
-        const double height = variantToDouble(tallyard::getProperty(SelectedObject, u"Height"));
+        const double left = variantToDouble(getPropertyByName(SelectedObject, u"Left"));
+        const double top = variantToDouble(getPropertyByName(SelectedObject, u"Top"));
+        const double width = variantToDouble(getPropertyByName(SelectedObject, u"Width"));
+        const double height = variantToDouble(getPropertyByName(SelectedObject, u"Height"));
         // 15 twips more to the right and bottom: a width of 0 still shows a one-pixel line there.
         shpObjectSelected->Move(left - margin, top - margin, width + 2 * margin + 15, height + 2 * margin + 15);
         shpObjectSelected->setVisibleFlag(true);
@@ -454,16 +459,16 @@ void frmScoreboard::UpdateFormColors()
     modColor::SetLEDColors(tledWarmUp, ColorWarmUp);
     for (Control *display : {tledRoutine, tledFall, tledWarmUp})
         invoke(display, TimeLEDId::SeparatorColor, DispatchKind::PropertyLet, ColorBorder);
-    tallyard::setProperty(shpScore, u"FillColor", ColorScoreLED);
+    setPropertyByName(shpScore, u"FillColor", ColorScoreLED);
     for (Control *text : {txtEvent, txtGymnastName, txtGymnastTeam}) {
-        tallyard::setProperty(text, u"BackColor", ColorFormBack);
-        tallyard::setProperty(text, u"ForeColor", ColorBorder);
+        setPropertyByName(text, u"BackColor", ColorFormBack);
+        setPropertyByName(text, u"ForeColor", ColorBorder);
     }
     modColor::SetLEDType(this, DigitLEDType);
-    tallyard::setProperty(shpObjectSelected, u"FillColor", ColorLEDSelected);
+    setPropertyByName(shpObjectSelected, u"FillColor", ColorLEDSelected);
     modColor::ColorControls(this, {picHomePicContainer, picVisitorPicContainer});
-    tallyard::setProperty(picHomePicContainer, u"BackColor", ColorFormBack);
-    tallyard::setProperty(picVisitorPicContainer, u"BackColor", ColorFormBack);
+    setPropertyByName(picHomePicContainer, u"BackColor", ColorFormBack);
+    setPropertyByName(picVisitorPicContainer, u"BackColor", ColorFormBack);
 }
 
 void frmScoreboard::UpdateLabels()
@@ -477,15 +482,15 @@ void frmScoreboard::UpdateLabels()
 void frmScoreboard::Buzzer()
 {
     ++m_buzzCount;
-    if (!variantToString(tallyard::getProperty(mmcBuzzer, u"FileName")).isEmpty())
-        tallyard::setProperty(mmcBuzzer, u"Command", QStringLiteral("Play"));
+    if (!variantToString(getPropertyByName(mmcBuzzer, u"FileName")).isEmpty())
+        setPropertyByName(mmcBuzzer, u"Command", QStringLiteral("Play"));
 }
 
 void frmScoreboard::mmcBuzzer_Done()
 {
     // Rewound, so that the next Play plays the whole sound from the start.
-    tallyard::setProperty(mmcBuzzer, u"Command", QStringLiteral("Stop"));
-    tallyard::setProperty(mmcBuzzer, u"Command", QStringLiteral("Prev"));
+    setPropertyByName(mmcBuzzer, u"Command", QStringLiteral("Stop"));
+    setPropertyByName(mmcBuzzer, u"Command", QStringLiteral("Prev"));
 }
 
 void frmScoreboard::UpdateNumLock()

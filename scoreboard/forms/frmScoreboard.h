@@ -11,6 +11,12 @@
 namespace tallyard {
 
 struct ElementDesign;
+class Image;
+class MMControl;
+class PictureBox;
+class Shape;
+class TextBox;
+class TimerControl;
 
 class frmScoreboard : public Form {
     Q_OBJECT
@@ -45,28 +51,29 @@ public:
     // How many times the buzzer was asked to sound (tests and the end-to-end check).
     int buzzCount() const { return m_buzzCount; }
 
-    // The board's elements.
-    Control *txtEvent = nullptr;
+    // The board's elements: its own intrinsics by their classes; the LED displays and the
+    // clocks, which come from outside by ProgID, as plain controls reached late-bound.
+    TextBox *txtEvent = nullptr;
     Control *nledGymnastNum = nullptr;
-    Control *txtGymnastName = nullptr;
-    Control *txtGymnastTeam = nullptr;
+    TextBox *txtGymnastName = nullptr;
+    TextBox *txtGymnastTeam = nullptr;
     Control *nledScoreLeft = nullptr;
     Control *nledScoreRight = nullptr;
     Control *tledRoutine = nullptr;
     Control *tledFall = nullptr;
     Control *tledWarmUp = nullptr;
-    Control *picScoreBack = nullptr;
-    Control *picHomePicContainer = nullptr;
-    Control *picVisitorPicContainer = nullptr;
-    Control *imgHomePic = nullptr;
-    Control *imgVisitorPic = nullptr;
-    Control *shpScore = nullptr;
-    Control *shpObjectSelected = nullptr;
+    PictureBox *picScoreBack = nullptr;
+    PictureBox *picHomePicContainer = nullptr;
+    PictureBox *picVisitorPicContainer = nullptr;
+    Image *imgHomePic = nullptr;
+    Image *imgVisitorPic = nullptr;
+    Shape *shpScore = nullptr;
+    Shape *shpObjectSelected = nullptr;
     Control *tkRoutine = nullptr;
     Control *tkFall = nullptr;
     Control *tkWarmUp = nullptr;
-    Control *mmcBuzzer = nullptr;
-    Control *tmrClock1 = nullptr;
+    MMControl *mmcBuzzer = nullptr;
+    TimerControl *tmrClock1 = nullptr;
 
 private:
     void Form_Load();

@@ -71,7 +71,7 @@ void frmSplash::Form_Load()
     setTop((screenHeightTwips() - 5880) / 2);
     setLeft((screenWidthTwips() - Width()) / 2);
     frameSplash->setHeight(3120);
-    tallyard::setProperty(lblVersion, u"Caption",
+    setPropertyByName(lblVersion, u"Caption",
                 QStringLiteral("Version %1.%2.%3").arg(version::Major).arg(version::Minor).arg(version::Revision));
     LoadSettings(SettingsStore(ApplicationName));
     cmdHelp->setFocus();

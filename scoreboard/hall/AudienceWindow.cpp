@@ -4,6 +4,12 @@
 #include "platform/core/Properties.h"
 #include "platform/forms/FormDesign.h"
 #include "platform/intrinsics/Image.h"
+#include "platform/forms/Shape.h"
+#include "platform/intrinsics/Image.h"
+#include "platform/intrinsics/MMControl.h"
+#include "platform/intrinsics/PictureBox.h"
+#include "platform/intrinsics/TextBox.h"
+#include "platform/intrinsics/TimerControl.h"
 #include "scoreboard/forms/frmScoreboard.h"
 #include "scoreboard/modules/modStretch.h"
 

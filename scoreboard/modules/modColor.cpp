@@ -11,8 +11,8 @@ namespace {
 
 void colourOne(QObject *control, int32_t litColor)
 {
-    setProperty(control, u"BackColor", ColorLEDBack);
-    setProperty(control, u"LitColor", litColor);
+    setPropertyByName(control, u"BackColor", ColorLEDBack);
+    setPropertyByName(control, u"LitColor", litColor);
 }
 
 } // namespace
@@ -21,7 +21,7 @@ void SetLEDColors(QObject *target, int32_t litColor)
 {
     bool collection = false;
     try {
-        getProperty(target, u"Count");
+        getPropertyByName(target, u"Count");
         collection = true;
     } catch (const MemberNotFound &) {
         collection = false;
@@ -39,18 +39,18 @@ void ColorControls(Form *form, const QList<QObject *> &skip)
 {
     QString names = QStringLiteral("|");
     for (const QObject *c : skip)
-        names += u'|' + variantToString(getProperty(c, u"Name")) + u'|';
+        names += u'|' + variantToString(getPropertyByName(c, u"Name")) + u'|';
     names += u'|';
     for (Control *control : form->Controls()) {
         if (names.contains(u'|' + control->Name() + u'|'))
             continue;
         const QString type = typeName(control);
         if (type == u"Label")
-            setProperty(control, u"ForeColor", ColorBorder);
+            setPropertyByName(control, u"ForeColor", ColorBorder);
         else if (type == u"PictureBox")
-            setProperty(control, u"BackColor", ColorLEDBack);
+            setPropertyByName(control, u"BackColor", ColorLEDBack);
         else if (type == u"Shape")
-            setProperty(control, u"BorderColor", ColorLEDBack);
+            setPropertyByName(control, u"BorderColor", ColorLEDBack);
     }
 }
 
@@ -59,7 +59,7 @@ void SetLEDType(Form *form, int16_t value)
     for (Control *control : form->Controls()) {
         const QString type = typeName(control);
         if (type == u"TimeLED" || type == u"NumberLED" || type == u"Ortagon")
-            setProperty(control, u"LedType", static_cast<int32_t>(value));
+            setPropertyByName(control, u"LedType", static_cast<int32_t>(value));
     }
 }
 

@@ -13,7 +13,7 @@ TypedEntry Score;
 
 void TypedEntry::claim(const QObject *control)
 {
-    const QString name = variantToString(getProperty(control, u"Name"));
+    const QString name = variantToString(getPropertyByName(control, u"Name"));
     if (name != owner) {
         digits.clear();
         owner = name;

@@ -20,7 +20,7 @@ bool isDigit(QChar c)
 
 void ShowDigits(QObject *control, const QString &entry, qint16 minimum, qint16 maximum)
 {
-    double current = variantToDouble(getProperty(control, u"Caption"));
+    double current = variantToDouble(getPropertyByName(control, u"Caption"));
     if (current == -1)
         current = 0;
     if (entry.isEmpty())
@@ -42,7 +42,7 @@ void ShowDigits(QObject *control, const QString &entry, qint16 minimum, qint16 m
         return; // digits too many for a double are outside any range
     }
     if (value >= minimum && value <= maximum)
-        setProperty(control, u"Caption", QString::number(static_cast<int>(value)));
+        setPropertyByName(control, u"Caption", QString::number(static_cast<int>(value)));
 }
 
 void NumberEntryKey(QObject *control, qint16 ch, qint16 minimum, qint16 maximum)

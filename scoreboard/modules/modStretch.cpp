@@ -30,7 +30,7 @@ const FormLayout &layoutOf(const Form *form)
 
 int16_t recordOf(const Control *control, QStringView name)
 {
-    return variantToInt16(getProperty(control, name));
+    return variantToInt16(getPropertyByName(control, name));
 }
 
 // The sizes a resize scales, in the order it sets them: the outer ones, then (after the lamp
@@ -70,7 +70,7 @@ void RecordLayout(Form *form)
         ControlLayout r;
         if (type == u"LEDDisplay") {
             r.LightDiameter = recordOf(control, u"LightDiameter");
-            r.LightSpacing = toInt16(variantToDouble(getProperty(control, u"LightSpacing")) + 15);
+            r.LightSpacing = toInt16(variantToDouble(getPropertyByName(control, u"LightSpacing")) + 15);
         } else if (type == u"Ortagon") {
             r.Size = recordOf(control, u"Size");
         } else if (type == u"NumberLED" || type == u"TimeLED") {
@@ -129,17 +129,17 @@ void StretchControls(Form *form)
             continue;
         runGuarded("StretchControls", [&] {
             const bool onForm = c->parentWidget() == form;
-            setProperty(c, u"Left", (onForm ? offsetX : 0) + r.Left * f);
-            setProperty(c, u"Top", (onForm ? offsetY : 0) + r.Top * f);
+            setPropertyByName(c, u"Left", (onForm ? offsetX : 0) + r.Left * f);
+            setPropertyByName(c, u"Top", (onForm ? offsetY : 0) + r.Top * f);
             for (const ScaledField &field : sizeFields)
                 if (r.*field.value)
-                    setProperty(c, field.name, AtLeastOne(r.*field.value * f));
+                    setPropertyByName(c, field.name, AtLeastOne(r.*field.value * f));
             // The lamp spacing was recorded 15 more; the minimum applies before the scaling.
             if (r.LightSpacing)
-                setProperty(c, u"LightSpacing", AtLeastOne(r.LightSpacing - 15) * f);
+                setPropertyByName(c, u"LightSpacing", AtLeastOne(r.LightSpacing - 15) * f);
             for (const ScaledField &field : ledFields)
                 if (r.*field.value)
-                    setProperty(c, field.name, AtLeastOne(r.*field.value * f));
+                    setPropertyByName(c, field.name, AtLeastOne(r.*field.value * f));
         });
     }
     form->setUpdatesEnabled(true);
@@ -148,16 +148,16 @@ void StretchControls(Form *form)
 
 void FitPicture(Control *image, Control *container, const QString &path)
 {
-    setProperty(image, u"Visible", false);
-    setProperty(image, u"Stretch", false);
+    setPropertyByName(image, u"Visible", false);
+    setPropertyByName(image, u"Stretch", false);
     if (path.isEmpty()) {
-        setProperty(image, u"Picture", QString());
+        setPropertyByName(image, u"Picture", QString());
     } else if (fileExists(path)) {
         try {
-            setProperty(image, u"Picture", path);
+            setPropertyByName(image, u"Picture", path);
             // Both sides as doubles: a phone photo is far taller than 16 bits of twips hold.
-            const double w = variantToDouble(getProperty(image, u"PictureWidth"));
-            const double h = variantToDouble(getProperty(image, u"PictureHeight"));
+            const double w = variantToDouble(getPropertyByName(image, u"PictureWidth"));
+            const double h = variantToDouble(getPropertyByName(image, u"PictureHeight"));
             const double W = container->Width();
             const double H = container->Height();
             if (w <= 0 || h <= 0 || W <= 0 || H <= 0)
@@ -174,11 +174,11 @@ void FitPicture(Control *image, Control *container, const QString &path)
             image->Move((W - width) / 2, (H - height) / 2, width, height);
         } catch (const RuntimeError &) {
             // Not a picture we can show: the box stays empty and the board carries on.
-            setProperty(image, u"Picture", QString());
+            setPropertyByName(image, u"Picture", QString());
         }
     }
-    setProperty(image, u"Stretch", true);
-    setProperty(image, u"Visible", true);
+    setPropertyByName(image, u"Stretch", true);
+    setPropertyByName(image, u"Visible", true);
 }
 
 const QList<ControlLayout> &layoutRecords(const Form *form)

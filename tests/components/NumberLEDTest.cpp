@@ -208,23 +208,23 @@ TEST(NumberLEDAccess, ByNameAndByDispatchId)
     EXPECT_EQ(cell.Caption(), 42);
     EXPECT_EQ(invoke(&cell, CaptionId, DispatchKind::PropertyGet).toInt(), 42);
     // The scoreboard reads and writes Caption by name as text.
-    setProperty(&cell, u"caption", QStringLiteral("17"));
+    setPropertyByName(&cell, u"caption", QStringLiteral("17"));
     EXPECT_EQ(cell.Caption(), 17);
-    EXPECT_EQ(variantToString(getProperty(&cell, u"CAPTION")), QStringLiteral("17"));
-    setProperty(&cell, u"Caption", QStringLiteral("-1"));
+    EXPECT_EQ(variantToString(getPropertyByName(&cell, u"CAPTION")), QStringLiteral("17"));
+    setPropertyByName(&cell, u"Caption", QStringLiteral("-1"));
     EXPECT_EQ(cell.Caption(), -1);
-    EXPECT_THROW(setProperty(&cell, u"Caption", QStringLiteral("abc")), TypeMismatch);
-    EXPECT_THROW(setProperty(&cell, u"Caption", QStringLiteral("40000")), OverflowError);
+    EXPECT_THROW(setPropertyByName(&cell, u"Caption", QStringLiteral("abc")), TypeMismatch);
+    EXPECT_THROW(setPropertyByName(&cell, u"Caption", QStringLiteral("40000")), OverflowError);
     EXPECT_EQ(cell.Caption(), -1);
     // Size by its id resizes at once; the scaling pass writes paddings by name as doubles.
     invoke(&cell, SizeId, DispatchKind::PropertyLet, 90);
     EXPECT_DOUBLE_EQ(cell.Height(), 1350.0);
-    setProperty(&cell, u"paddingh", 44.6);
-    setProperty(&cell, u"PaddingV", 12.0);
+    setPropertyByName(&cell, u"paddingh", 44.6);
+    setPropertyByName(&cell, u"PaddingV", 12.0);
     EXPECT_EQ(cell.PaddingH(), 45);
     EXPECT_EQ(cell.PaddingV(), 12);
     EXPECT_DOUBLE_EQ(cell.Height(), 1374.0);
-    setProperty(&cell, u"LedType", 1);
+    setPropertyByName(&cell, u"LedType", 1);
     EXPECT_EQ(invoke(&cell, LedTypeId, DispatchKind::PropertyGet).toInt(), led::CircleLED);
 }
 
@@ -334,9 +334,9 @@ TEST_F(NumberLEDPainting, OnlyARealChangeRepaints)
     };
     for (const Change &c : changes) {
         const QString name = QLatin1StringView(c.property);
-        const QVariant current = getProperty(cell.get(), name);
-        EXPECT_EQ(paintsAfter([&] { setProperty(cell.get(), name, current); }), 0) << c.property << " unchanged";
-        EXPECT_GE(paintsAfter([&] { setProperty(cell.get(), name, c.other); }), 1) << c.property << " changed";
+        const QVariant current = getPropertyByName(cell.get(), name);
+        EXPECT_EQ(paintsAfter([&] { setPropertyByName(cell.get(), name, current); }), 0) << c.property << " unchanged";
+        EXPECT_GE(paintsAfter([&] { setPropertyByName(cell.get(), name, c.other); }), 1) << c.property << " changed";
     }
     EXPECT_EQ(paintsAfter([&] { cell->setDecimalPlaces(2); }), 0);
     EXPECT_EQ(paintsAfter([&] { cell->setSize(0); }), 0);

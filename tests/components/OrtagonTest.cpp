@@ -31,16 +31,16 @@ TEST(Ortagon, TheOptionsDialogReachesItByDispatchIdAndByName)
     Ortagon cell;
     invoke(&cell, LedTypeId, DispatchKind::PropertyLet, 1);
     EXPECT_EQ(cell.LedType(), 1);
-    setProperty(&cell, u"ledtype", 0);
+    setPropertyByName(&cell, u"ledtype", 0);
     EXPECT_EQ(invoke(&cell, LedTypeId, DispatchKind::PropertyGet).toInt(), 0);
     // The scaling pass writes Size by name as a double; the cell resizes at once.
-    setProperty(&cell, u"Size", 130.4);
+    setPropertyByName(&cell, u"Size", 130.4);
     EXPECT_EQ(cell.Size(), 130);
     EXPECT_DOUBLE_EQ(cell.Height(), 1950.0);
-    EXPECT_DOUBLE_EQ(getProperty(&cell, u"height").toDouble(), 1950.0);
-    setProperty(&cell, u"Size", 0);
+    EXPECT_DOUBLE_EQ(getPropertyByName(&cell, u"height").toDouble(), 1950.0);
+    setPropertyByName(&cell, u"Size", 0);
     EXPECT_EQ(cell.Size(), 130);
-    setProperty(&cell, u"DigitRatio", 53);
+    setPropertyByName(&cell, u"DigitRatio", 53);
     EXPECT_NEAR(cell.Width(), 1950.0 * 3 / 5, 1e-9);
     cell.setWidth(10);
     EXPECT_NEAR(cell.Width(), 1950.0 * 3 / 5, 1e-9);
@@ -49,7 +49,7 @@ TEST(Ortagon, TheOptionsDialogReachesItByDispatchIdAndByName)
 TEST(Ortagon, CaptionIsOneCharacter)
 {
     Ortagon cell;
-    setProperty(&cell, u"Caption", 7);
+    setPropertyByName(&cell, u"Caption", 7);
     EXPECT_EQ(cell.Caption(), QStringLiteral("7"));
     EXPECT_EQ(cell.segmentsShown(), sevenseg::digitMask(7));
     cell.setCaption(QStringLiteral("42"));

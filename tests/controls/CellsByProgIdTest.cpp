@@ -23,8 +23,8 @@ TEST(CellsByProgId, ANumberCellLoadsItsDesignBag)
     std::unique_ptr<Control> cell(createControl(QStringLiteral("brenlite.numberled"), nullptr, &bag));
     ASSERT_NE(qobject_cast<NumberLED *>(cell.get()), nullptr);
     EXPECT_EQ(typeName(cell.get()), QStringLiteral("NumberLED"));
-    EXPECT_EQ(getProperty(cell.get(), u"Max").toInt(), 9999);
-    EXPECT_EQ(getProperty(cell.get(), u"LitColor").toInt(), 0x00C000);
+    EXPECT_EQ(getPropertyByName(cell.get(), u"Max").toInt(), 9999);
+    EXPECT_EQ(getPropertyByName(cell.get(), u"LitColor").toInt(), 0x00C000);
     EXPECT_DOUBLE_EQ(cell->Height(), 1530.0);
     EXPECT_EQ(cell->focusPolicy(), Qt::StrongFocus);
 }
@@ -35,8 +35,8 @@ TEST(CellsByProgId, ACharacterCellPlacedNewStartsFromItsDefaults)
     std::unique_ptr<Control> cell(createControl(QStringLiteral("prjOrtagon.Ortagon"), nullptr));
     ASSERT_NE(qobject_cast<Ortagon *>(cell.get()), nullptr);
     EXPECT_EQ(typeName(cell.get()), QStringLiteral("Ortagon"));
-    EXPECT_EQ(getProperty(cell.get(), u"Caption").toString(), QStringLiteral("8"));
-    EXPECT_EQ(getProperty(cell.get(), u"Size").toInt(), 65);
+    EXPECT_EQ(getPropertyByName(cell.get(), u"Caption").toString(), QStringLiteral("8"));
+    EXPECT_EQ(getPropertyByName(cell.get(), u"Size").toInt(), 65);
     EXPECT_DOUBLE_EQ(cell->Height(), 975.0);
 }
 

@@ -229,7 +229,7 @@ TEST_F(TimeKeeperTest, MembersAreReachedByCaseInsensitiveNames)
     invoke(clock.get(), u"timesec", DispatchKind::PropertyLet, 12);
     invoke(clock.get(), u"RUNNING", DispatchKind::PropertyLet, true);
     now.advance(2000);
-    EXPECT_EQ(variantToDouble(getProperty(clock.get(), u"TimeSec")), 10.0);
+    EXPECT_EQ(variantToDouble(getPropertyByName(clock.get(), u"TimeSec")), 10.0);
     EXPECT_EQ(dispId(clock.get(), u"updatebetweentime"), UpdateBetweenTimeId);
 }
 
@@ -244,8 +244,8 @@ TEST_F(TimeKeeperTest, PersistsRunningAndDirectionOnly)
     clock->WriteProperties(bag);
     EXPECT_EQ(bag.keys(), QStringList{QStringLiteral("PCountDirection")});
     std::unique_ptr<Control> copy(createControl(QStringLiteral("Quellin.TimeKeeper"), nullptr, &bag));
-    EXPECT_EQ(getProperty(copy.get(), u"CountDirection").toInt(), quellin::Up);
-    EXPECT_FALSE(getProperty(copy.get(), u"Running").toBool());
+    EXPECT_EQ(getPropertyByName(copy.get(), u"CountDirection").toInt(), quellin::Up);
+    EXPECT_FALSE(getPropertyByName(copy.get(), u"Running").toBool());
 }
 
 TEST_F(TimeKeeperTest, AClockLoadedRunningIgnoresStartsUntilStopped)

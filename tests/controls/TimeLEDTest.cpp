@@ -3,7 +3,7 @@
 #include "platform/forms/ControlArray.h"
 #include "platform/forms/ControlRegistry.h"
 #include "platform/core/Properties.h"
-#include "platform/intrinsics/Shape.h"
+#include "platform/forms/Shape.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -321,8 +321,8 @@ TEST_F(TimeLEDTest, NegativePaddingsAndSmallSizesAreIgnored)
 {
     const double width = led->Width();
     for (const char16_t *name : {u"PaddingD", u"PaddingH", u"PaddingV", u"PaddingI"}) {
-        setProperty(led, name, -1);
-        EXPECT_EQ(getProperty(led, name).toInt(), 90);
+        setPropertyByName(led, name, -1);
+        EXPECT_EQ(getPropertyByName(led, name).toInt(), 90);
     }
     EXPECT_EQ(led->cell(0)->PaddingI(), 90);
     led->setSize(8);
@@ -338,7 +338,7 @@ TEST_F(TimeLEDTest, StyleGoesToEveryCellWithoutMovingAnything)
     led->setGroupLengths(QStringLiteral("2,2,2"));
     const double secondLeft = led->cell(1)->Left();
     const double dotLeft = led->topDot(0)->Left();
-    setProperty(led, u"LedType", int32_t(quellin::CircleLED)); // as the board sets it, by name
+    setPropertyByName(led, u"LedType", int32_t(quellin::CircleLED)); // as the board sets it, by name
     led->setDigitRatio(quellin::Size_H13_W7);
     led->setLitColor(Red);
     for (int i = 0; i < 3; ++i) {
@@ -563,9 +563,9 @@ TEST_F(TimeLEDTest, MembersAreReachedByTheirDispatchIds)
     EXPECT_EQ(variantToDouble(invoke(led, CaptionId, DispatchKind::PropertyGet)), 1800.0);
     EXPECT_EQ(shown(*led), QStringLiteral("30:00"));
     // The scaling pass hands sizes over as doubles; the display rounds them half to even.
-    setProperty(led, u"Size", 58.5);
+    setPropertyByName(led, u"Size", 58.5);
     EXPECT_EQ(led->Size(), 58);
-    EXPECT_THROW(setProperty(led, u"Size", 40000.0), OverflowError);
+    EXPECT_THROW(setPropertyByName(led, u"Size", 40000.0), OverflowError);
 }
 
 // ---------------------------------------------------------------------------------------

@@ -55,7 +55,7 @@ protected:
         if (design) {
             const PropertyBag values = PropertyBag::fromText(QString::fromUtf8(design));
             for (const QString &key : values.keys())
-                setProperty(control, key, values.ReadProperty(key));
+                setPropertyByName(control, key, values.ReadProperty(key));
         }
         T *typed = qobject_cast<T *>(control);
         EXPECT_NE(typed, nullptr) << progId;
@@ -163,7 +163,7 @@ TEST_F(Intrinsics, EveryProgIdCreatesItsTypeWithItsPropertiesReachableByName)
         EXPECT_EQ(typeName(control.get()), QString::fromLatin1(row.typeName));
         for (const QString &name : row.properties) {
             EXPECT_TRUE(hasProperty(control.get(), name.toLower())) << name.toStdString();
-            EXPECT_NO_THROW(getProperty(control.get(), name.toUpper())) << name.toStdString();
+            EXPECT_NO_THROW(getPropertyByName(control.get(), name.toUpper())) << name.toStdString();
         }
         for (const char *common : {"Left", "Top", "Width", "Height", "Name", "Tag", "TabIndex", "TabStop"})
             EXPECT_TRUE(hasProperty(control.get(), QString::fromLatin1(common))) << common;
@@ -199,14 +199,14 @@ TEST_F(Intrinsics, TwipGeometryReadsBackExactlyOnEveryControl)
                                   "VB.VScrollBar", "VB.Timer", "TabDlg.SSTab"}) {
         SCOPED_TRACE(progId);
         Control *control = createControl(QString::fromLatin1(progId), window.get());
-        setProperty(control, u"Left", 1223.5);
-        setProperty(control, u"Top", 97.25);
-        setProperty(control, u"Width", 1500.75);
-        setProperty(control, u"Height", 400);
-        EXPECT_EQ(getProperty(control, u"Left").toDouble(), 1223.5);
-        EXPECT_EQ(getProperty(control, u"Top").toDouble(), 97.25);
-        EXPECT_EQ(getProperty(control, u"Width").toDouble(), 1500.75);
-        EXPECT_EQ(getProperty(control, u"Height").toDouble(), 400.0);
+        setPropertyByName(control, u"Left", 1223.5);
+        setPropertyByName(control, u"Top", 97.25);
+        setPropertyByName(control, u"Width", 1500.75);
+        setPropertyByName(control, u"Height", 400);
+        EXPECT_EQ(getPropertyByName(control, u"Left").toDouble(), 1223.5);
+        EXPECT_EQ(getPropertyByName(control, u"Top").toDouble(), 97.25);
+        EXPECT_EQ(getPropertyByName(control, u"Width").toDouble(), 1500.75);
+        EXPECT_EQ(getPropertyByName(control, u"Height").toDouble(), 400.0);
         EXPECT_EQ(control->geometry(), QRect(82, 6, 100, 27));
     }
 }
@@ -221,8 +221,8 @@ TEST_F(Intrinsics, FontSizesReadBackAsSetAndDrawAtFourThirdsOfAPointInPixels)
         int pixels;
     } sizes[] = {{32.25, 43}, {38.25, 51}, {12, 16}, {8.25, 11}, {21.75, 29}, {0.2, 1}};
     for (const auto &size : sizes) {
-        setProperty(label, u"FontSize", size.points);
-        EXPECT_EQ(getProperty(label, u"fontsize").toDouble(), size.points);
+        setPropertyByName(label, u"FontSize", size.points);
+        EXPECT_EQ(getPropertyByName(label, u"fontsize").toDouble(), size.points);
         EXPECT_EQ(label->font().pixelSize(), size.pixels) << size.points;
     }
     EXPECT_THROW(label->setFontSize(0), InvalidArgument);
@@ -234,7 +234,7 @@ TEST_F(Intrinsics, ATextBoxRescalesItsTextAsSoonAsFontSizeIsSet)
 {
     auto *box = add<TextBox>("VB.TextBox", nullptr, 0, 0, 4695, 855, "FontName = \"Arial\"\nFontSize = 32.25");
     EXPECT_EQ(box->editor()->font().pixelSize(), 43);
-    setProperty(box, u"FontSize", 64.5);
+    setPropertyByName(box, u"FontSize", 64.5);
     EXPECT_EQ(box->editor()->font().pixelSize(), 86);
     EXPECT_EQ(box->FontSize(), 64.5);
 }
@@ -260,7 +260,7 @@ TEST_F(Intrinsics, ColoursAreOleValuesAndPaintWhatTheySay)
     auto *clear = add<Label>("VB.Label", nullptr, 900, 0, 600, 300, "BackStyle = 0\nBackColor = 65535");
     auto *box = add<PictureBox>("VB.PictureBox", nullptr, 0, 600, 600, 600, "BackColor = 8421504\nBorderStyle = 0");
     auto *text = add<TextBox>("VB.TextBox", nullptr, 900, 600, 600, 300, "BackColor = 4210752\nBorderStyle = 0");
-    EXPECT_EQ(getProperty(opaque, u"BackColor").toInt(), 0x00FFFF);
+    EXPECT_EQ(getPropertyByName(opaque, u"BackColor").toInt(), 0x00FFFF);
     const QImage shot = window->grab().toImage();
     EXPECT_EQ(QColor(shot.pixel(opaque->geometry().topLeft())), QColor(255, 255, 0));
     EXPECT_EQ(QColor(shot.pixel(clear->geometry().topLeft())), QColor(Qt::red));
@@ -278,8 +278,8 @@ TEST_F(Intrinsics, ASetterThatChangesNothingDoesNotRepaint)
     QTest::qWait(30);
     paints.count = 0;
     label->setCaption(QStringLiteral("Fall"));
-    setProperty(label, u"FontSize", 12);
-    setProperty(label, u"ForeColor", getProperty(label, u"ForeColor"));
+    setPropertyByName(label, u"FontSize", 12);
+    setPropertyByName(label, u"ForeColor", getPropertyByName(label, u"ForeColor"));
     QTest::qWait(30);
     EXPECT_EQ(paints.count, 0);
     label->setCaption(QStringLiteral("Routine"));
@@ -410,9 +410,9 @@ TEST_F(Intrinsics, TextSetByCodeRaisesChangeOnlyWhenItDiffers)
     auto *box = add<TextBox>("VB.TextBox", nullptr, 0, 0, 3000, 400, "Text = \"Name\"\nMaxLength = 6");
     int changes = 0;
     QObject::connect(box, &TextBox::Change, [&] { ++changes; });
-    setProperty(box, u"Text", QStringLiteral("Name"));
+    setPropertyByName(box, u"Text", QStringLiteral("Name"));
     EXPECT_EQ(changes, 0);
-    setProperty(box, u"Text", QString());
+    setPropertyByName(box, u"Text", QString());
     EXPECT_EQ(changes, 1);
     box->setLocked(true);
     showActive();
@@ -520,14 +520,14 @@ TEST_F(Intrinsics, OptionButtonsAreExclusiveWithinTheirContainerOnly)
     EXPECT_TRUE(keepOn->Value());
     EXPECT_TRUE(elsewhere->Value());
 
-    setProperty(keepOn, u"Value", true); // already selected: nothing happens
+    setPropertyByName(keepOn, u"Value", true); // already selected: nothing happens
     EXPECT_EQ(clicks, 1);
     EXPECT_EQ(focusedControl(), keepOn);
     press(Qt::Key_Down);
     EXPECT_TRUE(keepOff->Value());
     EXPECT_FALSE(keepOn->Value());
     EXPECT_EQ(focusedControl(), keepOff);
-    setProperty(keepOff, u"Value", false); // none selected, as a stored value may leave it
+    setPropertyByName(keepOff, u"Value", false); // none selected, as a stored value may leave it
     EXPECT_FALSE(normal->Value() || keepOn->Value() || keepOff->Value());
 }
 
@@ -541,16 +541,16 @@ TEST_F(Intrinsics, AComboBoxSelectsByListIndexAndRaisesClickOnEveryChange)
     list->AddItem(QStringLiteral("Lines"));
     list->AddItem(QStringLiteral("Dots"));
     EXPECT_EQ(list->ListIndex(), -1);
-    EXPECT_EQ(getProperty(list, u"ListCount").toInt(), 2);
+    EXPECT_EQ(getPropertyByName(list, u"ListCount").toInt(), 2);
     EXPECT_EQ(list->List(1), QStringLiteral("Dots"));
     EXPECT_EQ(clicks, 0);
 
-    setProperty(list, u"ListIndex", 1);
+    setPropertyByName(list, u"ListIndex", 1);
     EXPECT_EQ(clicks, 1);
     EXPECT_EQ(list->Text(), QStringLiteral("Dots"));
-    setProperty(list, u"ListIndex", 1);
-    setProperty(list, u"ListIndex", 2); // outside the list: ignored
-    setProperty(list, u"ListIndex", -2);
+    setPropertyByName(list, u"ListIndex", 1);
+    setPropertyByName(list, u"ListIndex", 2); // outside the list: ignored
+    setPropertyByName(list, u"ListIndex", -2);
     EXPECT_EQ(list->ListIndex(), 1);
     EXPECT_EQ(clicks, 1);
 
@@ -572,10 +572,10 @@ TEST_F(Intrinsics, AScrollBarKeepsItsValueInRangeAndRaisesChangeForEveryNewValue
     auto *bar = add<ScrollBar>("VB.HScrollBar", nullptr, 0, 0, 1500, 255, "Max = 10");
     int changes = 0;
     QObject::connect(bar, &ScrollBar::Change, [&] { ++changes; });
-    setProperty(bar, u"Value", 15);
+    setPropertyByName(bar, u"Value", 15);
     EXPECT_EQ(bar->Value(), 10);
     EXPECT_EQ(changes, 1);
-    setProperty(bar, u"Value", 10);
+    setPropertyByName(bar, u"Value", 10);
     EXPECT_EQ(changes, 1);
     bar->setMax(5);
     EXPECT_EQ(bar->Value(), 5);
@@ -615,10 +615,10 @@ TEST_F(Intrinsics, ATimerTicksWhileEnabledAndAFailingHandlerDoesNotStopIt)
     window->show();
     EXPECT_TRUE(QTest::qWaitFor([&] { return ticks >= 3; }, 2000));
     EXPECT_FALSE(timer->isVisible());
-    setProperty(timer, u"Visible", true);
+    setPropertyByName(timer, u"Visible", true);
     EXPECT_FALSE(timer->isVisible());
 
-    setProperty(timer, u"Enabled", false);
+    setPropertyByName(timer, u"Enabled", false);
     const int stopped = ticks;
     QTest::qWait(40);
     EXPECT_EQ(ticks, stopped);
@@ -637,16 +637,16 @@ TEST_F(Intrinsics, AnImageTakesItsPicturesNaturalSizeUnlessStretched)
     QTemporaryDir dir;
     const QString path = writePicture(dir, QStringLiteral("home.png"), twoColourPicture(), "PNG");
     auto *image = add<Image>("VB.Image", nullptr, 30, 45, 735, 1095);
-    setProperty(image, u"Picture", path);
-    EXPECT_EQ(getProperty(image, u"PictureWidth").toDouble(), 300.0);
-    EXPECT_EQ(getProperty(image, u"PictureHeight").toDouble(), 150.0);
+    setPropertyByName(image, u"Picture", path);
+    EXPECT_EQ(getPropertyByName(image, u"PictureWidth").toDouble(), 300.0);
+    EXPECT_EQ(getPropertyByName(image, u"PictureHeight").toDouble(), 150.0);
     EXPECT_EQ(image->Width(), 300.0);
     EXPECT_EQ(image->Height(), 150.0);
     EXPECT_EQ(image->Left(), 30.0);
     EXPECT_EQ(image->Picture(), path);
 
     // Stretched, the picture fills whatever size the control is given.
-    setProperty(image, u"Stretch", true);
+    setPropertyByName(image, u"Stretch", true);
     image->Move(0, 0, 1200, 300);
     EXPECT_EQ(image->Width(), 1200.0);
     const QImage shot = image->grab().toImage();
@@ -690,11 +690,11 @@ TEST_F(Intrinsics, AFileThatIsNoPictureLeavesTheControlEmptyAndTheFormRunning)
         image->setPicture(good);
         box->setPicture(good);
         ASSERT_TRUE(image->hasPicture() && box->hasPicture());
-        EXPECT_NO_THROW(setProperty(image, u"Picture", bad));
-        EXPECT_NO_THROW(setProperty(box, u"Picture", bad));
+        EXPECT_NO_THROW(setPropertyByName(image, u"Picture", bad));
+        EXPECT_NO_THROW(setPropertyByName(box, u"Picture", bad));
         EXPECT_FALSE(image->hasPicture());
         EXPECT_FALSE(box->hasPicture());
-        EXPECT_EQ(getProperty(image, u"PictureHeight").toDouble(), 0.0);
+        EXPECT_EQ(getPropertyByName(image, u"PictureHeight").toDouble(), 0.0);
         EXPECT_EQ(image->Picture(), QString());
         EXPECT_FALSE(image->grab().isNull());
     }
@@ -738,14 +738,14 @@ TEST_F(Intrinsics, ChangingTheTabShowsOnlyThatTabsControls)
     // Twips count from the tab control's corner, tab row included.
     EXPECT_EQ(colors->mapTo(tabs, QPoint(0, 0)), QPoint(304, 244));
 
-    setProperty(tabs, u"Tab", 1);
+    setPropertyByName(tabs, u"Tab", 1);
     EXPECT_EQ(clicks, 1);
     EXPECT_FALSE(keys->isVisible());
     EXPECT_TRUE(colors->isVisible());
     EXPECT_FALSE(pictures->isVisible());
-    EXPECT_EQ(getProperty(tabs, u"Caption").toString(), QStringLiteral("Colors"));
-    setProperty(tabs, u"Tab", 4); // no such tab
-    setProperty(tabs, u"Tab", 1);
+    EXPECT_EQ(getPropertyByName(tabs, u"Caption").toString(), QStringLiteral("Colors"));
+    setPropertyByName(tabs, u"Tab", 4); // no such tab
+    setPropertyByName(tabs, u"Tab", 1);
     EXPECT_EQ(tabs->Tab(), 1);
     EXPECT_EQ(clicks, 1);
 

@@ -92,11 +92,11 @@ protected:
         done = std::make_unique<QSignalSpy>(device.get(), SIGNAL(Done(qint16)));
     }
 
-    void command(const QString &text) { setProperty(device.get(), u"Command", text); }
-    void fileName(const QString &name) { setProperty(device.get(), u"FileName", name); }
-    int mode() { return getProperty(device.get(), u"Mode").toInt(); }
-    int position() { return getProperty(device.get(), u"Position").toInt(); }
-    int length() { return getProperty(device.get(), u"Length").toInt(); }
+    void command(const QString &text) { setPropertyByName(device.get(), u"Command", text); }
+    void fileName(const QString &name) { setPropertyByName(device.get(), u"FileName", name); }
+    int mode() { return getPropertyByName(device.get(), u"Mode").toInt(); }
+    int position() { return getPropertyByName(device.get(), u"Position").toInt(); }
+    int length() { return getPropertyByName(device.get(), u"Length").toInt(); }
     QString path(const char *name) const { return dir.filePath(QString::fromLatin1(name)); }
     void openTone(int ms)
     {
@@ -222,7 +222,7 @@ TEST_F(MMControlTest, CommandsAreCaseInsensitiveAndOthersAreIgnored)
         EXPECT_NO_THROW(command(QString::fromLatin1(other)));
         EXPECT_EQ(mode(), MMControl::Stopped) << other;
     }
-    EXPECT_EQ(getProperty(device.get(), u"Command").toString(), QString());
+    EXPECT_EQ(getPropertyByName(device.get(), u"Command").toString(), QString());
     command(QStringLiteral("CLOSE"));
     EXPECT_EQ(mode(), MMControl::NotOpen);
 }
@@ -236,7 +236,7 @@ TEST_F(MMControlTest, OpenReadsTheSoundAndCloseReleasesIt)
     command(QStringLiteral("Close"));
     EXPECT_EQ(mode(), MMControl::NotOpen);
     EXPECT_EQ(length(), 0);
-    EXPECT_EQ(getProperty(device.get(), u"FileName").toString(), path("tone.wav"));
+    EXPECT_EQ(getPropertyByName(device.get(), u"FileName").toString(), path("tone.wav"));
     command(QStringLiteral("Play"));
     EXPECT_EQ(mode(), MMControl::NotOpen);
 

@@ -1,4 +1,4 @@
-#include "platform/system/PictureLoader.h"
+#include "platform/readers/PictureLoader.h"
 
 #include <QBuffer>
 #include <QDateTime>

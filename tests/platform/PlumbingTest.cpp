@@ -65,39 +65,39 @@ private:
 TEST(PropertiesByName, AreFoundWhateverTheCase)
 {
     Probe probe;
-    setProperty(&probe, u"size", 59);
+    setPropertyByName(&probe, u"size", 59);
     EXPECT_EQ(probe.Size(), 59);
-    EXPECT_EQ(getProperty(&probe, u"SIZE").toInt(), 59);
-    setProperty(&probe, u"Visible", false);
+    EXPECT_EQ(getPropertyByName(&probe, u"SIZE").toInt(), 59);
+    setPropertyByName(&probe, u"Visible", false);
     EXPECT_FALSE(probe.Visible());
-    EXPECT_THROW(getProperty(&probe, u"NoSuchThing"), MemberNotFound);
-    EXPECT_THROW(setProperty(&probe, u"NoSuchThing", 1), MemberNotFound);
+    EXPECT_THROW(getPropertyByName(&probe, u"NoSuchThing"), MemberNotFound);
+    EXPECT_THROW(setPropertyByName(&probe, u"NoSuchThing", 1), MemberNotFound);
     EXPECT_TRUE(hasProperty(&probe, u"caption"));
 }
 
 TEST(PropertiesByName, ConvertValuesToThePropertyType)
 {
     Probe probe;
-    setProperty(&probe, u"Size", 58.5); // half to even
+    setPropertyByName(&probe, u"Size", 58.5); // half to even
     EXPECT_EQ(probe.Size(), 58);
-    setProperty(&probe, u"Size", QStringLiteral("120"));
+    setPropertyByName(&probe, u"Size", QStringLiteral("120"));
     EXPECT_EQ(probe.Size(), 120);
-    EXPECT_THROW(setProperty(&probe, u"Size", 40000), OverflowError);
+    EXPECT_THROW(setPropertyByName(&probe, u"Size", 40000), OverflowError);
     EXPECT_EQ(probe.Size(), 120);
-    EXPECT_THROW(setProperty(&probe, u"Size", QStringLiteral("twelve")), TypeMismatch);
-    setProperty(&probe, u"Text", 1.5);
+    EXPECT_THROW(setPropertyByName(&probe, u"Size", QStringLiteral("twelve")), TypeMismatch);
+    setPropertyByName(&probe, u"Text", 1.5);
     EXPECT_EQ(probe.Text(), QStringLiteral("1.5"));
-    setProperty(&probe, u"Flag", -1);
+    setPropertyByName(&probe, u"Flag", -1);
     EXPECT_TRUE(probe.Flag());
-    setProperty(&probe, u"Caption", QStringLiteral("65.7"));
+    setPropertyByName(&probe, u"Caption", QStringLiteral("65.7"));
     EXPECT_FLOAT_EQ(probe.Caption(), 65.7f);
-    EXPECT_EQ(variantToString(getProperty(&probe, u"Caption")), QStringLiteral("65.7"));
+    EXPECT_EQ(variantToString(getPropertyByName(&probe, u"Caption")), QStringLiteral("65.7"));
 }
 
 TEST(PropertiesByName, ASetterFailureReachesTheCaller)
 {
     Probe probe;
-    EXPECT_THROW(setProperty(&probe, u"Size", 13), InvalidArgument);
+    EXPECT_THROW(setPropertyByName(&probe, u"Size", 13), InvalidArgument);
 }
 
 TEST(TwipGeometry, ReadsBackExactlyAndMapsToPixels)
@@ -105,7 +105,7 @@ TEST(TwipGeometry, ReadsBackExactlyAndMapsToPixels)
     QWidget host;
     Probe probe(&host);
     probe.Move(90, 75, 1223.5, 375);
-    EXPECT_EQ(getProperty(&probe, u"Width").toDouble(), 1223.5);
+    EXPECT_EQ(getPropertyByName(&probe, u"Width").toDouble(), 1223.5);
     EXPECT_EQ(probe.Left(), 90);
     EXPECT_EQ(probe.geometry(), QRect(6, 5, 82, 25)); // 1313.5 / 15 = 87.6 -> 88
 }

@@ -1,4 +1,4 @@
-#include "platform/system/RtfReader.h"
+#include "platform/readers/RtfReader.h"
 
 #include <QFile>
 #include <QStringDecoder>

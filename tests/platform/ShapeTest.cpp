@@ -2,7 +2,7 @@
 #include "platform/intrinsics/Intrinsics.h"
 #include "platform/core/OleColor.h"
 #include "platform/core/Properties.h"
-#include "platform/intrinsics/Shape.h"
+#include "platform/forms/Shape.h"
 
 #include <QApplication>
 #include <QImage>
@@ -51,11 +51,11 @@ protected:
 TEST_F(ShapeTest, ANewShapeIsABlackOutlinedEmptyRectangle)
 {
     EXPECT_EQ(typeName(shape), QStringLiteral("Shape"));
-    EXPECT_EQ(getProperty(shape, u"Shape").toInt(), Shape::Rectangle);
-    EXPECT_EQ(getProperty(shape, u"FillStyle").toInt(), Shape::TransparentFill);
-    EXPECT_EQ(getProperty(shape, u"BorderStyle").toInt(), Shape::SolidBorder);
-    EXPECT_EQ(getProperty(shape, u"BorderWidth").toInt(), 1);
-    EXPECT_EQ(getProperty(shape, u"BackStyle").toInt(), Shape::TransparentBack);
+    EXPECT_EQ(getPropertyByName(shape, u"Shape").toInt(), Shape::Rectangle);
+    EXPECT_EQ(getPropertyByName(shape, u"FillStyle").toInt(), Shape::TransparentFill);
+    EXPECT_EQ(getPropertyByName(shape, u"BorderStyle").toInt(), Shape::SolidBorder);
+    EXPECT_EQ(getPropertyByName(shape, u"BorderWidth").toInt(), 1);
+    EXPECT_EQ(getPropertyByName(shape, u"BackStyle").toInt(), Shape::TransparentBack);
 
     EXPECT_EQ(pixel(10, 40), QColor(Qt::black)); // a one-pixel border inside the box
     EXPECT_EQ(pixel(109, 40), QColor(Qt::black));
@@ -68,10 +68,10 @@ TEST_F(ShapeTest, ANewShapeIsABlackOutlinedEmptyRectangle)
 
 TEST_F(ShapeTest, ASolidCircleIsCentredInItsBoxAndLeavesTheCornersAlone)
 {
-    setProperty(shape, u"Shape", Shape::Circle);
-    setProperty(shape, u"FillStyle", Shape::SolidFill);
-    setProperty(shape, u"FillColor", Red);
-    setProperty(shape, u"BorderStyle", Shape::TransparentBorder);
+    setPropertyByName(shape, u"Shape", Shape::Circle);
+    setPropertyByName(shape, u"FillStyle", Shape::SolidFill);
+    setPropertyByName(shape, u"FillColor", Red);
+    setPropertyByName(shape, u"BorderStyle", Shape::TransparentBorder);
 
     const QImage image = host->grab().toImage();
     // 100x60 box: the circle is 60 across, from x 30 to 90 of the box.
@@ -85,11 +85,11 @@ TEST_F(ShapeTest, ASolidCircleIsCentredInItsBoxAndLeavesTheCornersAlone)
 
 TEST_F(ShapeTest, AnOvalFillsItsWholeBox)
 {
-    setProperty(shape, u"Shape", Shape::Oval);
-    setProperty(shape, u"FillStyle", Shape::SolidFill);
-    setProperty(shape, u"FillColor", Green);
-    setProperty(shape, u"BorderColor", Blue);
-    setProperty(shape, u"BorderWidth", 3);
+    setPropertyByName(shape, u"Shape", Shape::Oval);
+    setPropertyByName(shape, u"FillStyle", Shape::SolidFill);
+    setPropertyByName(shape, u"FillColor", Green);
+    setPropertyByName(shape, u"BorderColor", Blue);
+    setPropertyByName(shape, u"BorderWidth", 3);
 
     const QImage image = host->grab().toImage();
     EXPECT_EQ(image.pixelColor(60, 40), QColor(Qt::green));
@@ -101,10 +101,10 @@ TEST_F(ShapeTest, AnOvalFillsItsWholeBox)
 
 TEST_F(ShapeTest, AnOpaqueBackShowsUnderAHatchedFill)
 {
-    setProperty(shape, u"BackStyle", Shape::OpaqueBack);
-    setProperty(shape, u"BackColor", Blue);
-    setProperty(shape, u"FillStyle", 2); // horizontal lines
-    setProperty(shape, u"FillColor", Red);
+    setPropertyByName(shape, u"BackStyle", Shape::OpaqueBack);
+    setPropertyByName(shape, u"BackColor", Blue);
+    setPropertyByName(shape, u"FillStyle", 2); // horizontal lines
+    setPropertyByName(shape, u"FillColor", Red);
 
     const QImage image = host->grab().toImage();
     int red = 0, blue = 0;
@@ -126,19 +126,19 @@ TEST_F(ShapeTest, ClicksGoThroughToTheContainerAndItNeverTakesTheFocus)
 
 TEST_F(ShapeTest, ASetterThatChangesNothingDoesNotRepaint)
 {
-    setProperty(shape, u"FillColor", Red);
+    setPropertyByName(shape, u"FillColor", Red);
     showAndSettle();
     const int before = shape->paintCount();
     ASSERT_GT(before, 0);
 
-    setProperty(shape, u"FillColor", Red);
-    setProperty(shape, u"Shape", Shape::Rectangle);
-    setProperty(shape, u"BorderWidth", 1);
+    setPropertyByName(shape, u"FillColor", Red);
+    setPropertyByName(shape, u"Shape", Shape::Rectangle);
+    setPropertyByName(shape, u"BorderWidth", 1);
     shape->Move(150, 150, 1500, 900);
     QApplication::processEvents();
     EXPECT_EQ(shape->paintCount(), before);
 
-    setProperty(shape, u"FillColor", Green);
+    setPropertyByName(shape, u"FillColor", Green);
     QApplication::processEvents();
     EXPECT_GT(shape->paintCount(), before);
 }
@@ -151,18 +151,18 @@ TEST_F(ShapeTest, ValuesOutOfRangeAreRefusedAndChangeNothing)
     };
     for (const Case &c : {Case{u"Shape", 6}, Case{u"Shape", -1}, Case{u"FillStyle", 8}, Case{u"BorderStyle", 7},
                           Case{u"BorderWidth", 0}, Case{u"BackStyle", 2}}) {
-        const QVariant before = getProperty(shape, c.name);
-        EXPECT_THROW(setProperty(shape, c.name, c.value), InvalidArgument) << QStringView(c.name).toString().toStdString();
-        EXPECT_EQ(getProperty(shape, c.name), before);
+        const QVariant before = getPropertyByName(shape, c.name);
+        EXPECT_THROW(setPropertyByName(shape, c.name, c.value), InvalidArgument) << QStringView(c.name).toString().toStdString();
+        EXPECT_EQ(getPropertyByName(shape, c.name), before);
     }
 }
 
 TEST_F(ShapeTest, ScalingByNameRoundsTheBorderWidthAndKeepsTwipGeometry)
 {
-    setProperty(shape, u"BorderWidth", 2.5);
+    setPropertyByName(shape, u"BorderWidth", 2.5);
     EXPECT_EQ(shape->BorderWidth(), 2); // half to even
-    setProperty(shape, u"Width", 1223.5);
-    EXPECT_EQ(getProperty(shape, u"Width").toDouble(), 1223.5);
+    setPropertyByName(shape, u"Width", 1223.5);
+    EXPECT_EQ(getPropertyByName(shape, u"Width").toDouble(), 1223.5);
 }
 
 TEST_F(ShapeTest, ItIsCreatedByProgIdAndItsSettingsRoundTripThroughABag)

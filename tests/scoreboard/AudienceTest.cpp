@@ -67,7 +67,7 @@ struct Change {
 
 QVariant property(Form *form, const char *element, const char16_t *name)
 {
-    return getProperty(form->control(QString::fromLatin1(element)), name);
+    return getPropertyByName(form->control(QString::fromLatin1(element)), name);
 }
 
 TEST_F(AudienceTest, FollowsEveryKindOfChangeOnTheBoard)
@@ -79,13 +79,13 @@ TEST_F(AudienceTest, FollowsEveryKindOfChangeOnTheBoard)
     ASSERT_TRUE(team.save(teamFile));
 
     const Change changes[] = {
-        {"typed name", [](frmScoreboard *b) { setProperty(b->txtGymnastName, u"Text", QStringLiteral("Ada")); },
+        {"typed name", [](frmScoreboard *b) { setPropertyByName(b->txtGymnastName, u"Text", QStringLiteral("Ada")); },
          [](Form *f) { return property(f, "txtGymnastName", u"Text"); }},
-        {"gymnast number", [](frmScoreboard *b) { setProperty(b->nledGymnastNum, u"Caption", 42); },
+        {"gymnast number", [](frmScoreboard *b) { setPropertyByName(b->nledGymnastNum, u"Caption", 42); },
          [](Form *f) { return property(f, "nledGymnastNum", u"Caption"); }},
         {"running clock",
          [this](frmScoreboard *b) {
-             setProperty(b->tkRoutine, u"Running", true);
+             setPropertyByName(b->tkRoutine, u"Running", true);
              now.advance(2500);
              b->RefreshTime();
          },
@@ -131,13 +131,13 @@ TEST_F(AudienceTest, ShowsNothingOfTheOperatorsWorkingState)
     LEDSelectedWidth = 3;
     board->ObjectSelected(board->tledRoutine);
     focus(board->txtGymnastName);
-    setProperty(board->txtGymnastName, u"SelStart", 0);
-    setProperty(board->txtGymnastName, u"SelLength", 2);
+    setPropertyByName(board->txtGymnastName, u"SelStart", 0);
+    setPropertyByName(board->txtGymnastName, u"SelLength", 2);
     ASSERT_TRUE(follows([](Form *f) { return property(f, "txtGymnastName", u"Text"); }));
     EXPECT_EQ(copy("shpObjectSelected"), nullptr) << "no selection outline";
     for (const char *hidden : {"tkRoutine", "mmcBuzzer", "tmrClock1"})
         EXPECT_EQ(copy(hidden), nullptr) << hidden << ": the audience has no clocks, sound or timer of its own";
-    EXPECT_EQ(variantToInt32(getProperty(copy("txtGymnastName"), u"SelLength")), 0) << "no selection highlight";
+    EXPECT_EQ(variantToInt32(getPropertyByName(copy("txtGymnastName"), u"SelLength")), 0) << "no selection highlight";
     for (QWidget *child : audience->findChildren<QWidget *>())
         EXPECT_EQ(child->focusPolicy(), Qt::NoFocus) << "a text cursor needs the focus";
     EXPECT_TRUE(!focused() || focused()->window() != audience.get()) << "nothing on it holds the focus";
@@ -156,7 +156,7 @@ TEST_F(AudienceTest, AnUnchangedBoardCostsNoPaintInEitherWindow)
     EXPECT_EQ(boardPaints.count, 0);
     EXPECT_EQ(audiencePaints.count, 0);
     // And one change costs the copy a paint.
-    setProperty(board->nledGymnastNum, u"Caption", 7);
+    setPropertyByName(board->nledGymnastNum, u"Caption", 7);
     EXPECT_TRUE(waitUntil([&] { return audiencePaints.count > 0; }, 2000));
 }
 
@@ -179,7 +179,7 @@ TEST_F(AudienceTest, ClosingTheBoardClosesItAndAMinimizedBoardIsStillFollowed)
 {
     board->showMinimized();
     QCoreApplication::processEvents();
-    setProperty(board->txtGymnastTeam, u"Text", QStringLiteral("Lyon"));
+    setPropertyByName(board->txtGymnastTeam, u"Text", QStringLiteral("Lyon"));
     EXPECT_TRUE(follows([](Form *f) { return property(f, "txtGymnastTeam", u"Text"); }));
     board->showNormal();
     QPointer<AudienceWindow> watched(audience.get());

@@ -5,6 +5,12 @@
 #include "controls/TimeLED.h"
 #include "components/NumberLED.h"
 #include "platform/forms/ControlArray.h"
+#include "platform/forms/Shape.h"
+#include "platform/intrinsics/Image.h"
+#include "platform/intrinsics/MMControl.h"
+#include "platform/intrinsics/PictureBox.h"
+#include "platform/intrinsics/TextBox.h"
+#include "platform/intrinsics/TimerControl.h"
 #include "platform/system/NumLock.h"
 #include "platform/core/Properties.h"
 #include "platform/system/SettingsStore.h"
@@ -129,10 +135,10 @@ protected:
         }
     }
 
-    double clock(Control *keeper) { return variantToDouble(getProperty(keeper, u"TimeSec")); }
-    bool running(Control *keeper) { return variantToBool(getProperty(keeper, u"Running")); }
-    int caption(Control *number) { return variantToInt32(getProperty(number, u"Caption")); }
-    QString text(Control *box) { return variantToString(getProperty(box, u"Text")); }
+    double clock(Control *keeper) { return variantToDouble(getPropertyByName(keeper, u"TimeSec")); }
+    bool running(Control *keeper) { return variantToBool(getPropertyByName(keeper, u"Running")); }
+    int caption(Control *number) { return variantToInt32(getPropertyByName(number, u"Caption")); }
+    QString text(Control *box) { return variantToString(getPropertyByName(box, u"Text")); }
     void tick() { board->RefreshTime(); }
 
     // What a time display shows: digits (blank groups as spaces), ":" for a lit colon, "."
@@ -145,8 +151,8 @@ protected:
         for (int i = 0; i < tled->cellCount(); ++i) {
             NumberLED *cell = tled->cell(i);
             if (i > 0) {
-                const qint32 top = variantToInt32(getProperty(tled->shpTop()->item(i - 1), u"FillColor"));
-                const qint32 bottom = variantToInt32(getProperty(tled->shpBottom()->item(i - 1), u"FillColor"));
+                const qint32 top = variantToInt32(getPropertyByName(tled->shpTop()->item(i - 1), u"FillColor"));
+                const qint32 bottom = variantToInt32(getPropertyByName(tled->shpBottom()->item(i - 1), u"FillColor"));
                 out += top != back ? u':' : (bottom != back ? u'.' : u' ');
             }
             const int digits = cell->digitCount();

@@ -21,7 +21,7 @@ TEST_F(BoardTest, OpensWithTheClocksStoppedAtTheirStartingValues)
     EXPECT_EQ(clock(board->tkWarmUp), 1800);
     for (Control *keeper : {board->tkRoutine, board->tkFall, board->tkWarmUp}) {
         EXPECT_FALSE(running(keeper));
-        EXPECT_EQ(getProperty(keeper, u"CountDirection").toInt(), 0);
+        EXPECT_EQ(getPropertyByName(keeper, u"CountDirection").toInt(), 0);
         EXPECT_FALSE(keeper->isVisible());
     }
     EXPECT_EQ(RoutinePreset, 1800);
@@ -47,15 +47,15 @@ TEST_F(BoardTest, TextsAndNumbersHaveTheirDesignContent)
     EXPECT_EQ(text(board->txtGymnastTeam), QStringLiteral("Group"));
     for (const char *name : {"Label1", "Label2", "Label3", "Label4", "Label12"})
         EXPECT_TRUE(board->control(QString::fromLatin1(name))) << name;
-    EXPECT_EQ(variantToString(getProperty(board->control("Label1"), u"Caption")), QStringLiteral("Routine"));
-    EXPECT_EQ(variantToString(getProperty(board->control("Label3"), u"Caption")), QStringLiteral("Fall"));
-    EXPECT_EQ(variantToString(getProperty(board->control("Label2"), u"Caption")), QStringLiteral("Warm-Up"));
-    EXPECT_EQ(variantToString(getProperty(board->control("Label4"), u"Caption")), QStringLiteral("Score"));
-    EXPECT_EQ(getProperty(board->nledGymnastNum, u"Max").toInt(), 9999);
-    EXPECT_EQ(getProperty(board->nledScoreLeft, u"Max").toInt(), 19);
-    EXPECT_EQ(getProperty(board->nledScoreRight, u"Max").toInt(), 999);
-    EXPECT_TRUE(getProperty(board->nledScoreRight, u"ZeroFill").toBool());
-    EXPECT_EQ(getProperty(board->tmrClock1, u"Interval").toInt(), 50);
+    EXPECT_EQ(variantToString(getPropertyByName(board->control("Label1"), u"Caption")), QStringLiteral("Routine"));
+    EXPECT_EQ(variantToString(getPropertyByName(board->control("Label3"), u"Caption")), QStringLiteral("Fall"));
+    EXPECT_EQ(variantToString(getPropertyByName(board->control("Label2"), u"Caption")), QStringLiteral("Warm-Up"));
+    EXPECT_EQ(variantToString(getPropertyByName(board->control("Label4"), u"Caption")), QStringLiteral("Score"));
+    EXPECT_EQ(getPropertyByName(board->nledGymnastNum, u"Max").toInt(), 9999);
+    EXPECT_EQ(getPropertyByName(board->nledScoreLeft, u"Max").toInt(), 19);
+    EXPECT_EQ(getPropertyByName(board->nledScoreRight, u"Max").toInt(), 999);
+    EXPECT_TRUE(getPropertyByName(board->nledScoreRight, u"ZeroFill").toBool());
+    EXPECT_EQ(getPropertyByName(board->tmrClock1, u"Interval").toInt(), 50);
 }
 
 TEST_F(BoardTest, TheQueuedTabSelectsTheGymnastNumber)
@@ -235,14 +235,14 @@ TEST_F(BoardTest, ResizingScalesTheDesignAndHidesTheOutline)
     ASSERT_EQ(board->ScaleWidth(), 18960);
     EXPECT_EQ(board->txtEvent->Left(), 240);
     EXPECT_EQ(board->txtEvent->Width(), 9390);
-    EXPECT_EQ(getProperty(board->tledRoutine, u"Size").toInt(), 118);
+    EXPECT_EQ(getPropertyByName(board->tledRoutine, u"Size").toInt(), 118);
     EXPECT_EQ(board->nledScoreLeft->Left(), 240); // inside its box, relative to it
     EXPECT_FALSE(board->shpObjectSelected->Visible());
     board->setClientSize(18960, 6795); // twice as wide only: centred, factor 1
     QCoreApplication::processEvents();
     EXPECT_EQ(board->txtEvent->Left(), 120 + 4740);
     EXPECT_EQ(board->nledScoreLeft->Left(), 120);
-    EXPECT_EQ(getProperty(board->tledRoutine, u"Size").toInt(), 59);
+    EXPECT_EQ(getPropertyByName(board->tledRoutine, u"Size").toInt(), 59);
 }
 
 } // namespace

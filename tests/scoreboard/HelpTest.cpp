@@ -1,6 +1,6 @@
 // The help window: what it shows, how it follows its size, and that there is one.
 #include "platform/intrinsics/RichTextBox.h"
-#include "platform/system/RtfReader.h"
+#include "platform/readers/RtfReader.h"
 #include "platform/system/ProgramInfo.h"
 #include "scoreboard/Registration.h"
 #include "scoreboard/forms/Forms.h"

@@ -83,8 +83,8 @@ TEST_F(BoardTest, ResetStopsTheClocksAtTheirPresetsAndClearsTheGymnast)
     focus(board->nledScoreLeft);
     type("9.5\n");
     EXPECT_EQ(caption(board->nledScoreLeft), 9);
-    setProperty(board->txtGymnastName, u"Text", QStringLiteral("Ana"));
-    setProperty(board->txtEvent, u"Text", QStringLiteral("Vault"));
+    setPropertyByName(board->txtGymnastName, u"Text", QStringLiteral("Ana"));
+    setPropertyByName(board->txtEvent, u"Text", QStringLiteral("Vault"));
     focus(board->tledRoutine);
     press(Qt::Key_R);
     press(Qt::Key_W);
@@ -111,7 +111,7 @@ TEST_F(BoardTest, ResetStopsTheClocksAtTheirPresetsAndClearsTheGymnast)
 TEST_F(BoardTest, KeysTypedIntoATextBoxAreTextNotCommands)
 {
     focus(board->txtGymnastName);
-    setProperty(board->txtGymnastName, u"Text", QString());
+    setPropertyByName(board->txtGymnastName, u"Text", QString());
     QTest::keyClicks(focused(), QStringLiteral("Greta"));
     EXPECT_EQ(text(board->txtGymnastName), QStringLiteral("Greta"));
     EXPECT_FALSE(running(board->tkRoutine));
@@ -135,7 +135,7 @@ TEST_F(BoardTest, F1AndF2OpenHelpAndOptionsFromTheDisplays)
     EXPECT_EQ(helps, 1);
     EXPECT_EQ(options, 1);
     // After the dialog the board applies the settings again.
-    EXPECT_EQ(getProperty(board->tledRoutine, u"LitColor").toInt(), 0x123456);
+    EXPECT_EQ(getPropertyByName(board->tledRoutine, u"LitColor").toInt(), 0x123456);
     focus(board->txtEvent);
     press(Qt::Key_F1);
     EXPECT_EQ(helps, 1); // text boxes keep their keys
@@ -170,7 +170,7 @@ TEST_F(BoardTest, AResetKeyEqualToTheClearKeyRunsOnce)
 TEST_F(BoardTest, AFailureInsideAKeyCommandLeavesTheBoardRunning)
 {
     // A clock far beyond what a display can show makes the refresh overflow.
-    setProperty(board->tkRoutine, u"TimeSec", 3000000);
+    setPropertyByName(board->tkRoutine, u"TimeSec", 3000000);
     focus(board->tledWarmUp);
     press(Qt::Key_W);
     EXPECT_TRUE(running(board->tkWarmUp));
@@ -183,7 +183,7 @@ TEST_F(BoardTest, AFailureInsideAKeyCommandLeavesTheBoardRunning)
 
 TEST_F(BoardTest, AFailingRefreshTickLeavesTheBoardRunning)
 {
-    setProperty(board->tkRoutine, u"TimeSec", 3000000); // beyond what the display can show
+    setPropertyByName(board->tkRoutine, u"TimeSec", 3000000); // beyond what the display can show
     QTest::qWait(150); // the 50 ms timer ticks and fails
     ASSERT_FALSE(board.isNull());
     focus(board->tledWarmUp);

@@ -84,7 +84,7 @@ protected:
     }
     std::string routineCaption() const
     {
-        return variantToString(getProperty(dialog->control(QStringLiteral("lblKeyRoutine")), u"Caption")).toStdString();
+        return variantToString(getPropertyByName(dialog->control(QStringLiteral("lblKeyRoutine")), u"Caption")).toStdString();
     }
 
     QString original;
@@ -108,7 +108,7 @@ TEST_F(KeyboardLayouts, TheTopRowTypesTheGymnastNumberWithoutShiftOnEveryLayout)
     for (const Case &c : cases) {
         SCOPED_TRACE(testing::Message() << c.layout << ": " << c.keys);
         useLayout(c.layout);
-        setProperty(board->nledGymnastNum, u"Caption", 0);
+        setPropertyByName(board->nledGymnastNum, u"Caption", 0);
         focus(board->nledGymnastNum);
         pressKeys(QString::fromLatin1(c.keys));
         EXPECT_TRUE(waitUntil([&] { return caption(board->nledGymnastNum) == 42; })) << caption(board->nledGymnastNum);

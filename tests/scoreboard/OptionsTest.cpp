@@ -1,7 +1,13 @@
 // The Options dialog driven through its own widgets: the message box and the common dialog
 // answered by the test, NumLock by a stand-in keyboard, the store in a folder of the test's.
 #include "platform/core/Properties.h"
+#include "platform/intrinsics/CommandButton.h"
 #include "platform/intrinsics/CommonDialog.h"
+#include "platform/intrinsics/Image.h"
+#include "platform/intrinsics/Label.h"
+#include "platform/intrinsics/OptionButton.h"
+#include "platform/intrinsics/PictureBox.h"
+#include "platform/intrinsics/ScrollBar.h"
 #include "platform/intrinsics/ComboBox.h"
 #include "platform/intrinsics/MessageBox.h"
 #include "platform/intrinsics/SSTab.h"
@@ -112,8 +118,8 @@ protected:
     {
         QTest::keyClick(qobject_cast<TextBox *>(dialog->txtGetKey)->editor(), key, modifiers);
     }
-    QString caption(const char *name) const { return variantToString(getProperty(element(name), u"Caption")); }
-    qint32 color(const char *name) const { return variantToInt32(getProperty(element(name), u"BackColor")); }
+    QString caption(const char *name) const { return variantToString(getPropertyByName(element(name), u"Caption")); }
+    qint32 color(const char *name) const { return variantToInt32(getPropertyByName(element(name), u"BackColor")); }
     bool closed() const { return dialog.isNull() || dialog->isUnloaded(); }
 
     QTemporaryDir store;
@@ -138,7 +144,7 @@ TEST_F(OptionsTest, OpensOnTheKeysTabWithTheFocusOnOk)
     QCoreApplication::processEvents();
     EXPECT_EQ(dialog->ScaleWidth(), 6300);
     EXPECT_EQ(dialog->ScaleHeight(), 4890);
-    EXPECT_EQ(variantToInt32(getProperty(dialog->SSTab1, u"Tab")), 0);
+    EXPECT_EQ(variantToInt32(getPropertyByName(dialog->SSTab1, u"Tab")), 0);
     EXPECT_TRUE(dialog->cmdOk->hasFocus());
     EXPECT_EQ(caption("cmdOk"), QStringLiteral("&Ok"));
     EXPECT_EQ(caption("cmdCancel"), QStringLiteral("&Cancel"));
@@ -229,7 +235,7 @@ TEST_F(OptionsTest, ResetsAnsweredYesRestoreTheDefaultsOnlyOnOk)
     const char *names[] = {"R", "F", "W", "G", "Delete", "C"};
     for (int i = 0; i < 6; ++i)
         EXPECT_EQ(caption(labels[i]), QString::fromLatin1(names[i])) << labels[i];
-    EXPECT_TRUE(variantToBool(getProperty(dialog->optNormal, u"Value")));
+    EXPECT_TRUE(variantToBool(getPropertyByName(dialog->optNormal, u"Value")));
     EXPECT_EQ(color("picFallC"), 0x0000FF);
     EXPECT_EQ(dialog->BuzzTemp, defaultBuzzerFile());
     EXPECT_EQ(KeyRoutine, 'X'); // only the working copy so far
@@ -253,7 +259,7 @@ TEST_F(OptionsTest, TheOutlineWidthRoundTripsAndAResetLeavesTheScrollBar)
     LEDSelectedWidth = 3;
     open();
     click("cmdResetColors");
-    EXPECT_EQ(variantToInt32(getProperty(dialog->scrLEDSelectedWidth, u"Value")), 3);
+    EXPECT_EQ(variantToInt32(getPropertyByName(dialog->scrLEDSelectedWidth, u"Value")), 3);
     EXPECT_EQ(caption("lblLEDSelectedWidthValue"), QStringLiteral("0"));
     // The bar moved again: the label follows it. Its up arrow raises the width, to 5 at most.
     dialog->scrLEDSelectedWidth->SetFocus();
@@ -271,7 +277,7 @@ TEST_F(OptionsTest, StoredValuesTheDialogCannotShowAreKeptByOk)
     DigitLEDType = 4;
     open();
     for (Control *option : {dialog->optNormal, dialog->optKeepOn, dialog->optKeepOff})
-        EXPECT_FALSE(variantToBool(getProperty(option, u"Value")));
+        EXPECT_FALSE(variantToBool(getPropertyByName(option, u"Value")));
     EXPECT_EQ(caption("lblLEDSelectedWidthValue"), QStringLiteral("9"));
     click("cmdOk");
     EXPECT_EQ(NumLockForce, 3);
@@ -282,7 +288,7 @@ TEST_F(OptionsTest, StoredValuesTheDialogCannotShowAreKeptByOk)
 TEST_F(OptionsTest, KeepNumlockOnOrOffSwitchesItBeforeTheDialogCloses)
 {
     const struct {
-        Control *frmOptions::*option;
+        OptionButton *frmOptions::*option;
         NumLockState from, to;
         int32_t force;
     } choices[] = {{&frmOptions::optKeepOn, NumLockState::Off, NumLockState::On, 1},
@@ -532,9 +538,9 @@ TEST_F(OptionsTest, ClearEmptiesAPictureOnlyWhenConfirmed)
     for (const char *close : {"cmdCancel", "cmdOk"}) {
         HomePic = picture;
         open();
-        EXPECT_GT(variantToDouble(getProperty(dialog->imgHomePicPreview, u"PictureWidth")), 0);
+        EXPECT_GT(variantToDouble(getPropertyByName(dialog->imgHomePicPreview, u"PictureWidth")), 0);
         click("cmdClearHomePic");
-        EXPECT_EQ(variantToDouble(getProperty(dialog->imgHomePicPreview, u"PictureWidth")), 0);
+        EXPECT_EQ(variantToDouble(getPropertyByName(dialog->imgHomePicPreview, u"PictureWidth")), 0);
         click(close);
         EXPECT_EQ(HomePic, std::string_view(close) == "cmdOk" ? QString() : picture) << close;
     }
@@ -543,13 +549,13 @@ TEST_F(OptionsTest, ClearEmptiesAPictureOnlyWhenConfirmed)
 TEST_F(OptionsTest, DotsShowInThePreviewAtOnceAndInTheSettingOnlyAfterOk)
 {
     open();
-    EXPECT_EQ(variantToInt32(getProperty(dialog->pledPreview, u"LedType")), 0);
+    EXPECT_EQ(variantToInt32(getPropertyByName(dialog->pledPreview, u"LedType")), 0);
     EXPECT_EQ(caption("pledPreview"), QStringLiteral("8"));
     auto *list = qobject_cast<ComboBox *>(dialog->cmbLedType);
     EXPECT_EQ(list->List(0), QStringLiteral("Lines"));
     EXPECT_EQ(list->List(1), QStringLiteral("Dots"));
     list->setListIndex(1);
-    EXPECT_EQ(variantToInt32(getProperty(dialog->pledPreview, u"LedType")), 1);
+    EXPECT_EQ(variantToInt32(getPropertyByName(dialog->pledPreview, u"LedType")), 1);
     EXPECT_EQ(DigitLEDType, 0);
     click("cmdOk");
     EXPECT_EQ(DigitLEDType, 1);
@@ -618,7 +624,7 @@ TEST_F(BoardTest, F2OpensTheOptionsOverTheRunningBoardAndOkRepaintsItInTheNewCol
     EXPECT_EQ(shownWhileOpen, QStringLiteral("29:57")); // the clocks ran on under the dialog
     EXPECT_EQ(ColorFormBack, 0x102030);
     EXPECT_EQ(board->BackColor(), 0x102030);
-    EXPECT_EQ(variantToInt32(getProperty(board->txtEvent, u"BackColor")), 0x102030);
+    EXPECT_EQ(variantToInt32(getPropertyByName(board->txtEvent, u"BackColor")), 0x102030);
     CommonDialog::setChooser({});
 }
 
@@ -666,7 +672,7 @@ TEST_F(BoardTest, EachColourChangeReachesItsOwnSettingAndTheBoardElementsItColou
         EXPECT_EQ(stored.GetSetting(QStringLiteral("ColorSettings"), QString::fromLatin1(s.key), {}),
                   QString::number(colourOf(i)));
         for (const auto &[element, property] : s.painted)
-            EXPECT_EQ(variantToInt32(getProperty(board->control(QString::fromLatin1(element)), QString::fromLatin1(property))),
+            EXPECT_EQ(variantToInt32(getPropertyByName(board->control(QString::fromLatin1(element)), QString::fromLatin1(property))),
                       colourOf(i))
                 << element << "." << property;
     }

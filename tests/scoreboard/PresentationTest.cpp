@@ -5,7 +5,7 @@
 #include "platform/forms/ControlRegistry.h"
 #include "platform/intrinsics/Image.h"
 #include "platform/intrinsics/MMControl.h"
-#include "platform/system/PictureLoader.h"
+#include "platform/readers/PictureLoader.h"
 #include "scoreboard/forms/frmOptions.h"
 #include "scoreboard/modules/modStretch.h"
 
@@ -81,12 +81,12 @@ TEST_F(BoardTest, TheLEDBackgroundColourReachesEveryLEDBoxAndBorderButNotThePict
     board->UpdateFormColors();
     for (Control *led : {board->nledGymnastNum, board->nledScoreLeft, board->nledScoreRight, board->tledRoutine,
                          board->tledFall, board->tledWarmUp})
-        EXPECT_EQ(variantToInt32(getProperty(led, u"BackColor")), 0x203040) << led->Name().toStdString();
-    EXPECT_EQ(variantToInt32(getProperty(board->picScoreBack, u"BackColor")), 0x203040);
+        EXPECT_EQ(variantToInt32(getPropertyByName(led, u"BackColor")), 0x203040) << led->Name().toStdString();
+    EXPECT_EQ(variantToInt32(getPropertyByName(board->picScoreBack, u"BackColor")), 0x203040);
     for (Control *shape : {board->shpScore, board->shpObjectSelected})
-        EXPECT_EQ(variantToInt32(getProperty(shape, u"BorderColor")), 0x203040);
+        EXPECT_EQ(variantToInt32(getPropertyByName(shape, u"BorderColor")), 0x203040);
     for (Control *pictureBox : {board->picHomePicContainer, board->picVisitorPicContainer})
-        EXPECT_EQ(variantToInt32(getProperty(pictureBox, u"BackColor")), 0x101010);
+        EXPECT_EQ(variantToInt32(getPropertyByName(pictureBox, u"BackColor")), 0x101010);
     // The new colour is seen: the displays paint again.
     EXPECT_TRUE(waitUntil([&] {
         return qobject_cast<quellin::TimeLED *>(board->tledWarmUp)->cell(0)->paintCount() > before;
@@ -99,7 +99,7 @@ TEST_F(BoardTest, DotsTurnEveryLEDDisplayToLamps)
     board->UpdateFormColors();
     for (Control *led : {board->nledGymnastNum, board->nledScoreLeft, board->nledScoreRight, board->tledRoutine,
                          board->tledFall, board->tledWarmUp})
-        EXPECT_EQ(variantToInt32(getProperty(led, u"LedType")), led::CircleLED) << led->Name().toStdString();
+        EXPECT_EQ(variantToInt32(getPropertyByName(led, u"LedType")), led::CircleLED) << led->Name().toStdString();
     auto *fall = qobject_cast<quellin::TimeLED *>(board->tledFall);
     for (int i = 0; i < fall->cellCount(); ++i)
         EXPECT_EQ(fall->cell(i)->LedType(), led::CircleLED);
@@ -151,7 +151,7 @@ protected:
         out.write(bytes);
         return path;
     }
-    bool showsPicture() const { return variantToDouble(getProperty(image, u"PictureWidth")) > 0; }
+    bool showsPicture() const { return variantToDouble(getPropertyByName(image, u"PictureWidth")) > 0; }
 
     QTemporaryDir dir;
     std::unique_ptr<Control> container;
@@ -210,7 +210,7 @@ TEST_F(PictureFit, APictureFillsItsBoxOneWayAndIsCentredTheOther)
         modStretch::FitPicture(image, container.get(), picture(c.file, c.pixels));
         EXPECT_EQ(box(image), c.placed);
         EXPECT_TRUE(image->Visible());
-        EXPECT_TRUE(variantToBool(getProperty(image, u"Stretch")));
+        EXPECT_TRUE(variantToBool(getPropertyByName(image, u"Stretch")));
         expectDecodedAtItsOwnSize(image);
     }
 }
@@ -307,7 +307,7 @@ TEST_P(SilentBoard, ChimeAndThresholdsStaySilentWithoutError)
     const int before = board->buzzCount();
     focus(board->picScoreBack);
     press(Qt::Key_C);
-    setProperty(board->tkFall, u"TimeSec", 4);
+    setPropertyByName(board->tkFall, u"TimeSec", 4);
     tick();
     EXPECT_EQ(board->buzzCount(), before + 2); // asked twice, heard never
     EXPECT_EQ(buzzer->Mode(), MMControl::NotOpen);
@@ -364,7 +364,7 @@ void expectScaled(frmScoreboard *board, Scaled s)
             if (r.*field == 0 || (property == std::u16string_view(u"Width") && typeName(c).endsWith(u"LED")))
                 continue;
             // Each control keeps the value in its own type: a 16-bit size takes the whole number.
-            const double shown = variantToDouble(getProperty(c, property));
+            const double shown = variantToDouble(getPropertyByName(c, property));
             EXPECT_NEAR(shown, r.*field * s.factor, 0.5) << name << " " << QString::fromUtf16(property).toStdString();
         }
     }
@@ -398,20 +398,20 @@ TEST_F(BoardTest, ATinyWindowKeepsEverySizeAtLeastOneAndARecordedZeroAtZero)
         Control *c = r.control;
         const std::string name = c->Name().toStdString();
         if (r.FontSize) {
-            EXPECT_GE(variantToDouble(getProperty(c, u"FontSize")), 1) << name;
+            EXPECT_GE(variantToDouble(getPropertyByName(c, u"FontSize")), 1) << name;
         }
         if (r.Size) {
-            EXPECT_GE(variantToDouble(getProperty(c, u"Size")), 1) << name;
+            EXPECT_GE(variantToDouble(getPropertyByName(c, u"Size")), 1) << name;
         }
         if (r.Width) {
             EXPECT_GE(c->Width(), 1) << name;
         }
     }
     // The score's whole points were designed without a side margin; none appears at any size.
-    EXPECT_EQ(variantToInt32(getProperty(board->nledScoreLeft, u"PaddingH")), 0);
+    EXPECT_EQ(variantToInt32(getPropertyByName(board->nledScoreLeft, u"PaddingH")), 0);
     board->setClientSize(30000, 20000);
     QCoreApplication::processEvents();
-    EXPECT_EQ(variantToInt32(getProperty(board->nledScoreLeft, u"PaddingH")), 0);
+    EXPECT_EQ(variantToInt32(getPropertyByName(board->nledScoreLeft, u"PaddingH")), 0);
 }
 
 TEST_F(BoardTest, AMinimisedBoardIsLeftAloneAndRestoringScalesAgain)

@@ -85,17 +85,17 @@ private:
         int value = 7;
         for (int32_t ratio : Ratios) {
             Control *c = createControl(QStringLiteral("Brenlite.NumberLED"), this);
-            tallyard::setProperty(c, u"Max", 99);
-            tallyard::setProperty(c, u"Size", 40);
-            tallyard::setProperty(c, u"DigitRatio", ratio);
-            tallyard::setProperty(c, u"LedType", ledType);
-            tallyard::setProperty(c, u"PaddingH", 90);
-            tallyard::setProperty(c, u"PaddingV", 90);
-            tallyard::setProperty(c, u"PaddingI", 90);
-            tallyard::setProperty(c, u"ZeroFill", true);
-            tallyard::setProperty(c, u"LitColor", lit);
-            tallyard::setProperty(c, u"BackColor", Black);
-            tallyard::setProperty(c, u"Caption", value);
+            setPropertyByName(c, u"Max", 99);
+            setPropertyByName(c, u"Size", 40);
+            setPropertyByName(c, u"DigitRatio", ratio);
+            setPropertyByName(c, u"LedType", ledType);
+            setPropertyByName(c, u"PaddingH", 90);
+            setPropertyByName(c, u"PaddingV", 90);
+            setPropertyByName(c, u"PaddingI", 90);
+            setPropertyByName(c, u"ZeroFill", true);
+            setPropertyByName(c, u"LitColor", lit);
+            setPropertyByName(c, u"BackColor", Black);
+            setPropertyByName(c, u"Caption", value);
             value += 19;
             c->setLeft(x);
             c->setTop(y);
@@ -117,12 +117,12 @@ private:
         int i = 0;
         for (int32_t ratio : Ratios) {
             Control *c = createControl(QStringLiteral("prjOrtagon.Ortagon"), this);
-            tallyard::setProperty(c, u"Size", 48);
-            tallyard::setProperty(c, u"DigitRatio", ratio);
-            tallyard::setProperty(c, u"LedType", ledType);
-            tallyard::setProperty(c, u"LitColor", lit);
-            tallyard::setProperty(c, u"BackColor", Black);
-            tallyard::setProperty(c, u"Caption", QString(characters[i++]));
+            setPropertyByName(c, u"Size", 48);
+            setPropertyByName(c, u"DigitRatio", ratio);
+            setPropertyByName(c, u"LedType", ledType);
+            setPropertyByName(c, u"LitColor", lit);
+            setPropertyByName(c, u"BackColor", Black);
+            setPropertyByName(c, u"Caption", QString(characters[i++]));
             c->setLeft(x);
             c->setTop(y);
             label(ratioName(ratio), x - 200, y + c->Height() + 30, c->Width() + 400, 300, 12, false, Qt::AlignCenter,

@@ -1,4 +1,4 @@
-#include "platform/system/LocalTime.h"
+#include "platform/core/LocalTime.h"
 
 #ifdef _WIN32
 #include <windows.h>

@@ -3,12 +3,12 @@
 // container, with a border and a fill. It is decoration only: it never takes the focus and
 // mouse input goes through it to whatever lies beneath.
 
-#include "tallyard_intrinsics_export.h"
+#include "tallyard_forms_export.h"
 #include "platform/forms/Control.h"
 
 namespace tallyard {
 
-class TALLYARD_INTRINSICS_EXPORT Shape : public Control {
+class TALLYARD_FORMS_EXPORT Shape : public Control {
     Q_OBJECT
     Q_CLASSINFO("TypeName", "Shape")
     Q_CLASSINFO("ProgID", "VB.Shape")

@@ -1,7 +1,7 @@
 #pragma once
 // The local date and time with milliseconds, from a source that tests can replace.
 
-#include "tallyard_system_export.h"
+#include "tallyard_core_export.h"
 
 #include <cstdint>
 #include <functional>
@@ -9,7 +9,7 @@
 namespace tallyard {
 
 // Field layout of the operating system's local-time record.
-struct TALLYARD_SYSTEM_EXPORT SYSTEMTIME {
+struct TALLYARD_CORE_EXPORT SYSTEMTIME {
     int16_t wYear = 0;
     int16_t wMonth = 0;
     int16_t wDayOfWeek = 0;
@@ -23,16 +23,16 @@ struct TALLYARD_SYSTEM_EXPORT SYSTEMTIME {
 using LocalTimeSource = std::function<SYSTEMTIME()>;
 
 // The current local time from the installed source.
-TALLYARD_SYSTEM_EXPORT SYSTEMTIME GetLocalTime();
+TALLYARD_CORE_EXPORT SYSTEMTIME GetLocalTime();
 // The operating system's local date and time: the default source.
-TALLYARD_SYSTEM_EXPORT SYSTEMTIME systemLocalTime();
+TALLYARD_CORE_EXPORT SYSTEMTIME systemLocalTime();
 // Installs a source; an empty one puts the default back.
-TALLYARD_SYSTEM_EXPORT void setLocalTimeSource(LocalTimeSource source);
+TALLYARD_CORE_EXPORT void setLocalTimeSource(LocalTimeSource source);
 
 // Seconds since 1 January 1970 of the civil date and time in t, ignoring zones: the
 // difference of two of these is the difference of two local date-times.
-TALLYARD_SYSTEM_EXPORT int64_t civilSeconds(const SYSTEMTIME &t);
+TALLYARD_CORE_EXPORT int64_t civilSeconds(const SYSTEMTIME &t);
 // The record for a civil second count and milliseconds (day of week filled in).
-TALLYARD_SYSTEM_EXPORT SYSTEMTIME fromCivilSeconds(int64_t seconds, int milliseconds = 0);
+TALLYARD_CORE_EXPORT SYSTEMTIME fromCivilSeconds(int64_t seconds, int milliseconds = 0);
 
 } // namespace tallyard

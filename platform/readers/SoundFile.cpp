@@ -1,4 +1,4 @@
-#include "platform/system/SoundFile.h"
+#include "platform/readers/SoundFile.h"
 
 #include <sndfile.h>
 

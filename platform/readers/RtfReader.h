@@ -7,7 +7,7 @@
 // proportion to them, never recurses as deep as a file nests, and never crashes: a damaged
 // or cut file gives the text that could be read.
 
-#include "tallyard_system_export.h"
+#include "tallyard_readers_export.h"
 
 #include <QByteArray>
 #include <QString>
@@ -29,10 +29,10 @@ inline constexpr int MaxRtfParagraphs = 100000;
 // and leaves the document as it was when the bytes are not RTF at all (they do not start
 // with "{\rtf"), so that the caller may show them another way. A file that is damaged or cut
 // short still gives true, with what could be read of it.
-TALLYARD_SYSTEM_EXPORT bool readRtf(const QByteArray &rtf, QTextDocument &document);
+TALLYARD_READERS_EXPORT bool readRtf(const QByteArray &rtf, QTextDocument &document);
 
 // The same for the file at path; false, with the document left as it was, also when the file
 // cannot be read or holds more than MaxRtfFileBytes.
-TALLYARD_SYSTEM_EXPORT bool loadRtfFile(const QString &path, QTextDocument &document);
+TALLYARD_READERS_EXPORT bool loadRtfFile(const QString &path, QTextDocument &document);
 
 } // namespace tallyard

@@ -6,7 +6,7 @@
 // and the sound is bounded in channels, rate and length; anything outside is refused as a
 // whole, so that a file the device cannot play leaves it closed instead of noisy.
 
-#include "tallyard_system_export.h"
+#include "tallyard_readers_export.h"
 
 #include <QByteArray>
 
@@ -15,7 +15,7 @@
 
 namespace tallyard {
 
-struct TALLYARD_SYSTEM_EXPORT DecodedSound {
+struct TALLYARD_READERS_EXPORT DecodedSound {
     int channels = 0;
     int sampleRate = 0;
     // Interleaved signed 16-bit samples in the machine's byte order.
@@ -39,7 +39,7 @@ inline constexpr int MaxSoundSampleRate = 384000;
 // unknown or broken file, too many channels, an odd rate, no samples at all). Samples that
 // stand cut short at the end are read as far as the file goes, in whole frames. maxBytes
 // bounds the decoded samples (whole frames, at most MaxDecodedSoundBytes).
-TALLYARD_SYSTEM_EXPORT std::optional<DecodedSound> decodeSound(const QByteArray &bytes,
+TALLYARD_READERS_EXPORT std::optional<DecodedSound> decodeSound(const QByteArray &bytes,
                                                                qsizetype maxBytes = MaxDecodedSoundBytes);
 
 } // namespace tallyard

@@ -1,4 +1,4 @@
-#include "platform/intrinsics/Shape.h"
+#include "platform/forms/Shape.h"
 
 #include "platform/core/OleColor.h"
 #include "platform/core/Properties.h"

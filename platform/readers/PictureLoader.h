@@ -9,7 +9,7 @@
 // a board resized again and again decodes each picture once per size, not once per resize.
 // For the user-interface thread only.
 
-#include "tallyard_system_export.h"
+#include "tallyard_readers_export.h"
 #include "platform/core/Values.h"
 
 #include <QImage>
@@ -18,12 +18,12 @@
 
 namespace tallyard {
 
-class TALLYARD_SYSTEM_EXPORT FileNotFound : public RuntimeError {
+class TALLYARD_READERS_EXPORT FileNotFound : public RuntimeError {
 public:
     FileNotFound() : RuntimeError(53, "File not found") {}
 };
 
-class TALLYARD_SYSTEM_EXPORT InvalidPicture : public RuntimeError {
+class TALLYARD_READERS_EXPORT InvalidPicture : public RuntimeError {
 public:
     InvalidPicture() : RuntimeError(481, "Invalid picture") {}
 };
@@ -36,7 +36,7 @@ inline constexpr int MaxPictureMegabytes = 256;
 inline constexpr qint64 MaxPicturePixels = qint64(MaxPictureMegabytes) * 1024 * 1024 / 4;
 
 // A picture file as its header describes it, and which version of the file that was.
-struct TALLYARD_SYSTEM_EXPORT PictureFile {
+struct TALLYARD_READERS_EXPORT PictureFile {
     QString path;
     qint64 modified = 0; // milliseconds since the epoch
     qint64 bytes = 0;
@@ -50,25 +50,25 @@ struct TALLYARD_SYSTEM_EXPORT PictureFile {
 // decides, not the name). An empty path gives a null PictureFile: no picture. Throws
 // FileNotFound when no file has that name, InvalidPicture when the file is not a readable
 // picture (empty, damaged header, unknown format, a zero dimension, beyond the limit).
-TALLYARD_SYSTEM_EXPORT PictureFile readPictureFile(const QString &path);
+TALLYARD_READERS_EXPORT PictureFile readPictureFile(const QString &path);
 // The same, giving a null PictureFile where readPictureFile throws.
-TALLYARD_SYSTEM_EXPORT PictureFile readPictureFileOrNothing(const QString &path);
+TALLYARD_READERS_EXPORT PictureFile readPictureFileOrNothing(const QString &path);
 // Whether the file still has the modification time and size it had when read: a stat,
 // no read. A file rewritten within the same millisecond at the same length goes unseen.
-TALLYARD_SYSTEM_EXPORT bool isUnchanged(const PictureFile &file);
+TALLYARD_READERS_EXPORT bool isUnchanged(const PictureFile &file);
 
 // The picture of file decoded at pixels (upright; stretched to exactly that size), or at
 // its natural size when pixels is empty. A request beyond the limit is decoded smaller,
 // in proportion. Served from the recent decodes when the same version of the file was
 // decoded at that size. Throws InvalidPicture when the pixels cannot be decoded.
-TALLYARD_SYSTEM_EXPORT QImage decodePicture(const PictureFile &file, QSize pixels = QSize());
+TALLYARD_READERS_EXPORT QImage decodePicture(const PictureFile &file, QSize pixels = QSize());
 
 // The picture in the file at path at its natural size: readPictureFile, then
 // decodePicture. An empty path gives a null image.
-TALLYARD_SYSTEM_EXPORT QImage loadPicture(const QString &path);
+TALLYARD_READERS_EXPORT QImage loadPicture(const QString &path);
 // The same, giving no picture (a null image) where loadPicture throws: how the picture
 // properties load, so that a bad file leaves a control empty and the form running.
-TALLYARD_SYSTEM_EXPORT QImage loadPictureOrNothing(const QString &path);
+TALLYARD_READERS_EXPORT QImage loadPictureOrNothing(const QString &path);
 
 // What the recent decodes hold and how often the decoder ran, for tests and diagnostics.
 struct PictureCacheStats {
@@ -77,7 +77,7 @@ struct PictureCacheStats {
     int entries = 0;
     qint64 bytes = 0;
 };
-TALLYARD_SYSTEM_EXPORT PictureCacheStats pictureCacheStats();
-TALLYARD_SYSTEM_EXPORT void clearPictureCache();
+TALLYARD_READERS_EXPORT PictureCacheStats pictureCacheStats();
+TALLYARD_READERS_EXPORT void clearPictureCache();
 
 } // namespace tallyard
