@@ -20,7 +20,7 @@ struct HandGrownFile {
         QByteArray text = "; copied from the club laptop\n[ColorSettings]\nColor_Fall=12\n";
         for (int n = 0; text.size() < bytes; ++n)
             text += "; note " + QByteArray::number(n) + "\n[Other" + QByteArray::number(n % 50) + "]\nKey"
-                    + QByteArray::number(n) + " = \"some value, with a comma\"\n\n";
+                + QByteArray::number(n) + " = \"some value, with a comma\"\n\n";
         text += "[KeySettings]\nKeyRoutine=84\n";
         QFile file(dir.filePath(QStringLiteral("Tallyard.ini")));
         file.open(QIODevice::WriteOnly);

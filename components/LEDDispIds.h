@@ -6,19 +6,19 @@
 
 #include <cstdint>
 
-#define TALLYARD_NUMBERLED_DISPIDS(X)                                                                  \
-    X(DecimalPlaces, 0x68030000)                                                                       \
-    X(WholeNumber, 0x68030001)                                                                         \
-    X(ZeroFill, 0x68030002)                                                                            \
-    X(Max, 0x68030004)                                                                                 \
-    X(DigitRatio, 0x68030005)                                                                          \
-    X(LedType, 0x68030006)                                                                             \
-    X(Caption, 0x68030007)                                                                             \
-    X(LitColor, 0x68030008)                                                                            \
-    X(BackColor, 0x68030009)                                                                           \
-    X(PaddingI, 0x6803000A)                                                                            \
-    X(PaddingH, 0x6803000B)                                                                            \
-    X(PaddingV, 0x6803000C)                                                                            \
+#define TALLYARD_NUMBERLED_DISPIDS(X)                                                                                  \
+    X(DecimalPlaces, 0x68030000)                                                                                       \
+    X(WholeNumber, 0x68030001)                                                                                         \
+    X(ZeroFill, 0x68030002)                                                                                            \
+    X(Max, 0x68030004)                                                                                                 \
+    X(DigitRatio, 0x68030005)                                                                                          \
+    X(LedType, 0x68030006)                                                                                             \
+    X(Caption, 0x68030007)                                                                                             \
+    X(LitColor, 0x68030008)                                                                                            \
+    X(BackColor, 0x68030009)                                                                                           \
+    X(PaddingI, 0x6803000A)                                                                                            \
+    X(PaddingH, 0x6803000B)                                                                                            \
+    X(PaddingV, 0x6803000C)                                                                                            \
     X(Size, 0x6803000D)
 
 #define TALLYARD_ORTAGON_DISPIDS(X) X(LedType, 0x68030000)

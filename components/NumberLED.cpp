@@ -211,11 +211,16 @@ void NumberLED::ReadProperties(const PropertyBag &bag)
 {
     readEntry(bag, "NumberLED", "pmax", DefaultMax, [this](const QVariant &v) { setMax(variantToInt16(v)); });
     readEntry(bag, "NumberLED", "psize", DefaultSize, [this](const QVariant &v) { setSize(variantToInt16(v)); });
-    readEntry(bag, "NumberLED", "ppaddingh", DefaultPadding, [this](const QVariant &v) { setPaddingH(variantToInt16(v)); });
-    readEntry(bag, "NumberLED", "ppaddingv", DefaultPadding, [this](const QVariant &v) { setPaddingV(variantToInt16(v)); });
-    readEntry(bag, "NumberLED", "ppaddingi", DefaultPadding, [this](const QVariant &v) { setPaddingI(variantToInt16(v)); });
-    readEntry(bag, "NumberLED", "pzerofill", DefaultZeroFill, [this](const QVariant &v) { setZeroFill(variantToBool(v)); });
-    readEntry(bag, "NumberLED", "plitcolor", DefaultLitColor, [this](const QVariant &v) { setLitColor(variantToInt32(v)); });
+    readEntry(bag, "NumberLED", "ppaddingh", DefaultPadding,
+              [this](const QVariant &v) { setPaddingH(variantToInt16(v)); });
+    readEntry(bag, "NumberLED", "ppaddingv", DefaultPadding,
+              [this](const QVariant &v) { setPaddingV(variantToInt16(v)); });
+    readEntry(bag, "NumberLED", "ppaddingi", DefaultPadding,
+              [this](const QVariant &v) { setPaddingI(variantToInt16(v)); });
+    readEntry(bag, "NumberLED", "pzerofill", DefaultZeroFill,
+              [this](const QVariant &v) { setZeroFill(variantToBool(v)); });
+    readEntry(bag, "NumberLED", "plitcolor", DefaultLitColor,
+              [this](const QVariant &v) { setLitColor(variantToInt32(v)); });
 }
 
 void NumberLED::WriteProperties(PropertyBag &bag) const

@@ -222,7 +222,10 @@ void DigitPainter::paintShapes(QPainter &painter, const std::vector<Glyph> &glyp
                     painter.drawPolygon(polygons[static_cast<size_t>(s)]);
                 }
             } else {
-                const double r = m_lampDiameter / 2.0 * (layer == 1 ? 1.0 + 2.0 * GlowFactor : layer == 3 ? CoreFactor : 1.0);
+                const double r = m_lampDiameter / 2.0
+                    * (layer == 1       ? 1.0 + 2.0 * GlowFactor
+                           : layer == 3 ? CoreFactor
+                                        : 1.0);
                 const auto lamp = [&](const QPointF &centre, bool on) {
                     if ((layer == 0) != on)
                         painter.drawEllipse(centre, r, r);

@@ -66,24 +66,49 @@ constexpr uint8_t characterMask(char32_t c)
     if (c >= U'0' && c <= U'9')
         return DigitMasks[c - U'0'];
     switch (c) {
-    case U'-': return MinusMask;
-    case U'_': return D;
-    case U'A': case U'a': return A | B | C | E | F | G;
-    case U'B': case U'b': return C | D | E | F | G;
-    case U'C': return A | D | E | F;
-    case U'c': return D | E | G;
-    case U'D': case U'd': return B | C | D | E | G;
-    case U'E': case U'e': return A | D | E | F | G;
-    case U'F': case U'f': return A | E | F | G;
-    case U'H': return B | C | E | F | G;
-    case U'h': return C | E | F | G;
-    case U'L': case U'l': return D | E | F;
-    case U'O': return DigitMasks[0];
-    case U'o': return C | D | E | G;
-    case U'P': case U'p': return A | B | E | F | G;
-    case U'U': return B | C | D | E | F;
-    case U'u': return C | D | E;
-    default: return 0;
+    case U'-':
+        return MinusMask;
+    case U'_':
+        return D;
+    case U'A':
+    case U'a':
+        return A | B | C | E | F | G;
+    case U'B':
+    case U'b':
+        return C | D | E | F | G;
+    case U'C':
+        return A | D | E | F;
+    case U'c':
+        return D | E | G;
+    case U'D':
+    case U'd':
+        return B | C | D | E | G;
+    case U'E':
+    case U'e':
+        return A | D | E | F | G;
+    case U'F':
+    case U'f':
+        return A | E | F | G;
+    case U'H':
+        return B | C | E | F | G;
+    case U'h':
+        return C | E | F | G;
+    case U'L':
+    case U'l':
+        return D | E | F;
+    case U'O':
+        return DigitMasks[0];
+    case U'o':
+        return C | D | E | G;
+    case U'P':
+    case U'p':
+        return A | B | E | F | G;
+    case U'U':
+        return B | C | D | E | F;
+    case U'u':
+        return C | D | E;
+    default:
+        return 0;
     }
 }
 
@@ -123,14 +148,14 @@ inline constexpr std::array<CornerLamp, 6> CornerLamps = {{
 }};
 
 // Proportions of a digit position W wide and H tall.
-inline constexpr double MarginX = 0.08;   // of W, each side: keeps neighbouring digits apart
-inline constexpr double MarginY = 0.035;  // of H, top and bottom
-inline constexpr double Thickness = 0.19; // bar thickness, of W
-inline constexpr double GapFactor = 0.07; // gap between bars, of the thickness
-inline constexpr double Slant = 0.05;     // italic lean: sideways shift per unit of height
-inline constexpr double GlowFactor = 0.16;  // glow around a lit bar, of the thickness
-inline constexpr int GlowAlpha = 70;        // share of the lit colour in the glow, of 255
-inline constexpr int UnlitPercent = 13;     // share of the lit colour in an unlit segment
+inline constexpr double MarginX = 0.08;    // of W, each side: keeps neighbouring digits apart
+inline constexpr double MarginY = 0.035;   // of H, top and bottom
+inline constexpr double Thickness = 0.19;  // bar thickness, of W
+inline constexpr double GapFactor = 0.07;  // gap between bars, of the thickness
+inline constexpr double Slant = 0.05;      // italic lean: sideways shift per unit of height
+inline constexpr double GlowFactor = 0.16; // glow around a lit bar, of the thickness
+inline constexpr int GlowAlpha = 70;       // share of the lit colour in the glow, of 255
+inline constexpr int UnlitPercent = 13;    // share of the lit colour in an unlit segment
 // A lit bar or lamp has a lighter core, as the light of a diffused LED is strongest in its
 // middle: its width as a share of the thickness, and how much white is mixed in.
 inline constexpr double CoreFactor = 0.4;

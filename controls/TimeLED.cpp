@@ -43,9 +43,10 @@ TimeLED::TimeLED(QWidget *parent, CellFactory makeCell)
     first->setFocusPolicy(Qt::StrongFocus);
     setFocusProxy(first);
     m_pledNumber = new ControlArray(QStringLiteral("pledNumber"), first, m_makeCell, this);
-    m_shpTop = new ControlArray(QStringLiteral("shpTop"), makeDot(this), [this](QWidget *p) { return makeDot(p); }, this);
-    m_shpBottom =
-        new ControlArray(QStringLiteral("shpBottom"), makeDot(this), [this](QWidget *p) { return makeDot(p); }, this);
+    m_shpTop = new ControlArray(
+        QStringLiteral("shpTop"), makeDot(this), [this](QWidget *p) { return makeDot(p); }, this);
+    m_shpBottom = new ControlArray(
+        QStringLiteral("shpBottom"), makeDot(this), [this](QWidget *p) { return makeDot(p); }, this);
     forwardCellEvents();
     // Built by its constructor alone (a form compiled from Designer's .ui file, QUiLoader) it
     // shows the clock a host's new display shows, not four bare cells.
@@ -393,9 +394,10 @@ void TimeLED::ReadProperties(const tallyard::PropertyBag &bag)
     // A stored value that fails (an empty divider text, a group of five digits) is dropped
     // with a warning and loading goes on: one bad entry must not keep the display, and the
     // form holding it, from loading.
-    const auto read = [&bag](const char *key, const QVariant &defaultValue, const std::function<void(const QVariant &)> &apply) {
-        readEntry(bag, "TimeLED", key, defaultValue, apply);
-    };
+    const auto read
+        = [&bag](const char *key, const QVariant &defaultValue, const std::function<void(const QVariant &)> &apply) {
+              readEntry(bag, "TimeLED", key, defaultValue, apply);
+          };
     // Loading starts from a display as a form holds it before its values: cell 0 alone and
     // nothing to divide by, whatever the constructor's defaults put there.
     setGroupLengths(QString());
@@ -432,7 +434,8 @@ void TimeLED::WriteProperties(tallyard::PropertyBag &bag) const
     bag.WriteProperty(QStringLiteral("PPaddingV"), m_paddingV, DefaultPadding);
     bag.WriteProperty(QStringLiteral("PPaddingI"), m_paddingI, DefaultPadding);
     bag.WriteProperty(QStringLiteral("PPaddingD"), m_paddingD, DefaultPadding);
-    bag.WriteProperty(QStringLiteral("PDigitRatio"), static_cast<qint32>(m_digitRatio), static_cast<qint32>(DefaultDigitRatio));
+    bag.WriteProperty(QStringLiteral("PDigitRatio"), static_cast<qint32>(m_digitRatio),
+                      static_cast<qint32>(DefaultDigitRatio));
     bag.WriteProperty(QStringLiteral("PShowSeparators"), m_showSeparators, DefaultShowSeparators);
     bag.WriteProperty(QStringLiteral("PLEDType"), static_cast<qint32>(m_ledType), static_cast<qint32>(DefaultLEDType));
     bag.WriteProperty(QStringLiteral("PSize"), m_size, DefaultSize);

@@ -35,7 +35,7 @@ tallyard::Control *placeNew(QWidget *parent)
 
 } // namespace
 
-ControlPlugin::ControlPlugin(ControlEntry entry, QObject *parent) : QObject(parent), m_entry(std::move(entry)) {}
+ControlPlugin::ControlPlugin(ControlEntry entry, QObject *parent) : QObject(parent), m_entry(std::move(entry)) { }
 
 QIcon ControlPlugin::icon() const
 {

@@ -47,7 +47,8 @@ void checkAssignment(const frmOptions &dialog, const QList<Control *> &labels)
         check(!name.isEmpty(), "every command holds a key its label can name");
         const QString caption = variantToString(getPropertyByName(label, u"Caption"));
         if (label == dialog.ReturnKeyToObj)
-            check(caption == u"<Press any key>" || caption == u"Choose another", "the capturing label shows its prompt");
+            check(caption == u"<Press any key>" || caption == u"Choose another",
+                  "the capturing label shows its prompt");
         else
             check(caption == name, "an idle label shows the key it holds");
     }

@@ -37,8 +37,8 @@ void numbers(double value, QStringView pattern)
 {
     const int decimals = maxDecimals(pattern);
     // Half a unit of the last shown decimal, plus the 15 significant digits the formatter keeps.
-    const double tolerance = (decimals > 320 ? 0.0 : 0.5 * std::pow(10.0, -decimals)) * 1.000001
-        + std::fabs(value) * 1e-14 + 1e-300;
+    const double tolerance
+        = (decimals > 320 ? 0.0 : 0.5 * std::pow(10.0, -decimals)) * 1.000001 + std::fabs(value) * 1e-14 + 1e-300;
     checkFormatted(formatNumber(value, pattern), value, tolerance);
 
     const QString plain = numberToText(value);
@@ -101,7 +101,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         // A number without an exponent and with few whole digits is nowhere near the limit.
         const qsizetype point = valueText.indexOf(u'.');
         const QStringView whole = point < 0 ? valueText : valueText.left(point);
-        const bool exponent = valueText.contains(u'e', Qt::CaseInsensitive) || valueText.contains(u'd', Qt::CaseInsensitive);
+        const bool exponent
+            = valueText.contains(u'e', Qt::CaseInsensitive) || valueText.contains(u'd', Qt::CaseInsensitive);
         check(exponent || whole.size() > 300, "only a number beyond double's range overflows");
     }
 

@@ -47,8 +47,8 @@ template <typename Int>
 void checkNumber(Int value, const QString &stored, int32_t fallback)
 {
     const std::optional<int64_t> number = wholeNumber(stored);
-    const bool inRange =
-        number && *number >= std::numeric_limits<Int>::min() && *number <= std::numeric_limits<Int>::max();
+    const bool inRange
+        = number && *number >= std::numeric_limits<Int>::min() && *number <= std::numeric_limits<Int>::max();
     // A text longer than any plain number in range needs (zeros in front) may be refused too.
     if (inRange && stored.trimmed().size() > 20)
         check(value == *number || value == fallback, "a long stored number is taken or refused");
@@ -85,8 +85,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         LoadSettings(store);
         for (const SettingDefinition &setting : settingDefinitions()) {
             const QString fallback = defaultText(setting);
-            const QString stored =
-                store.GetSetting(QString::fromLatin1(setting.section), QString::fromLatin1(setting.key), fallback);
+            const QString stored
+                = store.GetSetting(QString::fromLatin1(setting.section), QString::fromLatin1(setting.key), fallback);
             std::visit(
                 [&](auto *variable) {
                     if constexpr (std::is_same_v<decltype(variable), QString *>)

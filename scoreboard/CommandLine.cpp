@@ -50,8 +50,9 @@ CommandLine parseCommandLine(const QStringList &arguments, QTextStream &out, QTe
         bool ok = false;
         const int n = parser.value(option).toInt(&ok);
         if (!ok || n < 0) {
-            err << "--" << option.names().constFirst() << " takes a screen number, 0 or more: '"
-                << parser.value(option) << "'\n\n" << parser.helpText();
+            err << "--" << option.names().constFirst() << " takes a screen number, 0 or more: '" << parser.value(option)
+                << "'\n\n"
+                << parser.helpText();
             return false;
         }
         number = n;

@@ -39,7 +39,8 @@ int run(int argc, char *argv[])
     }
     {
         QTextStream err(stderr);
-        tallyard::hall::setOptions(tallyard::hall::checked({options.screen, options.fullscreen, options.audienceScreen}, err));
+        tallyard::hall::setOptions(
+            tallyard::hall::checked({options.screen, options.fullscreen, options.audienceScreen}, err));
     }
     tallyard::registerProgramControls();
     tallyard::forms::splash()->Show();

@@ -60,7 +60,8 @@ TEST(DesignerPlugin, OffersTheFourControlsInTheQuellinGroup)
         names << widget->name();
     }
     names.sort();
-    EXPECT_EQ(names, QStringList({"quellin::TimeKeeper", "quellin::TimeLED", "tallyard::NumberLED", "tallyard::Ortagon"}));
+    EXPECT_EQ(names,
+              QStringList({"quellin::TimeKeeper", "quellin::TimeLED", "tallyard::NumberLED", "tallyard::Ortagon"}));
 }
 
 // One row per control: a property a form designer sets, and what the control then shows.

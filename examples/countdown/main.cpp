@@ -33,7 +33,8 @@ int main(int argc, char *argv[])
     parser.addHelpOption();
     const QCommandLineOption seconds(QStringLiteral("seconds"), QStringLiteral("Seconds to count down."),
                                      QStringLiteral("N"), QStringLiteral("10"));
-    const QCommandLineOption quitAtZero(QStringLiteral("quit-at-zero"), QStringLiteral("End when the count reaches 0."));
+    const QCommandLineOption quitAtZero(QStringLiteral("quit-at-zero"),
+                                        QStringLiteral("End when the count reaches 0."));
     const QCommandLineOption byProgId(QStringLiteral("by-progid"), QStringLiteral("Create the controls by ProgID."));
     parser.addOptions({seconds, quitAtZero, byProgId});
     parser.process(app);
@@ -69,7 +70,9 @@ int main(int argc, char *argv[])
         tallyard::setPropertyByName(keeper, u"Running", true);
         timeLeft = [keeper] { return tallyard::variantToDouble(tallyard::getPropertyByName(keeper, u"TimeSec")); };
         show = [display](float value) { tallyard::setPropertyByName(display, u"Caption", value); };
-        shown = [display] { return static_cast<float>(tallyard::variantToDouble(tallyard::getPropertyByName(display, u"Caption"))); };
+        shown = [display] {
+            return static_cast<float>(tallyard::variantToDouble(tallyard::getPropertyByName(display, u"Caption")));
+        };
     }
 
     int last = -1;

@@ -35,10 +35,10 @@ SYSTEMTIME systemLocalTime()
 #ifdef _WIN32
     ::SYSTEMTIME native;
     ::GetLocalTime(&native);
-    t = {static_cast<int16_t>(native.wYear), static_cast<int16_t>(native.wMonth),
+    t = {static_cast<int16_t>(native.wYear),      static_cast<int16_t>(native.wMonth),
          static_cast<int16_t>(native.wDayOfWeek), static_cast<int16_t>(native.wDay),
-         static_cast<int16_t>(native.wHour), static_cast<int16_t>(native.wMinute),
-         static_cast<int16_t>(native.wSecond), static_cast<int16_t>(native.wMilliseconds)};
+         static_cast<int16_t>(native.wHour),      static_cast<int16_t>(native.wMinute),
+         static_cast<int16_t>(native.wSecond),    static_cast<int16_t>(native.wMilliseconds)};
 #else
     timespec now{};
     clock_gettime(CLOCK_REALTIME, &now);

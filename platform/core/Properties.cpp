@@ -345,7 +345,7 @@ namespace {
 class EventRelay : public QObject {
     Q_OBJECT
 public:
-    EventRelay(std::function<void()> handler, QObject *context) : QObject(context), m_handler(std::move(handler)) {}
+    EventRelay(std::function<void()> handler, QObject *context) : QObject(context), m_handler(std::move(handler)) { }
 public slots:
     void fire() { runGuarded("event", m_handler); }
 
@@ -364,7 +364,8 @@ void connectEvent(QObject *source, QStringView eventName, QObject *context, std:
             || eventName.compare(QLatin1StringView(signal.name()), Qt::CaseInsensitive) != 0)
             continue;
         auto *relay = new EventRelay(std::move(handler), context);
-        QObject::connect(source, signal, relay, relay->metaObject()->method(relay->metaObject()->indexOfSlot("fire()")));
+        QObject::connect(source, signal, relay,
+                         relay->metaObject()->method(relay->metaObject()->indexOfSlot("fire()")));
         return;
     }
     throw MemberNotFound();

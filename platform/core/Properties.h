@@ -63,6 +63,7 @@ TALLYARD_CORE_EXPORT QVariant invoke(QObject *object, QStringView name, Dispatch
 // the event's own arguments are not passed on), found by name, case-insensitively; throws
 // MemberNotFound when the object has no such
 // event. The handler runs guarded: a failure in it never escapes into the event loop.
-TALLYARD_CORE_EXPORT void connectEvent(QObject *source, QStringView eventName, QObject *context, std::function<void()> handler);
+TALLYARD_CORE_EXPORT void connectEvent(QObject *source, QStringView eventName, QObject *context,
+                                       std::function<void()> handler);
 
 } // namespace tallyard

@@ -183,8 +183,7 @@ double toDouble(const std::string &number)
 
 // Rounds a decimal digit string (whole part, fraction) half away from zero to at most
 // maxDecimals, trims trailing zeros down to minDecimals and pads the whole part to minWhole.
-QString formatDigits(bool negative, std::string whole, std::string frac, int minWhole, int minDecimals,
-                     int maxDecimals)
+QString formatDigits(bool negative, std::string whole, std::string frac, int minWhole, int minDecimals, int maxDecimals)
 {
     if (static_cast<int>(frac.size()) > maxDecimals) {
         const bool up = frac[static_cast<std::size_t>(maxDecimals)] >= '5';
@@ -247,8 +246,8 @@ void significantDigits(double value, int precision, bool &negative, std::string 
 {
     negative = std::signbit(value) && value != 0.0;
     char buf[64];
-    const auto res = std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific,
-                                   precision - 1);
+    const auto res
+        = std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific, precision - 1);
     std::string sci(buf, res.ptr);
     const std::size_t e = sci.find('e');
     std::string digits = sci.substr(0, e);

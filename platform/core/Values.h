@@ -18,7 +18,7 @@ namespace tallyard {
 // A failure inside a property or procedure. Hosts catch these at their event boundaries.
 class TALLYARD_CORE_EXPORT RuntimeError : public std::runtime_error {
 public:
-    RuntimeError(int number, const char *what) : std::runtime_error(what), m_number(number) {}
+    RuntimeError(int number, const char *what) : std::runtime_error(what), m_number(number) { }
     int number() const noexcept { return m_number; }
 
 private:
@@ -27,27 +27,27 @@ private:
 
 class TALLYARD_CORE_EXPORT OverflowError : public RuntimeError {
 public:
-    OverflowError() : RuntimeError(6, "Overflow") {}
+    OverflowError() : RuntimeError(6, "Overflow") { }
 };
 
 class TALLYARD_CORE_EXPORT InvalidArgument : public RuntimeError {
 public:
-    InvalidArgument() : RuntimeError(5, "Invalid procedure call or argument") {}
+    InvalidArgument() : RuntimeError(5, "Invalid procedure call or argument") { }
 };
 
 class TALLYARD_CORE_EXPORT SubscriptOutOfRange : public RuntimeError {
 public:
-    SubscriptOutOfRange() : RuntimeError(9, "Subscript out of range") {}
+    SubscriptOutOfRange() : RuntimeError(9, "Subscript out of range") { }
 };
 
 class TALLYARD_CORE_EXPORT TypeMismatch : public RuntimeError {
 public:
-    TypeMismatch() : RuntimeError(13, "Type mismatch") {}
+    TypeMismatch() : RuntimeError(13, "Type mismatch") { }
 };
 
 class TALLYARD_CORE_EXPORT MemberNotFound : public RuntimeError {
 public:
-    MemberNotFound() : RuntimeError(438, "Object doesn't support this property or method") {}
+    MemberNotFound() : RuntimeError(438, "Object doesn't support this property or method") { }
 };
 
 // Nearest whole number, a tie going to the even one: 0.5 -> 0, 1.5 -> 2, 90.5 -> 90.
@@ -90,7 +90,7 @@ public:
     constexpr auto operator<=>(const Currency &) const = default;
 
 private:
-    constexpr explicit Currency(int64_t raw) : m_raw(raw) {}
+    constexpr explicit Currency(int64_t raw) : m_raw(raw) { }
     int64_t m_raw = 0;
 };
 

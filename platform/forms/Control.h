@@ -94,10 +94,10 @@ public:
     // Stops whatever the control does of its own accord (ticks, a sound playing) as its form
     // unloads or is destroyed, so that nothing reaches the form from then on. Does not
     // wait for anything, and never runs events.
-    virtual void stopActivity() {}
+    virtual void stopActivity() { }
 
     // Persistence: a new control placed on a form, loaded from a form, saved into a form.
-    virtual void InitProperties() {}
+    virtual void InitProperties() { }
     virtual void ReadProperties(const PropertyBag &bag) { Q_UNUSED(bag); }
     virtual void WriteProperties(PropertyBag &bag) const { Q_UNUSED(bag); }
 

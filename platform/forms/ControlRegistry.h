@@ -39,6 +39,6 @@ TALLYARD_FORMS_EXPORT QStringList registeredProgIds();
 // prepare, when given, runs before the persistence step: the host's placement, as a
 // container sets a control's extender properties before the control loads itself.
 TALLYARD_FORMS_EXPORT Control *createControl(const QString &progId, QWidget *parent, const PropertyBag *bag = nullptr,
-                       const std::function<void(Control *)> &prepare = {});
+                                             const std::function<void(Control *)> &prepare = {});
 
 } // namespace tallyard

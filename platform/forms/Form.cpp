@@ -60,11 +60,10 @@ double Form::ScaleHeight() const
 
 void Form::setClientSize(double widthTwips, double heightTwips)
 {
-    const QMargins frame = isVisible() ? QMargins(geometry().left() - frameGeometry().left(),
-                                                   geometry().top() - frameGeometry().top(),
-                                                   frameGeometry().right() - geometry().right(),
-                                                   frameGeometry().bottom() - geometry().bottom())
-                                       : QMargins();
+    const QMargins frame = isVisible()
+        ? QMargins(geometry().left() - frameGeometry().left(), geometry().top() - frameGeometry().top(),
+                   frameGeometry().right() - geometry().right(), frameGeometry().bottom() - geometry().bottom())
+        : QMargins();
     Move(Left(), Top(), widthTwips + (frame.left() + frame.right()) * TwipsPerPixel,
          heightTwips + (frame.top() + frame.bottom()) * TwipsPerPixel);
     // A fixed border holds its size under every window manager, not only where the platform
@@ -100,8 +99,9 @@ void Form::setWindowState(qint16 state)
 void Form::setBorderStyle(qint16 style)
 {
     m_borderStyle = style;
-    Qt::WindowFlags flags = windowFlags() & ~(Qt::FramelessWindowHint | Qt::MSWindowsFixedSizeDialogHint
-                                             | Qt::WindowMinMaxButtonsHint | Qt::CustomizeWindowHint);
+    Qt::WindowFlags flags = windowFlags()
+        & ~(Qt::FramelessWindowHint | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowMinMaxButtonsHint
+            | Qt::CustomizeWindowHint);
     switch (style) {
     case BorderNone:
         flags |= Qt::FramelessWindowHint;

@@ -18,11 +18,10 @@ void loadDesign(Form *form, std::span<const ElementDesign> design)
         PropertyBag bag;
         if (e.bag)
             bag = PropertyBag::fromText(QString::fromUtf8(e.bag));
-        Control *control = createControl(QString::fromUtf8(e.progId), parent, e.bag ? &bag : nullptr,
-                                         [&](Control *c) {
-                                             c->setName(QString::fromUtf8(e.name));
-                                             c->Move(e.left, e.top, e.width, e.height);
-                                         });
+        Control *control = createControl(QString::fromUtf8(e.progId), parent, e.bag ? &bag : nullptr, [&](Control *c) {
+            c->setName(QString::fromUtf8(e.name));
+            c->Move(e.left, e.top, e.width, e.height);
+        });
         if (e.tabIndex >= 0)
             control->setTabIndex(static_cast<qint16>(e.tabIndex));
         if (e.properties) {

@@ -12,8 +12,8 @@ namespace tallyard {
 
 struct TALLYARD_FORMS_EXPORT ElementDesign {
     const char *name;
-    const char *progId;     // "VB.Label", "Quellin.TimeLED", ...
-    const char *container;  // nullptr: the form itself
+    const char *progId;    // "VB.Label", "Quellin.TimeLED", ...
+    const char *container; // nullptr: the form itself
     double left, top, width, height;
     int tabIndex;           // -1: not in the tab order (also for controls that never take focus)
     const char *properties; // "Caption = \"Routine\"" lines, set by name after loading

@@ -75,5 +75,4 @@ private:
     int m_paintCount = 0;
 };
 
-
 } // namespace tallyard

@@ -106,8 +106,7 @@ void checkPropertyRange(int value, int low, int high)
         throw InvalidArgument();
 }
 
-Mnemonic::Mnemonic(QWidget *owner, std::function<void()> activated)
-    : m_owner(owner), m_activated(std::move(activated))
+Mnemonic::Mnemonic(QWidget *owner, std::function<void()> activated) : m_owner(owner), m_activated(std::move(activated))
 {
 }
 
@@ -122,8 +121,7 @@ void Mnemonic::setCaption(const QString &caption)
     if (!m_shortcut) {
         m_shortcut = new QShortcut(m_owner);
         m_shortcut->setContext(Qt::WindowShortcut);
-        QObject::connect(m_shortcut, &QShortcut::activated, m_owner,
-                         [this] { runGuarded("Mnemonic", m_activated); });
+        QObject::connect(m_shortcut, &QShortcut::activated, m_owner, [this] { runGuarded("Mnemonic", m_activated); });
         // Two controls with one letter: the letter moves the focus between them.
         QObject::connect(m_shortcut, &QShortcut::activatedAmbiguously, m_owner,
                          [this] { m_owner->setFocus(Qt::ShortcutFocusReason); });

@@ -109,7 +109,7 @@ constexpr std::array everyCountryMarks{Mark{'+', vk::OemPlus}, Mark{',', 188}, M
                                        Mark{'.', vk::OemPeriod}};
 // The US keys' plain marks.
 constexpr std::array usMarks{Mark{';', 186}, Mark{'=', vk::OemPlus}, Mark{'/', 191}, Mark{'`', 192},
-                             Mark{'[', 219}, Mark{'\\', 220}, Mark{']', 221}, Mark{'\'', 222}};
+                             Mark{'[', 219}, Mark{'\\', 220},        Mark{']', 221}, Mark{'\'', 222}};
 
 template <std::size_t N>
 int16_t markCode(const std::array<Mark, N> &marks, uint32_t keysym)

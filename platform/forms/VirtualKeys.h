@@ -14,11 +14,11 @@
 namespace tallyard {
 
 namespace vk {
-inline constexpr int16_t Back = 8, Tab = 9, Clear = 12, Return = 13, Shift = 16, Control = 17, Menu = 18,
-                         Pause = 19, Capital = 20, Escape = 27, Space = 32, Prior = 33, Next = 34, End = 35,
-                         Home = 36, Left = 37, Up = 38, Right = 39, Down = 40, Insert = 45, Delete = 46,
-                         Digit0 = 48, Digit9 = 57, Numpad0 = 96, Numpad9 = 105, Multiply = 106, Add = 107, Subtract = 109, Decimal = 110, Divide = 111,
-                         F1 = 112, F2 = 113, F12 = 123, NumLock = 144, Scroll = 145, OemPlus = 187,
+inline constexpr int16_t Back = 8, Tab = 9, Clear = 12, Return = 13, Shift = 16, Control = 17, Menu = 18, Pause = 19,
+                         Capital = 20, Escape = 27, Space = 32, Prior = 33, Next = 34, End = 35, Home = 36, Left = 37,
+                         Up = 38, Right = 39, Down = 40, Insert = 45, Delete = 46, Digit0 = 48, Digit9 = 57,
+                         Numpad0 = 96, Numpad9 = 105, Multiply = 106, Add = 107, Subtract = 109, Decimal = 110,
+                         Divide = 111, F1 = 112, F2 = 113, F12 = 123, NumLock = 144, Scroll = 145, OemPlus = 187,
                          OemMinus = 189, OemPeriod = 190;
 }
 

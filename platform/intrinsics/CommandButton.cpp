@@ -16,9 +16,7 @@ bool isEnterKey(int key)
 
 } // namespace
 
-CommandButton::CommandButton(QWidget *parent) : CaptionedButton(parent, 375, [this] { click(); })
-{
-}
+CommandButton::CommandButton(QWidget *parent) : CaptionedButton(parent, 375, [this] { click(); }) { }
 
 QList<CommandButton *> CommandButton::windowButtons() const
 {
@@ -37,8 +35,8 @@ void CommandButton::setDefault(bool isDefault)
             other->setDefault(false);
         const std::array keys{Qt::Key_Return, Qt::Key_Enter};
         for (size_t i = 0; i < keys.size(); ++i) {
-            m_enterKeys[i] = new QShortcut(QKeySequence(keys[i]), this, this, &CommandButton::click,
-                                           Qt::WindowShortcut);
+            m_enterKeys[i]
+                = new QShortcut(QKeySequence(keys[i]), this, this, &CommandButton::click, Qt::WindowShortcut);
         }
     } else {
         for (QShortcut *&shortcut : m_enterKeys) {
@@ -57,8 +55,8 @@ void CommandButton::setCancel(bool isCancel)
     if (isCancel) {
         for (CommandButton *other : windowButtons())
             other->setCancel(false);
-        m_escapeKey = new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &CommandButton::click,
-                                    Qt::WindowShortcut);
+        m_escapeKey
+            = new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &CommandButton::click, Qt::WindowShortcut);
     } else {
         delete m_escapeKey;
         m_escapeKey = nullptr;

@@ -66,10 +66,10 @@ private:
     // The picture at pixels, for painting; null when it cannot be decoded.
     QImage render(QSize pixels) const;
 
-    PictureFile m_file;  // a picture from a file
-    QImage m_memory;     // a picture from memory
-    QImage m_shown;      // what the last paint drew
-    QSize m_shownFor;    // the size m_shown was made for (also when that failed)
+    PictureFile m_file; // a picture from a file
+    QImage m_memory;    // a picture from memory
+    QImage m_shown;     // what the last paint drew
+    QSize m_shownFor;   // the size m_shown was made for (also when that failed)
     qint16 m_borderStyle = 0;
     bool m_stretch = false;
 };

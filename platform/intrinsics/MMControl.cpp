@@ -1,6 +1,5 @@
 #include "platform/intrinsics/MMControl.h"
 
-
 #include <QAudioDevice>
 #include <QAudioFormat>
 #include <QAudioSink>
@@ -41,7 +40,8 @@ MMControl::~MMControl()
 void MMControl::setCommand(const QString &newCommand)
 {
     const QString command = newCommand.trimmed();
-    const auto is = [&](const char *name) { return command.compare(QLatin1StringView(name), Qt::CaseInsensitive) == 0; };
+    const auto is
+        = [&](const char *name) { return command.compare(QLatin1StringView(name), Qt::CaseInsensitive) == 0; };
     if (is("Open"))
         open();
     else if (is("Play"))

@@ -111,5 +111,4 @@ private:
     QElapsedTimer m_drained; // since every byte was handed to the sound output
 };
 
-
 } // namespace tallyard

@@ -8,9 +8,7 @@
 
 namespace tallyard {
 
-OptionButton::OptionButton(QWidget *parent) : CaptionedButton(parent, 255, [this] { setValue(true); })
-{
-}
+OptionButton::OptionButton(QWidget *parent) : CaptionedButton(parent, 255, [this] { setValue(true); }) { }
 
 QList<OptionButton *> OptionButton::group() const
 {

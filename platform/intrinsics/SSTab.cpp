@@ -335,7 +335,8 @@ void SSTab::paintEvent(QPaintEvent *)
         if (tab.state & QStyle::State_HasFocus) {
             QStyleOptionFocusRect focus;
             focus.QStyleOption::operator=(tab);
-            const QRect bounds = tab.fontMetrics.boundingRect(textArea, int(Qt::AlignCenter | Qt::TextSingleLine), text);
+            const QRect bounds
+                = tab.fontMetrics.boundingRect(textArea, int(Qt::AlignCenter | Qt::TextSingleLine), text);
             focus.rect = bounds.adjusted(-3, -1, 3, 1).intersected(tab.rect.adjusted(1, 1, -1, -1));
             painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
         }

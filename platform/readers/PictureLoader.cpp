@@ -149,7 +149,8 @@ QImage decodePicture(const PictureFile &file, QSize pixels)
         throw InvalidPicture();
     const CacheKey key{file, withinLimitInProportion(pixels.isEmpty() ? file.size : pixels)};
     Cache &c = cache();
-    const auto found = std::find_if(c.recent.begin(), c.recent.end(), [&](const CacheEntry &e) { return e.key == key; });
+    const auto found
+        = std::find_if(c.recent.begin(), c.recent.end(), [&](const CacheEntry &e) { return e.key == key; });
     QImage image;
     if (found != c.recent.end()) {
         ++c.hits;

@@ -20,12 +20,12 @@ namespace tallyard {
 
 class TALLYARD_READERS_EXPORT FileNotFound : public RuntimeError {
 public:
-    FileNotFound() : RuntimeError(53, "File not found") {}
+    FileNotFound() : RuntimeError(53, "File not found") { }
 };
 
 class TALLYARD_READERS_EXPORT InvalidPicture : public RuntimeError {
 public:
-    InvalidPicture() : RuntimeError(481, "Invalid picture") {}
+    InvalidPicture() : RuntimeError(481, "Invalid picture") { }
 };
 
 // The most memory one decoded picture may take. A picture whose natural size would take
@@ -40,7 +40,7 @@ struct TALLYARD_READERS_EXPORT PictureFile {
     QString path;
     qint64 modified = 0; // milliseconds since the epoch
     qint64 bytes = 0;
-    QSize size{0, 0};    // natural size in pixels, upright (the orientation tag applied)
+    QSize size{0, 0}; // natural size in pixels, upright (the orientation tag applied)
 
     bool isNull() const { return size.isEmpty(); }
     bool operator==(const PictureFile &) const = default;

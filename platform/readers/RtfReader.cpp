@@ -39,14 +39,48 @@ constexpr int SymbolCodePage = 42;
 constexpr int Utf8CodePage = 65001;
 
 enum class Act : uint8_t {
-    Skip, FontTable, ColourTable,
-    Char, Paragraph, Page,
-    Bold, Italic, Underline, UnderlineNone, Strike, Hidden, Super, Sub, NoSuperSub, Plain,
-    Font, FontSize, Foreground, Shading, Highlight,
-    Pard, AlignLeft, AlignCentre, AlignRight, AlignJustify,
-    LeftIndent, RightIndent, FirstIndent, SpaceBefore, SpaceAfter,
-    Unicode, UnicodeSkip, Binary, DefaultFont, AnsiCodePage, CharacterSet, FontCharset, FontCodePage,
-    Red, Green, Blue,
+    Skip,
+    FontTable,
+    ColourTable,
+    Char,
+    Paragraph,
+    Page,
+    Bold,
+    Italic,
+    Underline,
+    UnderlineNone,
+    Strike,
+    Hidden,
+    Super,
+    Sub,
+    NoSuperSub,
+    Plain,
+    Font,
+    FontSize,
+    Foreground,
+    Shading,
+    Highlight,
+    Pard,
+    AlignLeft,
+    AlignCentre,
+    AlignRight,
+    AlignJustify,
+    LeftIndent,
+    RightIndent,
+    FirstIndent,
+    SpaceBefore,
+    SpaceAfter,
+    Unicode,
+    UnicodeSkip,
+    Binary,
+    DefaultFont,
+    AnsiCodePage,
+    CharacterSet,
+    FontCharset,
+    FontCodePage,
+    Red,
+    Green,
+    Blue,
 };
 
 struct Word {
@@ -60,55 +94,127 @@ struct Word {
 constexpr auto Words = [] {
     std::array table{
         // Destinations whose text is never shown.
-        Word{"annotation", Act::Skip}, Word{"atnid", Act::Skip}, Word{"atnauthor", Act::Skip},
-        Word{"bkmkstart", Act::Skip}, Word{"bkmkend", Act::Skip}, Word{"do", Act::Skip},
-        Word{"fldinst", Act::Skip}, Word{"footer", Act::Skip}, Word{"footerf", Act::Skip},
-        Word{"footerl", Act::Skip}, Word{"footerr", Act::Skip}, Word{"footnote", Act::Skip},
-        Word{"ftncn", Act::Skip}, Word{"ftnsep", Act::Skip}, Word{"ftnsepc", Act::Skip},
-        Word{"header", Act::Skip}, Word{"headerf", Act::Skip}, Word{"headerl", Act::Skip},
-        Word{"headerr", Act::Skip}, Word{"info", Act::Skip}, Word{"listoverridetable", Act::Skip},
-        Word{"listtable", Act::Skip}, Word{"nonshppict", Act::Skip}, Word{"object", Act::Skip},
-        Word{"pict", Act::Skip}, Word{"pn", Act::Skip}, Word{"pntxta", Act::Skip},
-        Word{"pntxtb", Act::Skip}, Word{"revtbl", Act::Skip}, Word{"rsidtbl", Act::Skip},
-        Word{"stylesheet", Act::Skip}, Word{"tc", Act::Skip}, Word{"xe", Act::Skip},
-        Word{"fonttbl", Act::FontTable}, Word{"colortbl", Act::ColourTable},
+        Word{"annotation", Act::Skip},
+        Word{"atnid", Act::Skip},
+        Word{"atnauthor", Act::Skip},
+        Word{"bkmkstart", Act::Skip},
+        Word{"bkmkend", Act::Skip},
+        Word{"do", Act::Skip},
+        Word{"fldinst", Act::Skip},
+        Word{"footer", Act::Skip},
+        Word{"footerf", Act::Skip},
+        Word{"footerl", Act::Skip},
+        Word{"footerr", Act::Skip},
+        Word{"footnote", Act::Skip},
+        Word{"ftncn", Act::Skip},
+        Word{"ftnsep", Act::Skip},
+        Word{"ftnsepc", Act::Skip},
+        Word{"header", Act::Skip},
+        Word{"headerf", Act::Skip},
+        Word{"headerl", Act::Skip},
+        Word{"headerr", Act::Skip},
+        Word{"info", Act::Skip},
+        Word{"listoverridetable", Act::Skip},
+        Word{"listtable", Act::Skip},
+        Word{"nonshppict", Act::Skip},
+        Word{"object", Act::Skip},
+        Word{"pict", Act::Skip},
+        Word{"pn", Act::Skip},
+        Word{"pntxta", Act::Skip},
+        Word{"pntxtb", Act::Skip},
+        Word{"revtbl", Act::Skip},
+        Word{"rsidtbl", Act::Skip},
+        Word{"stylesheet", Act::Skip},
+        Word{"tc", Act::Skip},
+        Word{"xe", Act::Skip},
+        Word{"fonttbl", Act::FontTable},
+        Word{"colortbl", Act::ColourTable},
         // Characters.
-        Word{"tab", Act::Char, u'\t'}, Word{"cell", Act::Char, u'\t'}, Word{"nestcell", Act::Char, u'\t'},
-        Word{"line", Act::Char, 0x2028}, Word{"emdash", Act::Char, 0x2014}, Word{"endash", Act::Char, 0x2013},
-        Word{"emspace", Act::Char, 0x2003}, Word{"enspace", Act::Char, 0x2002},
-        Word{"qmspace", Act::Char, 0x2005}, Word{"bullet", Act::Char, 0x2022},
-        Word{"lquote", Act::Char, 0x2018}, Word{"rquote", Act::Char, 0x2019},
-        Word{"ldblquote", Act::Char, 0x201C}, Word{"rdblquote", Act::Char, 0x201D},
-        Word{"zwj", Act::Char, 0x200D}, Word{"zwnj", Act::Char, 0x200C},
-        Word{"ltrmark", Act::Char, 0x200E}, Word{"rtlmark", Act::Char, 0x200F},
-        Word{"par", Act::Paragraph}, Word{"row", Act::Paragraph}, Word{"nestrow", Act::Paragraph},
-        Word{"page", Act::Page}, Word{"sect", Act::Page},
+        Word{"tab", Act::Char, u'\t'},
+        Word{"cell", Act::Char, u'\t'},
+        Word{"nestcell", Act::Char, u'\t'},
+        Word{"line", Act::Char, 0x2028},
+        Word{"emdash", Act::Char, 0x2014},
+        Word{"endash", Act::Char, 0x2013},
+        Word{"emspace", Act::Char, 0x2003},
+        Word{"enspace", Act::Char, 0x2002},
+        Word{"qmspace", Act::Char, 0x2005},
+        Word{"bullet", Act::Char, 0x2022},
+        Word{"lquote", Act::Char, 0x2018},
+        Word{"rquote", Act::Char, 0x2019},
+        Word{"ldblquote", Act::Char, 0x201C},
+        Word{"rdblquote", Act::Char, 0x201D},
+        Word{"zwj", Act::Char, 0x200D},
+        Word{"zwnj", Act::Char, 0x200C},
+        Word{"ltrmark", Act::Char, 0x200E},
+        Word{"rtlmark", Act::Char, 0x200F},
+        Word{"par", Act::Paragraph},
+        Word{"row", Act::Paragraph},
+        Word{"nestrow", Act::Paragraph},
+        Word{"page", Act::Page},
+        Word{"sect", Act::Page},
         // Character formatting.
-        Word{"b", Act::Bold}, Word{"i", Act::Italic}, Word{"ul", Act::Underline},
-        Word{"uld", Act::Underline}, Word{"uldash", Act::Underline}, Word{"uldashd", Act::Underline},
-        Word{"uldashdd", Act::Underline}, Word{"uldb", Act::Underline}, Word{"ulhwave", Act::Underline},
-        Word{"ulldash", Act::Underline}, Word{"ulth", Act::Underline}, Word{"ulthd", Act::Underline},
-        Word{"ulthdash", Act::Underline}, Word{"ulthdashd", Act::Underline},
-        Word{"ulthdashdd", Act::Underline}, Word{"ulthldash", Act::Underline},
-        Word{"ululdbwave", Act::Underline}, Word{"ulw", Act::Underline}, Word{"ulwave", Act::Underline},
-        Word{"ulnone", Act::UnderlineNone}, Word{"strike", Act::Strike}, Word{"striked", Act::Strike},
-        Word{"v", Act::Hidden}, Word{"super", Act::Super}, Word{"sub", Act::Sub},
-        Word{"nosupersub", Act::NoSuperSub}, Word{"plain", Act::Plain},
-        Word{"f", Act::Font}, Word{"fs", Act::FontSize}, Word{"cf", Act::Foreground},
-        Word{"cb", Act::Shading}, Word{"highlight", Act::Highlight},
+        Word{"b", Act::Bold},
+        Word{"i", Act::Italic},
+        Word{"ul", Act::Underline},
+        Word{"uld", Act::Underline},
+        Word{"uldash", Act::Underline},
+        Word{"uldashd", Act::Underline},
+        Word{"uldashdd", Act::Underline},
+        Word{"uldb", Act::Underline},
+        Word{"ulhwave", Act::Underline},
+        Word{"ulldash", Act::Underline},
+        Word{"ulth", Act::Underline},
+        Word{"ulthd", Act::Underline},
+        Word{"ulthdash", Act::Underline},
+        Word{"ulthdashd", Act::Underline},
+        Word{"ulthdashdd", Act::Underline},
+        Word{"ulthldash", Act::Underline},
+        Word{"ululdbwave", Act::Underline},
+        Word{"ulw", Act::Underline},
+        Word{"ulwave", Act::Underline},
+        Word{"ulnone", Act::UnderlineNone},
+        Word{"strike", Act::Strike},
+        Word{"striked", Act::Strike},
+        Word{"v", Act::Hidden},
+        Word{"super", Act::Super},
+        Word{"sub", Act::Sub},
+        Word{"nosupersub", Act::NoSuperSub},
+        Word{"plain", Act::Plain},
+        Word{"f", Act::Font},
+        Word{"fs", Act::FontSize},
+        Word{"cf", Act::Foreground},
+        Word{"cb", Act::Shading},
+        Word{"highlight", Act::Highlight},
         // Paragraph formatting.
-        Word{"pard", Act::Pard}, Word{"ql", Act::AlignLeft}, Word{"qc", Act::AlignCentre},
-        Word{"qr", Act::AlignRight}, Word{"qj", Act::AlignJustify}, Word{"qd", Act::AlignJustify},
-        Word{"li", Act::LeftIndent}, Word{"lin", Act::LeftIndent}, Word{"ri", Act::RightIndent},
-        Word{"rin", Act::RightIndent}, Word{"fi", Act::FirstIndent}, Word{"sb", Act::SpaceBefore},
+        Word{"pard", Act::Pard},
+        Word{"ql", Act::AlignLeft},
+        Word{"qc", Act::AlignCentre},
+        Word{"qr", Act::AlignRight},
+        Word{"qj", Act::AlignJustify},
+        Word{"qd", Act::AlignJustify},
+        Word{"li", Act::LeftIndent},
+        Word{"lin", Act::LeftIndent},
+        Word{"ri", Act::RightIndent},
+        Word{"rin", Act::RightIndent},
+        Word{"fi", Act::FirstIndent},
+        Word{"sb", Act::SpaceBefore},
         Word{"sa", Act::SpaceAfter},
         // Encoding and tables.
-        Word{"u", Act::Unicode}, Word{"uc", Act::UnicodeSkip}, Word{"bin", Act::Binary},
-        Word{"deff", Act::DefaultFont}, Word{"ansicpg", Act::AnsiCodePage},
-        Word{"ansi", Act::CharacterSet, 1252}, Word{"mac", Act::CharacterSet, 10000},
-        Word{"pc", Act::CharacterSet, 437}, Word{"pca", Act::CharacterSet, 850},
-        Word{"fcharset", Act::FontCharset}, Word{"cpg", Act::FontCodePage},
-        Word{"red", Act::Red}, Word{"green", Act::Green}, Word{"blue", Act::Blue},
+        Word{"u", Act::Unicode},
+        Word{"uc", Act::UnicodeSkip},
+        Word{"bin", Act::Binary},
+        Word{"deff", Act::DefaultFont},
+        Word{"ansicpg", Act::AnsiCodePage},
+        Word{"ansi", Act::CharacterSet, 1252},
+        Word{"mac", Act::CharacterSet, 10000},
+        Word{"pc", Act::CharacterSet, 437},
+        Word{"pca", Act::CharacterSet, 850},
+        Word{"fcharset", Act::FontCharset},
+        Word{"cpg", Act::FontCodePage},
+        Word{"red", Act::Red},
+        Word{"green", Act::Green},
+        Word{"blue", Act::Blue},
     };
     std::sort(table.begin(), table.end(), [](const Word &a, const Word &b) { return a.name < b.name; });
     return table;
@@ -204,25 +310,44 @@ bool isMultiByte(int codePage)
 int codePageOfCharset(int charset)
 {
     switch (charset) {
-    case 2: return SymbolCodePage;
-    case 77: return 10000;
-    case 128: return 932;
-    case 129: return 949;
-    case 130: return 1361;
-    case 134: return 936;
-    case 136: return 950;
-    case 161: return 1253;
-    case 162: return 1254;
-    case 163: return 1258;
-    case 177: return 1255;
-    case 178: return 1256;
-    case 186: return 1257;
-    case 204: return 1251;
-    case 222: return 874;
-    case 238: return 1250;
-    case 254: return 437;
-    case 255: return 850;
-    default: return 0;
+    case 2:
+        return SymbolCodePage;
+    case 77:
+        return 10000;
+    case 128:
+        return 932;
+    case 129:
+        return 949;
+    case 130:
+        return 1361;
+    case 134:
+        return 936;
+    case 136:
+        return 950;
+    case 161:
+        return 1253;
+    case 162:
+        return 1254;
+    case 163:
+        return 1258;
+    case 177:
+        return 1255;
+    case 178:
+        return 1256;
+    case 186:
+        return 1257;
+    case 204:
+        return 1251;
+    case 222:
+        return 874;
+    case 238:
+        return 1250;
+    case 254:
+        return 437;
+    case 255:
+        return 850;
+    default:
+        return 0;
     }
 }
 
@@ -231,10 +356,10 @@ int codePageOfCharset(int charset)
 // themselves, as Windows maps them.
 QString decodeWindows1252(const QByteArray &bytes)
 {
-    static constexpr char16_t High[32] = {
-        0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-        0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-        0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+    static constexpr char16_t High[32]
+        = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+           0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+           0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
     QString text(bytes.size(), Qt::Uninitialized);
     char16_t *out = reinterpret_cast<char16_t *>(text.data());
     for (const char c : bytes) {
@@ -248,15 +373,32 @@ QStringDecoder makeDecoder(int codePage)
 {
     QList<QByteArray> names;
     switch (codePage) {
-    case 437: names = {"IBM437"}; break;
-    case 850: names = {"IBM850"}; break;
-    case 932: names = {"Shift_JIS"}; break;
-    case 936: names = {"GBK"}; break;
-    case 949: names = {"windows-949"}; break;
-    case 950: names = {"Big5"}; break;
-    case 1361: names = {"johab", "ibm-1361"}; break;
-    case 10000: names = {"macintosh"}; break;
-    default: break;
+    case 437:
+        names = {"IBM437"};
+        break;
+    case 850:
+        names = {"IBM850"};
+        break;
+    case 932:
+        names = {"Shift_JIS"};
+        break;
+    case 936:
+        names = {"GBK"};
+        break;
+    case 949:
+        names = {"windows-949"};
+        break;
+    case 950:
+        names = {"Big5"};
+        break;
+    case 1361:
+        names = {"johab", "ibm-1361"};
+        break;
+    case 10000:
+        names = {"macintosh"};
+        break;
+    default:
+        break;
     }
     names << "windows-" + QByteArray::number(codePage) << "cp" + QByteArray::number(codePage);
     for (const QByteArray &name : names) {
@@ -456,13 +598,24 @@ private:
         switch (c) {
         case '\\':
         case '{':
-        case '}': character(static_cast<char16_t>(c)); break;
-        case '~': character(0x00A0); break;
-        case '_': character(0x2011); break;
-        case '*': setDestination(Destination::Skip); break; // we show no optional destination
+        case '}':
+            character(static_cast<char16_t>(c));
+            break;
+        case '~':
+            character(0x00A0);
+            break;
+        case '_':
+            character(0x2011);
+            break;
+        case '*':
+            setDestination(Destination::Skip);
+            break; // we show no optional destination
         case '\r':
-        case '\n': paragraphBreak(); break;
-        default: break; // \- (an optional hyphen: lines break where the layout likes) and others
+        case '\n':
+            paragraphBreak();
+            break;
+        default:
+            break; // \- (an optional hyphen: lines break where the layout likes) and others
         }
     }
 
@@ -516,26 +669,56 @@ private:
         const bool inFontTable = group.dest == Destination::FontTable;
         const bool inColourTable = group.dest == Destination::ColourTable;
         switch (word.act) {
-        case Act::Skip: setDestination(Destination::Skip); break;
-        case Act::FontTable: setDestination(Destination::FontTable); break;
-        case Act::ColourTable: setDestination(Destination::ColourTable); break;
-        case Act::Char: character(word.value); break;
-        case Act::Paragraph: paragraphBreak(); break;
+        case Act::Skip:
+            setDestination(Destination::Skip);
+            break;
+        case Act::FontTable:
+            setDestination(Destination::FontTable);
+            break;
+        case Act::ColourTable:
+            setDestination(Destination::ColourTable);
+            break;
+        case Act::Char:
+            character(word.value);
+            break;
+        case Act::Paragraph:
+            paragraphBreak();
+            break;
         case Act::Page:
             // A page break after a paragraph mark would only add an empty paragraph.
             if (!paragraphEmpty())
                 paragraphBreak();
             break;
-        case Act::Bold: chars.bold = on; break;
-        case Act::Italic: chars.italic = on; break;
-        case Act::Underline: chars.underline = on; break;
-        case Act::UnderlineNone: chars.underline = false; break;
-        case Act::Strike: chars.strike = on; break;
-        case Act::Hidden: chars.hidden = on; break;
-        case Act::Super: chars.script = 1; break;
-        case Act::Sub: chars.script = -1; break;
-        case Act::NoSuperSub: chars.script = 0; break;
-        case Act::Plain: chars = CharProps{}; break;
+        case Act::Bold:
+            chars.bold = on;
+            break;
+        case Act::Italic:
+            chars.italic = on;
+            break;
+        case Act::Underline:
+            chars.underline = on;
+            break;
+        case Act::UnderlineNone:
+            chars.underline = false;
+            break;
+        case Act::Strike:
+            chars.strike = on;
+            break;
+        case Act::Hidden:
+            chars.hidden = on;
+            break;
+        case Act::Super:
+            chars.script = 1;
+            break;
+        case Act::Sub:
+            chars.script = -1;
+            break;
+        case Act::NoSuperSub:
+            chars.script = 0;
+            break;
+        case Act::Plain:
+            chars = CharProps{};
+            break;
         case Act::Font:
             if (inFontTable) {
                 commitFont();
@@ -547,31 +730,64 @@ private:
         case Act::FontSize:
             chars.halfPoints = hasParam && param > 0 ? std::clamp(param, 2, MaxHalfPoints) : DefaultHalfPoints;
             break;
-        case Act::Foreground: chars.foreground = hasParam ? param : 0; break;
-        case Act::Shading: chars.shading = hasParam ? param : 0; break;
-        case Act::Highlight: chars.highlight = hasParam ? param : 0; break;
-        case Act::Pard: para = ParaProps{}; break;
-        case Act::AlignLeft: para.align = Align::Left; break;
-        case Act::AlignCentre: para.align = Align::Centre; break;
-        case Act::AlignRight: para.align = Align::Right; break;
-        case Act::AlignJustify: para.align = Align::Justify; break;
-        case Act::LeftIndent: para.left = twips(param); break;
-        case Act::RightIndent: para.right = twips(param); break;
-        case Act::FirstIndent: para.first = twips(param); break;
-        case Act::SpaceBefore: para.before = twips(param); break;
-        case Act::SpaceAfter: para.after = twips(param); break;
+        case Act::Foreground:
+            chars.foreground = hasParam ? param : 0;
+            break;
+        case Act::Shading:
+            chars.shading = hasParam ? param : 0;
+            break;
+        case Act::Highlight:
+            chars.highlight = hasParam ? param : 0;
+            break;
+        case Act::Pard:
+            para = ParaProps{};
+            break;
+        case Act::AlignLeft:
+            para.align = Align::Left;
+            break;
+        case Act::AlignCentre:
+            para.align = Align::Centre;
+            break;
+        case Act::AlignRight:
+            para.align = Align::Right;
+            break;
+        case Act::AlignJustify:
+            para.align = Align::Justify;
+            break;
+        case Act::LeftIndent:
+            para.left = twips(param);
+            break;
+        case Act::RightIndent:
+            para.right = twips(param);
+            break;
+        case Act::FirstIndent:
+            para.first = twips(param);
+            break;
+        case Act::SpaceBefore:
+            para.before = twips(param);
+            break;
+        case Act::SpaceAfter:
+            para.after = twips(param);
+            break;
         case Act::Unicode:
             if (hasParam)
                 unicode(param);
             break;
-        case Act::UnicodeSkip: group.unicodeSkip = hasParam ? std::max(param, 0) : 1; break;
-        case Act::Binary: break; // stepped over before any word is applied
-        case Act::DefaultFont: m_defaultFont = param; break;
+        case Act::UnicodeSkip:
+            group.unicodeSkip = hasParam ? std::max(param, 0) : 1;
+            break;
+        case Act::Binary:
+            break; // stepped over before any word is applied
+        case Act::DefaultFont:
+            m_defaultFont = param;
+            break;
         case Act::AnsiCodePage:
             if (param > 0 && param <= 0xFFFF)
                 m_docCodePage = param;
             break;
-        case Act::CharacterSet: m_docCodePage = word.value; break;
+        case Act::CharacterSet:
+            m_docCodePage = word.value;
+            break;
         case Act::FontCharset:
             if (inFontTable)
                 m_fontDef.charset = param;
@@ -828,10 +1044,18 @@ private:
     {
         QTextBlockFormat format;
         switch (para.align) {
-        case Align::Left: format.setAlignment(Qt::AlignLeft); break;
-        case Align::Centre: format.setAlignment(Qt::AlignHCenter); break;
-        case Align::Right: format.setAlignment(Qt::AlignRight); break;
-        case Align::Justify: format.setAlignment(Qt::AlignJustify); break;
+        case Align::Left:
+            format.setAlignment(Qt::AlignLeft);
+            break;
+        case Align::Centre:
+            format.setAlignment(Qt::AlignHCenter);
+            break;
+        case Align::Right:
+            format.setAlignment(Qt::AlignRight);
+            break;
+        case Align::Justify:
+            format.setAlignment(Qt::AlignJustify);
+            break;
         }
         // Indents into the page margin have no room in a text box; the first line may still
         // hang left of the others, back to the box's edge.

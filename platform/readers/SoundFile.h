@@ -40,6 +40,6 @@ inline constexpr int MaxSoundSampleRate = 384000;
 // stand cut short at the end are read as far as the file goes, in whole frames. maxBytes
 // bounds the decoded samples (whole frames, at most MaxDecodedSoundBytes).
 TALLYARD_READERS_EXPORT std::optional<DecodedSound> decodeSound(const QByteArray &bytes,
-                                                               qsizetype maxBytes = MaxDecodedSoundBytes);
+                                                                qsizetype maxBytes = MaxDecodedSoundBytes);
 
 } // namespace tallyard

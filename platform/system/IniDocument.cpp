@@ -98,7 +98,7 @@ IniDocument IniDocument::parse(QByteArrayView bytes)
         const qsizetype equals = content.indexOf('=');
         // A header, also without its "]" or without its "[", as long as it holds no "=".
         const bool header = !content.isEmpty() && content[0] != ';' && content[0] != '#'
-                            && (content[0] == '[' || (equals < 0 && content.endsWith(']')));
+            && (content[0] == '[' || (equals < 0 && content.endsWith(']')));
         if (header) {
             QByteArrayView name = content.startsWith('[') ? content.sliced(1) : content;
             if (const qsizetype close = name.indexOf(']'); close >= 0)
@@ -231,7 +231,9 @@ QString IniDocument::unescapedValue(QStringView raw)
             case u'"':
             case u'\'':
             case u'\\':
-            case u'?': out += QChar(e); break;
+            case u'?':
+                out += QChar(e);
+                break;
             case u'x': {
                 char16_t code = 0;
                 qsizetype digits = 0;
@@ -291,7 +293,10 @@ QByteArray IniDocument::escapedValue(const QString &value)
             continue;
         }
         switch (c) {
-        case u'\0': out += u"\\0"; escapeNextIfHex = true; break;
+        case u'\0':
+            out += u"\\0";
+            escapeNextIfHex = true;
+            break;
         case u'"':
         case u'\\':
             out += u'\\';

@@ -38,9 +38,9 @@ public:
 
 private:
     struct Line {
-        QByteArray text; // without its line end
+        QByteArray text;  // without its line end
         int section = -1; // index into m_sections of the block the line belongs to
-        QString key; // empty for anything but a key line
+        QString key;      // empty for anything but a key line
         bool header = false;
     };
     static QString indexKey(QStringView section, QStringView key);
@@ -48,7 +48,7 @@ private:
     qsizetype insertionPoint(int block, const QString &key) const;
 
     std::vector<Line> m_lines;
-    std::vector<QString> m_sections; // one entry per block, in file order
+    std::vector<QString> m_sections;      // one entry per block, in file order
     QHash<QString, qsizetype> m_lastLine; // folded "section/key" -> its last key line
     bool m_byteOrderMark = false;
     bool m_crlf = false;

@@ -54,7 +54,8 @@ public:
         const QByteArray bytes = file.read(SettingsStore::MaxFileBytes + 1);
         if (bytes.size() > SettingsStore::MaxFileBytes)
             m_keepFile = QStringLiteral("it is larger than %1 MB").arg(SettingsStore::MaxFileBytes >> 20);
-        m_doc = IniDocument::parse(QByteArrayView(bytes).first(std::min<qsizetype>(bytes.size(), SettingsStore::MaxFileBytes)));
+        m_doc = IniDocument::parse(
+            QByteArrayView(bytes).first(std::min<qsizetype>(bytes.size(), SettingsStore::MaxFileBytes)));
     }
 
     std::optional<QString> value(const QString &section, const QString &key) const override
@@ -148,7 +149,7 @@ std::unique_ptr<SettingsStore::Backend> openStore(const QString &application)
 
 } // namespace
 
-SettingsStore::SettingsStore(const QString &application) : m_backend(openStore(application)) {}
+SettingsStore::SettingsStore(const QString &application) : m_backend(openStore(application)) { }
 
 SettingsStore::~SettingsStore()
 {

@@ -93,7 +93,8 @@ constexpr ElementDesign design[] = {
     {"fraBorderC", "VB.Frame", "SSTab1", 3960, 2580, 1815, 735, -1, "Caption = \"Text Color:\"", nullptr, 1},
     {"picBorderC", "VB.PictureBox", "fraBorderC", 120, 240, 615, 375, -1, SWATCH, nullptr},
     {"cmdBorderC", "VB.CommandButton", "fraBorderC", 900, 240, 735, 375, 14, "Caption = \"Change\"", nullptr},
-    {"cmdResetColors", "VB.CommandButton", "SSTab1", 4560, 3660, 1215, 375, 15, "Caption = \"Reset Colors\"", nullptr, 1},
+    {"cmdResetColors", "VB.CommandButton", "SSTab1", 4560, 3660, 1215, 375, 15, "Caption = \"Reset Colors\"", nullptr,
+     1},
     // ---- Pictures
     {"fraHomePic", "VB.Frame", "SSTab1", 240, 540, 2595, 1695, -1, "Caption = \"Home Picture:\"", nullptr, 2},
     {"picHomePicPreviewCon", "VB.PictureBox", "fraHomePic", 120, 300, 1215, 1215, -1, SWATCH, nullptr},
@@ -105,17 +106,19 @@ constexpr ElementDesign design[] = {
     {"imgVisitorPicPreview", "VB.Image", "picVisitorPicPreviewCon", 0, 0, 1215, 1215, -1, "Stretch = True", nullptr},
     {"cmdChangeVisitorPic", "VB.CommandButton", "fraVisitorPic", 1500, 300, 975, 375, 18, "Caption = \"Change\"",
      nullptr},
-    {"cmdClearVisitorPic", "VB.CommandButton", "fraVisitorPic", 1500, 780, 975, 375, 19, "Caption = \"Clear\"", nullptr},
+    {"cmdClearVisitorPic", "VB.CommandButton", "fraVisitorPic", 1500, 780, 975, 375, 19, "Caption = \"Clear\"",
+     nullptr},
     {"fraDigitType", "VB.Frame", "SSTab1", 240, 2400, 5415, 1335, -1, "Caption = \"Digit Type:\"", nullptr, 2},
     {"cmbLedType", "VB.ComboBox", "fraDigitType", 240, 360, 1455, 315, 20, nullptr, nullptr},
     {"lblPreview", "VB.Label", "fraDigitType", 2280, 420, 735, 255, -1, "Caption = \"Preview:\"", nullptr},
-    {"pledPreview", "prjOrtagon.Ortagon", "fraDigitType", 3120, 240, 540, 975, -1, nullptr, "psize = 65\npcaption = \"8\""},
+    {"pledPreview", "prjOrtagon.Ortagon", "fraDigitType", 3120, 240, 540, 975, -1, nullptr,
+     "psize = 65\npcaption = \"8\""},
     // ---- Other Settings
     {"cmdBuzzerSound", "VB.CommandButton", "SSTab1", 360, 2580, 2055, 375, 21, "Caption = \"Change Chime Sound...\"",
      nullptr, 3},
     {"lblBFile", "VB.Label", "SSTab1", 360, 3060, 5175, 255, -1, "Caption = \"\"", nullptr, 3},
-    {"cmdResetAdditSetttings", "VB.CommandButton", "SSTab1", 4560, 3660, 1215, 375, 22,
-     "Caption = \"Reset Settings\"", nullptr, 3},
+    {"cmdResetAdditSetttings", "VB.CommandButton", "SSTab1", 4560, 3660, 1215, 375, 22, "Caption = \"Reset Settings\"",
+     nullptr, 3},
     // ---- The dialog's own
     {"cmdOk", "VB.CommandButton", nullptr, 1958, 4440, 1080, 375, 23, "Caption = \"&Ok\"", nullptr},
     {"cmdCancel", "VB.CommandButton", nullptr, 3263, 4440, 1080, 375, 24, "Caption = \"&Cancel\"\nCancel = True",
@@ -263,11 +266,11 @@ void frmOptions::connectHandlers()
     connect(txtGetKey, &Control::LostFocus, this, [this] { KeyChosen(-1); });
     connect(scrLEDSelectedWidth, &ScrollBar::Change, this, [this] {
         setPropertyByName(lblLEDSelectedWidthValue, u"Caption",
-                              QString::number(variantToInt16(getPropertyByName(scrLEDSelectedWidth, u"Value"))));
+                          QString::number(variantToInt16(getPropertyByName(scrLEDSelectedWidth, u"Value"))));
     });
     connect(cmbLedType, &Control::Click, this, [this] {
         setPropertyByName(pledPreview, u"LedType",
-                              static_cast<qint32>(variantToInt16(getPropertyByName(cmbLedType, u"ListIndex"))));
+                          static_cast<qint32>(variantToInt16(getPropertyByName(cmbLedType, u"ListIndex"))));
     });
     connect(control(QStringLiteral("cmdChangeHomePic")), &Control::Click, this,
             [this] { choosePicture(HomePicTemp, imgHomePicPreview, picHomePicPreviewCon); });
@@ -364,7 +367,8 @@ void frmOptions::cmdResetColors_Click()
 
 void frmOptions::cmdResetKeys_Click()
 {
-    if (!confirm(QStringLiteral("Are you sure you want to reset Keys and Numlock option?"), QStringLiteral("Reset Keys")))
+    if (!confirm(QStringLiteral("Are you sure you want to reset Keys and Numlock option?"),
+                 QStringLiteral("Reset Keys")))
         return;
     for (const KeyEditor &e : keyEditors)
         control(QString::fromLatin1(e.label))->setTag(QString::number(defaultOf(e.key)));
@@ -438,32 +442,52 @@ void frmOptions::cmdBuzzerSound_Click()
 QString frmOptions::KeyCodeToStr(qint16 KeyCode)
 {
     switch (KeyCode) {
-    case vk::Back: return QStringLiteral("Backspace");
-    case vk::Control: return QStringLiteral("Ctrl");
-    case vk::Pause: return QStringLiteral("Pause/Break");
-    case vk::Prior: return QStringLiteral("Page Up");
-    case vk::Next: return QStringLiteral("Page Down");
-    case vk::End: return QStringLiteral("End");
-    case vk::Home: return QStringLiteral("Home");
-    case vk::Insert: return QStringLiteral("Insert");
-    case vk::Delete: return QStringLiteral("Delete");
-    case vk::Multiply: return QStringLiteral("Numpad *");
-    case vk::Divide: return QStringLiteral("Numpad /");
-    case 186: return QStringLiteral(";");
-    case 188: return QStringLiteral(",");
-    case 191: return QStringLiteral("/");
-    case 192: return QStringLiteral("`");
-    case 219: return QStringLiteral("[");
-    case 220: return QStringLiteral("\\");
-    case 221: return QStringLiteral("]");
-    case 222: return QStringLiteral("\""); // the apostrophe key, named by its shifted mark
-    default: break;
+    case vk::Back:
+        return QStringLiteral("Backspace");
+    case vk::Control:
+        return QStringLiteral("Ctrl");
+    case vk::Pause:
+        return QStringLiteral("Pause/Break");
+    case vk::Prior:
+        return QStringLiteral("Page Up");
+    case vk::Next:
+        return QStringLiteral("Page Down");
+    case vk::End:
+        return QStringLiteral("End");
+    case vk::Home:
+        return QStringLiteral("Home");
+    case vk::Insert:
+        return QStringLiteral("Insert");
+    case vk::Delete:
+        return QStringLiteral("Delete");
+    case vk::Multiply:
+        return QStringLiteral("Numpad *");
+    case vk::Divide:
+        return QStringLiteral("Numpad /");
+    case 186:
+        return QStringLiteral(";");
+    case 188:
+        return QStringLiteral(",");
+    case 191:
+        return QStringLiteral("/");
+    case 192:
+        return QStringLiteral("`");
+    case 219:
+        return QStringLiteral("[");
+    case 220:
+        return QStringLiteral("\\");
+    case 221:
+        return QStringLiteral("]");
+    case 222:
+        return QStringLiteral("\""); // the apostrophe key, named by its shifted mark
+    default:
+        break;
     }
     if (KeyCode >= 'A' && KeyCode <= 'Z')
         return QString(QChar(KeyCode));
     // F3 to F9, F11 and F12: F1, F2 and F10 belong to the program and the system.
-    const bool functionKey = (KeyCode >= vk::F1 + 2 && KeyCode <= vk::F1 + 8) || KeyCode == vk::F1 + 10
-        || KeyCode == vk::F12;
+    const bool functionKey
+        = (KeyCode >= vk::F1 + 2 && KeyCode <= vk::F1 + 8) || KeyCode == vk::F1 + 10 || KeyCode == vk::F12;
     if (functionKey)
         return QStringLiteral("F%1").arg(KeyCode - vk::F1 + 1);
     return QString();

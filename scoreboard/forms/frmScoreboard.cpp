@@ -62,13 +62,17 @@ constexpr ElementDesign design[] = {
      "PLitColor = 255"},
     {"tledWarmUp", "Quellin.TimeLED", nullptr, 6360, 5640, 3000, 1065, 7, nullptr,
      "PCaption = 1800\nPPaddingH = 140\nPPaddingI = 200\nPPaddingD = 100\nPSize = 59\nPLitColor = 65535"},
-    {"Label1", "VB.Label", nullptr, 120, 4920, 2895, 735, -1, "Caption = \"Routine\"\nAlignment = 2\nBackStyle = 0" TITLE_FONT, nullptr},
-    {"Label2", "VB.Label", nullptr, 6360, 4920, 2895, 735, -1, "Caption = \"Warm-Up\"\nAlignment = 2\nBackStyle = 0" TITLE_FONT, nullptr},
-    {"Label4", "VB.Label", nullptr, 1620, 3360, 1815, 615, -1, "Caption = \"Score\"\nAlignment = 2\nBackStyle = 0" TITLE_FONT, nullptr},
+    {"Label1", "VB.Label", nullptr, 120, 4920, 2895, 735, -1,
+     "Caption = \"Routine\"\nAlignment = 2\nBackStyle = 0" TITLE_FONT, nullptr},
+    {"Label2", "VB.Label", nullptr, 6360, 4920, 2895, 735, -1,
+     "Caption = \"Warm-Up\"\nAlignment = 2\nBackStyle = 0" TITLE_FONT, nullptr},
+    {"Label4", "VB.Label", nullptr, 1620, 3360, 1815, 615, -1,
+     "Caption = \"Score\"\nAlignment = 2\nBackStyle = 0" TITLE_FONT, nullptr},
     {"Label12", "VB.Label", nullptr, 5040, 360, 615, 855, -1,
      "Caption = \"#\"\nAlignment = 2\nBackStyle = 0\nFontName = \"Arial\"\nFontSize = 38.25\nForeColor = 16777215",
      nullptr},
-    {"Label3", "VB.Label", nullptr, 3240, 4920, 2895, 735, -1, "Caption = \"Fall\"\nAlignment = 2\nBackStyle = 0" TITLE_FONT, nullptr},
+    {"Label3", "VB.Label", nullptr, 3240, 4920, 2895, 735, -1,
+     "Caption = \"Fall\"\nAlignment = 2\nBackStyle = 0" TITLE_FONT, nullptr},
     {"tkRoutine", "Quellin.TimeKeeper", nullptr, 0, 0, 1500, 375, -1, "Visible = False\nTabStop = False", ""},
     {"tkFall", "Quellin.TimeKeeper", nullptr, 0, 0, 1500, 375, -1, "Visible = False\nTabStop = False", ""},
     {"tkWarmUp", "Quellin.TimeKeeper", nullptr, 0, 0, 1500, 375, -1, "Visible = False\nTabStop = False", ""},
@@ -225,7 +229,8 @@ void frmScoreboard::deliverQueuedTab()
 void frmScoreboard::connectHandlers()
 {
     // The board itself (no element focused) and the picture boxes: commands only.
-    for (Control *c : std::initializer_list<Control *>{this, picHomePicContainer, picScoreBack, picVisitorPicContainer}) {
+    for (Control *c :
+         std::initializer_list<Control *>{this, picHomePicContainer, picScoreBack, picVisitorPicContainer}) {
         connect(c, &Control::KeyDown, this, [this](qint16 &code, qint16 &) { AllKeyCode(code); });
         connect(c, &Control::KeyUp, this, [this](qint16 code, qint16 &shift) { AllKeyUp(code, shift); });
     }

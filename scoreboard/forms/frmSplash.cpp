@@ -20,24 +20,23 @@ namespace {
 constexpr ElementDesign design[] = {
     {"frameSplash", "VB.Frame", nullptr, 120, 0, 6000, 3120, 0, "Caption = \"\"", nullptr},
     {"lblName", "VB.Label", "frameSplash", 120, 240, 5775, 735, 1,
-     "Caption = \"Tallyard\"\nAlignment = 2\nBackStyle = 0\nFontName = \"Times New Roman\"\nFontSize = 21.75",
-     nullptr},
+     "Caption = \"Tallyard\"\nAlignment = 2\nBackStyle = 0\nFontName = \"Times New Roman\"\nFontSize = 21.75", nullptr},
     {"lblVersion", "VB.Label", "frameSplash", 3600, 1080, 2175, 375, 2,
      "Caption = \"Version 1.0.0\"\nAlignment = 1\nBackStyle = 0\nFontName = \"Times New Roman\"\nFontSize = 15.75",
      nullptr},
     {"lblClick", "VB.Label", "frameSplash", 2520, 1080, 1335, 255, 3,
      "Caption = \"Click to continue.\"\nBackStyle = 0" SMALL_FONT, nullptr},
     {"cmdHelp", "VB.CommandButton", "frameSplash", 3120, 2520, 1215, 375, 4, "Caption = \"&Help\"" SMALL_FONT, nullptr},
-    {"cmdOptions", "VB.CommandButton", "frameSplash", 4560, 2520, 1215, 375, 5,
-     "Caption = \"&Options\"" SMALL_FONT, nullptr},
+    {"cmdOptions", "VB.CommandButton", "frameSplash", 4560, 2520, 1215, 375, 5, "Caption = \"&Options\"" SMALL_FONT,
+     nullptr},
     {"Label2", "VB.Label", "frameSplash", 2640, 1920, 3255, 375, 6,
      "Caption = \"Press ' F2 ' to set Options from the scoreboard.\"\nBackStyle = 0" HINT_FONT, nullptr},
     {"Label1", "VB.Label", "frameSplash", 2640, 1680, 3255, 255, 7,
      "Caption = \"Press ' F1 ' to view Help from the scoreboard.\"\nBackStyle = 0" HINT_FONT, nullptr},
     {"lblMadeBy", "VB.Label", "frameSplash", 4200, 840, 1575, 255, 8,
      "Caption = \"by Osterlin\"\nAlignment = 1\nBackStyle = 0" SMALL_FONT, nullptr},
-    {"picLogo", "VB.PictureBox", "frameSplash", 360, 840, 1965, 2145, 9,
-     "BorderStyle = 0\nPicture = \":/logo.png\"", nullptr},
+    {"picLogo", "VB.PictureBox", "frameSplash", 360, 840, 1965, 2145, 9, "BorderStyle = 0\nPicture = \":/logo.png\"",
+     nullptr},
 };
 
 #undef SMALL_FONT
@@ -57,7 +56,8 @@ frmSplash::frmSplash(QWidget *parent) : Form(parent)
     picLogo = control(QStringLiteral("picLogo"));
 
     connect(this, &Control::Click, this, [this] { GoScore(); });
-    for (const char *name : {"frameSplash", "picLogo", "lblName", "lblVersion", "lblClick", "lblMadeBy", "Label1", "Label2"})
+    for (const char *name :
+         {"frameSplash", "picLogo", "lblName", "lblVersion", "lblClick", "lblMadeBy", "Label1", "Label2"})
         connect(control(QString::fromLatin1(name)), &Control::Click, this, [this] { GoScore(); });
     connect(cmdHelp, &Control::Click, this, [] { forms::showHelp(); });
     connect(cmdOptions, &Control::Click, this, [this] { forms::showOptions(this); });
@@ -71,8 +71,9 @@ void frmSplash::Form_Load()
     setTop((screenHeightTwips() - 5880) / 2);
     setLeft((screenWidthTwips() - Width()) / 2);
     frameSplash->setHeight(3120);
-    setPropertyByName(lblVersion, u"Caption",
-                QStringLiteral("Version %1.%2.%3").arg(version::Major).arg(version::Minor).arg(version::Revision));
+    setPropertyByName(
+        lblVersion, u"Caption",
+        QStringLiteral("Version %1.%2.%3").arg(version::Major).arg(version::Minor).arg(version::Revision));
     LoadSettings(SettingsStore(ApplicationName));
     cmdHelp->setFocus();
 }

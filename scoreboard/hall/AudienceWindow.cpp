@@ -41,11 +41,11 @@ bool isShownToTheAudience(const ElementDesign &element)
 // what names an element rather than shows it.
 const QSet<QByteArray> &notFollowed()
 {
-    static const QSet<QByteArray> names{"Left", "Top", "Width", "Height", "FontSize", "BorderWidth",
-                                        "LightDiameter", "LightSpacing", "Size", "PaddingD", "PaddingH",
-                                        "PaddingV", "PaddingI", "AutoSize", "Picture", "SelStart",
-                                        "SelLength", "SelText", "TabIndex", "TabStop", "Enabled", "Name",
-                                        "Index", "Tag", "Container"};
+    static const QSet<QByteArray> names{"Left",        "Top",           "Width",        "Height",   "FontSize",
+                                        "BorderWidth", "LightDiameter", "LightSpacing", "Size",     "PaddingD",
+                                        "PaddingH",    "PaddingV",      "PaddingI",     "AutoSize", "Picture",
+                                        "SelStart",    "SelLength",     "SelText",      "TabIndex", "TabStop",
+                                        "Enabled",     "Name",          "Index",        "Tag",      "Container"};
     return names;
 }
 

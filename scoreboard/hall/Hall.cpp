@@ -75,8 +75,8 @@ Options checked(const Options &wanted, QTextStream &err)
         options.screen = -1;
     }
     if (options.audienceScreen >= 0 && !screenNumber(options.audienceScreen)) {
-        err << "Tallyard: there is no screen " << options.audienceScreen << " for the audience window ("
-            << range() << "); the board opens alone.\n";
+        err << "Tallyard: there is no screen " << options.audienceScreen << " for the audience window (" << range()
+            << "); the board opens alone.\n";
         options.audienceScreen = -1;
     }
     err.flush();

@@ -19,7 +19,7 @@ class frmScoreboard;
 namespace tallyard::hall {
 
 struct Options {
-    int screen = -1;         // -1: where the window system puts it
+    int screen = -1; // -1: where the window system puts it
     bool fullscreen = false;
     int audienceScreen = -1; // -1: no audience window
 };

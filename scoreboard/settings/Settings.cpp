@@ -30,7 +30,7 @@ const char *textDefault(const char *text)
     return text;
 }
 
-#define TALLYARD_SETTING_ROW(section, key, variable, type, initial, load, save) \
+#define TALLYARD_SETTING_ROW(section, key, variable, type, initial, load, save)                                        \
     SettingDefinition{#section, #key, &variable, numberDefault(initial), textDefault(initial), load, save},
 const SettingDefinition definitions[] = {TALLYARD_SETTINGS(TALLYARD_SETTING_ROW)};
 #undef TALLYARD_SETTING_ROW

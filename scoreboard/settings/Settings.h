@@ -20,27 +20,27 @@ inline const QString ApplicationName = QStringLiteral("Tallyard");
 // read and in the save (the two orders differ only for Color_Routine). Colours are
 // 0x00BBGGRR, keys Windows virtual-key codes. BuzzerFile's default, nullptr here, is the
 // program's own sound, formed when the settings are read.
-#define TALLYARD_SETTINGS(X)                                                         \
-    X(ColorSettings, Color_FormBack, ColorFormBack, int32_t, 4210752, 1, 1)          \
-    X(ColorSettings, Color_Routine, ColorRoutine, int32_t, 49152, 7, 2)              \
-    X(ColorSettings, Color_ScoreLED, ColorScoreLED, int32_t, 33023, 2, 3)            \
-    X(ColorSettings, Color_GymnastLED, ColorGymnastLED, int32_t, 49152, 3, 4)        \
-    X(ColorSettings, Color_LEDBack, ColorLEDBack, int32_t, 0, 4, 5)                  \
-    X(ColorSettings, Color_LEDSelected, ColorLEDSelected, int32_t, 4210752, 5, 6)    \
-    X(ColorSettings, Color_Border, ColorBorder, int32_t, 16777215, 6, 7)             \
-    X(ColorSettings, Color_Fall, ColorFall, int32_t, 255, 8, 8)                      \
-    X(ColorSettings, Color_WarmUp, ColorWarmUp, int32_t, 65535, 9, 9)                \
-    X(ColorSettings, LEDSelectedWidth, LEDSelectedWidth, int16_t, 0, 10, 10)         \
-    X(KeySettings, KeyRoutine, KeyRoutine, int16_t, 82, 11, 11)                      \
-    X(KeySettings, KeyFall, KeyFall, int16_t, 70, 12, 12)                            \
-    X(KeySettings, KeyWarmUp, KeyWarmUp, int16_t, 87, 13, 13)                        \
-    X(KeySettings, KeyReset, KeyReset, int16_t, 71, 14, 14)                          \
-    X(KeySettings, KeyClear, KeyClear, int16_t, 46, 15, 15)                          \
-    X(KeySettings, KeyChime, KeyChime, int16_t, 67, 16, 16)                          \
-    X(KeySettings, BuzzerFile, BuzzerFile, QString, nullptr, 17, 17)                 \
-    X(KeySettings, NumLockForce, NumLockForce, int32_t, 0, 18, 18)                   \
-    X(PicSettings, HomePic, HomePic, QString, "", 19, 19)                            \
-    X(PicSettings, VisitorPic, VisitorPic, QString, "", 20, 20)                      \
+#define TALLYARD_SETTINGS(X)                                                                                           \
+    X(ColorSettings, Color_FormBack, ColorFormBack, int32_t, 4210752, 1, 1)                                            \
+    X(ColorSettings, Color_Routine, ColorRoutine, int32_t, 49152, 7, 2)                                                \
+    X(ColorSettings, Color_ScoreLED, ColorScoreLED, int32_t, 33023, 2, 3)                                              \
+    X(ColorSettings, Color_GymnastLED, ColorGymnastLED, int32_t, 49152, 3, 4)                                          \
+    X(ColorSettings, Color_LEDBack, ColorLEDBack, int32_t, 0, 4, 5)                                                    \
+    X(ColorSettings, Color_LEDSelected, ColorLEDSelected, int32_t, 4210752, 5, 6)                                      \
+    X(ColorSettings, Color_Border, ColorBorder, int32_t, 16777215, 6, 7)                                               \
+    X(ColorSettings, Color_Fall, ColorFall, int32_t, 255, 8, 8)                                                        \
+    X(ColorSettings, Color_WarmUp, ColorWarmUp, int32_t, 65535, 9, 9)                                                  \
+    X(ColorSettings, LEDSelectedWidth, LEDSelectedWidth, int16_t, 0, 10, 10)                                           \
+    X(KeySettings, KeyRoutine, KeyRoutine, int16_t, 82, 11, 11)                                                        \
+    X(KeySettings, KeyFall, KeyFall, int16_t, 70, 12, 12)                                                              \
+    X(KeySettings, KeyWarmUp, KeyWarmUp, int16_t, 87, 13, 13)                                                          \
+    X(KeySettings, KeyReset, KeyReset, int16_t, 71, 14, 14)                                                            \
+    X(KeySettings, KeyClear, KeyClear, int16_t, 46, 15, 15)                                                            \
+    X(KeySettings, KeyChime, KeyChime, int16_t, 67, 16, 16)                                                            \
+    X(KeySettings, BuzzerFile, BuzzerFile, QString, nullptr, 17, 17)                                                   \
+    X(KeySettings, NumLockForce, NumLockForce, int32_t, 0, 18, 18)                                                     \
+    X(PicSettings, HomePic, HomePic, QString, "", 19, 19)                                                              \
+    X(PicSettings, VisitorPic, VisitorPic, QString, "", 20, 20)                                                        \
     X(PicSettings, LEDType, DigitLEDType, int16_t, 0, 21, 21)
 
 // A variable's start value from its default in the table.
@@ -57,7 +57,7 @@ T settingDefault(V value)
     }
 }
 
-#define TALLYARD_SETTING_VARIABLE(section, key, variable, type, initial, load, save) \
+#define TALLYARD_SETTING_VARIABLE(section, key, variable, type, initial, load, save)                                   \
     inline type variable = settingDefault<type>(initial);
 TALLYARD_SETTINGS(TALLYARD_SETTING_VARIABLE)
 #undef TALLYARD_SETTING_VARIABLE
@@ -75,10 +75,10 @@ struct SettingDefinition {
     const char *section;
     const char *key;
     std::variant<int32_t *, int16_t *, QString *> variable;
-    int32_t defaultNumber; // for the numeric settings
+    int32_t defaultNumber;   // for the numeric settings
     const char *defaultText; // for the text settings (BuzzerFile's default is formed at read time)
-    int loadPlace; // 1 is read first at start-up
-    int savePlace; // 1 is written first by the Options dialog's OK
+    int loadPlace;           // 1 is read first at start-up
+    int savePlace;           // 1 is written first by the Options dialog's OK
 };
 
 // Every setting, each once, in the table's order.

@@ -328,9 +328,9 @@ TEST_F(NumberLEDPainting, OnlyARealChangeRepaints)
         QVariant other;
     };
     const Change changes[] = {
-        {"Caption", 5},     {"LitColor", 0x00FFFF}, {"BackColor", 0x202020}, {"PaddingI", 30},
-        {"PaddingH", 30},   {"PaddingV", 30},       {"Size", 50},             {"LedType", 1},
-        {"DigitRatio", 116}, {"Max", 999},           {"ZeroFill", true},       {"WholeNumber", 0},
+        {"Caption", 5},     {"LitColor", 0x00FFFF}, {"BackColor", 0x202020}, {"PaddingI", 30},    {"PaddingH", 30},
+        {"PaddingV", 30},   {"Size", 50},           {"LedType", 1},          {"DigitRatio", 116}, {"Max", 999},
+        {"ZeroFill", true}, {"WholeNumber", 0},
     };
     for (const Change &c : changes) {
         const QString name = QLatin1StringView(c.property);
@@ -477,18 +477,21 @@ TEST(NumberLEDArray, NewElementsCopyCellZeroAndRaiseEventsWithTheirIndex)
     });
     QObject::connect(&array, &ControlArray::KeyPress,
                      [&](qint16 i, qint16 ascii) { raised << QStringLiteral("KeyPress %1 %2").arg(i).arg(ascii); });
-    QObject::connect(&array, &ControlArray::KeyUp,
-                     [&](qint16 i, qint16 code, qint16 &) { raised << QStringLiteral("KeyUp %1 %2").arg(i).arg(code); });
+    QObject::connect(&array, &ControlArray::KeyUp, [&](qint16 i, qint16 code, qint16 &) {
+        raised << QStringLiteral("KeyUp %1 %2").arg(i).arg(code);
+    });
     QObject::connect(&array, &ControlArray::MouseDown, [&](qint16 i, qint16 &b, qint16 &, float &, float &) {
         raised << QStringLiteral("MouseDown %1 %2").arg(i).arg(b);
     });
-    QObject::connect(&array, &ControlArray::MouseMove,
-                     [&](qint16 i, qint16 &, qint16 &, float &x, float &) { raised << QStringLiteral("MouseMove %1 %2").arg(i).arg(x); });
+    QObject::connect(&array, &ControlArray::MouseMove, [&](qint16 i, qint16 &, qint16 &, float &x, float &) {
+        raised << QStringLiteral("MouseMove %1 %2").arg(i).arg(x);
+    });
     QObject::connect(&array, &ControlArray::MouseUp, [&](qint16 i, qint16 &b, qint16 &, float &, float &) {
         raised << QStringLiteral("MouseUp %1 %2").arg(i).arg(b);
     });
     QObject::connect(&array, &ControlArray::Click, [&](qint16 i) { raised << QStringLiteral("Click %1").arg(i); });
-    QObject::connect(&array, &ControlArray::DblClick, [&](qint16 i) { raised << QStringLiteral("DblClick %1").arg(i); });
+    QObject::connect(&array, &ControlArray::DblClick,
+                     [&](qint16 i) { raised << QStringLiteral("DblClick %1").arg(i); });
 
     QTest::keyClick(second, Qt::Key_R);
     QTest::mouseClick(second, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
@@ -497,8 +500,9 @@ TEST(NumberLEDArray, NewElementsCopyCellZeroAndRaiseEventsWithTheirIndex)
     QApplication::sendEvent(second, &move);
     QTest::mouseDClick(second, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
     ASSERT_GE(raised.size(), 8) << raised.join(u", ").toStdString();
-    EXPECT_EQ(raised.mid(0, 7), QStringList({"KeyDown 1 82", "KeyPress 1 114", "KeyUp 1 82", "MouseDown 1 1",
-                                             "MouseUp 1 1", "Click 1", "MouseMove 1 60"}));
+    EXPECT_EQ(raised.mid(0, 7),
+              QStringList({"KeyDown 1 82", "KeyPress 1 114", "KeyUp 1 82", "MouseDown 1 1", "MouseUp 1 1", "Click 1",
+                           "MouseMove 1 60"}));
     EXPECT_TRUE(raised.contains(QStringLiteral("DblClick 1"))) << raised.join(u", ").toStdString();
 
     // Cell 0 raises its own events with index 0.

@@ -26,7 +26,7 @@ struct GlyphCase {
 
 // How every digit must look: the segments an audience expects to see lit.
 const GlyphCase Digits[] = {
-    {U'0', "abcdef"}, {U'1', "bc"},    {U'2', "abdeg"}, {U'3', "abcdg"},   {U'4', "bcfg"},
+    {U'0', "abcdef"}, {U'1', "bc"},     {U'2', "abdeg"}, {U'3', "abcdg"},   {U'4', "bcfg"},
     {U'5', "acdfg"},  {U'6', "acdefg"}, {U'7', "abc"},   {U'8', "abcdefg"}, {U'9', "abcdfg"},
 };
 
@@ -91,7 +91,10 @@ struct GeometryCase {
 
 class SevenSegmentGeometry : public ::testing::TestWithParam<GeometryCase> {
 protected:
-    QSizeF box() const { return {GetParam().height * tallyard::led::widthPerHeight(GetParam().ratio), GetParam().height}; }
+    QSizeF box() const
+    {
+        return {GetParam().height * tallyard::led::widthPerHeight(GetParam().ratio), GetParam().height};
+    }
 };
 
 TEST_P(SevenSegmentGeometry, BarsStayInsideTheirDigitAndApartFromEachOther)

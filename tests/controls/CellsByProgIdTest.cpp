@@ -18,8 +18,8 @@ TEST(CellsByProgId, ANumberCellLoadsItsDesignBag)
 {
     quellin::registerControls();
     ASSERT_TRUE(isRegistered(QStringLiteral("Brenlite.NumberLED")));
-    const PropertyBag bag =
-        PropertyBag::fromText(u"pmax = 9999\npsize = 90\nppaddingh = 90\nppaddingv = 90\nppaddingi = 140\nplitcolor = 49152\n");
+    const PropertyBag bag = PropertyBag::fromText(
+        u"pmax = 9999\npsize = 90\nppaddingh = 90\nppaddingv = 90\nppaddingi = 140\nplitcolor = 49152\n");
     std::unique_ptr<Control> cell(createControl(QStringLiteral("brenlite.numberled"), nullptr, &bag));
     ASSERT_NE(qobject_cast<NumberLED *>(cell.get()), nullptr);
     EXPECT_EQ(typeName(cell.get()), QStringLiteral("NumberLED"));

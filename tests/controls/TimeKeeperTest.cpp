@@ -122,7 +122,7 @@ struct Crossing {
     friend void PrintTo(const Crossing &c, std::ostream *os) { *os << c.name; }
 };
 
-class TimeKeeperCrossing : public TimeKeeperTest, public ::testing::WithParamInterface<Crossing> {};
+class TimeKeeperCrossing : public TimeKeeperTest, public ::testing::WithParamInterface<Crossing> { };
 
 TEST_P(TimeKeeperCrossing, ARunGoesOnAcrossDateBoundaries)
 {
@@ -255,7 +255,7 @@ TEST_F(TimeKeeperTest, AClockLoadedRunningIgnoresStartsUntilStopped)
     std::unique_ptr<Control> loaded(createControl(QStringLiteral("Quellin.TimeKeeper"), nullptr, &bag));
     auto *k = qobject_cast<TimeKeeper *>(loaded.get());
     k->setTimeSec(Currency::fromInt(0)); // a set stops it first
-    k->ReadProperties(bag);               // loaded running again, with no start instant
+    k->ReadProperties(bag);              // loaded running again, with no start instant
     k->setRunning(true);
     now.advance(5000);
     EXPECT_TRUE(k->Running());

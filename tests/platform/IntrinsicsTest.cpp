@@ -143,8 +143,14 @@ TEST_F(Intrinsics, EveryProgIdCreatesItsTypeWithItsPropertiesReachableByName)
         const char *typeName;
         QStringList properties;
     } table[] = {
-        {"VB.Label", "Label", {"Caption", "Alignment", "BackStyle", "BackColor", "ForeColor", "FontName", "FontSize", "FontBold", "WordWrap", "AutoSize"}},
-        {"VB.TextBox", "TextBox", {"Text", "Alignment", "BackColor", "ForeColor", "FontName", "FontSize", "FontBold", "BorderStyle", "MaxLength", "Locked"}},
+        {"VB.Label",
+         "Label",
+         {"Caption", "Alignment", "BackStyle", "BackColor", "ForeColor", "FontName", "FontSize", "FontBold", "WordWrap",
+          "AutoSize"}},
+        {"VB.TextBox",
+         "TextBox",
+         {"Text", "Alignment", "BackColor", "ForeColor", "FontName", "FontSize", "FontBold", "BorderStyle", "MaxLength",
+          "Locked"}},
         {"VB.PictureBox", "PictureBox", {"BackColor", "BorderStyle", "Picture", "PictureWidth", "PictureHeight"}},
         {"VB.Image", "Image", {"Picture", "Stretch", "PictureWidth", "PictureHeight", "BorderStyle"}},
         {"VB.Frame", "Frame", {"Caption", "BorderStyle", "BackColor", "ForeColor", "FontName", "FontSize"}},
@@ -194,9 +200,9 @@ TEST_F(Intrinsics, DesignValuesFromABagAreSetByNameAndAFaultyOneShowsAtOnce)
 
 TEST_F(Intrinsics, TwipGeometryReadsBackExactlyOnEveryControl)
 {
-    for (const char *progId : {"VB.Label", "VB.TextBox", "VB.PictureBox", "VB.Image", "VB.Frame",
-                                  "VB.CommandButton", "VB.OptionButton", "VB.ComboBox", "VB.HScrollBar",
-                                  "VB.VScrollBar", "VB.Timer", "TabDlg.SSTab"}) {
+    for (const char *progId :
+         {"VB.Label", "VB.TextBox", "VB.PictureBox", "VB.Image", "VB.Frame", "VB.CommandButton", "VB.OptionButton",
+          "VB.ComboBox", "VB.HScrollBar", "VB.VScrollBar", "VB.Timer", "TabDlg.SSTab"}) {
         SCOPED_TRACE(progId);
         Control *control = createControl(QString::fromLatin1(progId), window.get());
         setPropertyByName(control, u"Left", 1223.5);
@@ -256,7 +262,7 @@ TEST_F(Intrinsics, ColoursAreOleValuesAndPaintWhatTheySay)
     QPalette palette;
     palette.setColor(QPalette::Window, Qt::red);
     window->setPalette(palette);
-    auto *opaque = add<Label>("VB.Label", nullptr, 0, 0, 600, 300, "BackColor = 65535");         // yellow
+    auto *opaque = add<Label>("VB.Label", nullptr, 0, 0, 600, 300, "BackColor = 65535"); // yellow
     auto *clear = add<Label>("VB.Label", nullptr, 900, 0, 600, 300, "BackStyle = 0\nBackColor = 65535");
     auto *box = add<PictureBox>("VB.PictureBox", nullptr, 0, 600, 600, 600, "BackColor = 8421504\nBorderStyle = 0");
     auto *text = add<TextBox>("VB.TextBox", nullptr, 900, 600, 600, 300, "BackColor = 4210752\nBorderStyle = 0");
@@ -327,8 +333,8 @@ TEST_F(Intrinsics, TabVisitsTheControlsThatTakeFocusAndNoOthers)
               << add("VB.HScrollBar", nullptr, 0, 2300, 1200, 255) << add("TabDlg.SSTab", nullptr, 2000, 0, 3000, 2000);
     auto *frame = add("VB.Frame", nullptr, 6000, 0, 2000, 2000, "Caption = \"Numlock Options:\"");
     QList<Control *> never{frame, add("VB.Label", frame, 120, 300, 1200, 300, "Caption = \"inside\""),
-                           add("VB.Label", nullptr, 6000, 2500, 1200, 300), add("VB.Image", nullptr, 6000, 3000, 600, 600),
-                           add("VB.Timer", nullptr, 0, 0, 0, 0)};
+                           add("VB.Label", nullptr, 6000, 2500, 1200, 300),
+                           add("VB.Image", nullptr, 6000, 3000, 600, 600), add("VB.Timer", nullptr, 0, 0, 0, 0)};
     auto *skipped = add<TextBox>("VB.TextBox", nullptr, 0, 3000, 1500, 300, "TabStop = False");
     showActive();
     first->SetFocus();
@@ -432,7 +438,8 @@ protected:
     {
         text = add<TextBox>("VB.TextBox", nullptr, 0, 0, 1500, 300);
         ok = add<CommandButton>("VB.CommandButton", nullptr, 0, 600, 1080, 375, "Caption = \"&Ok\"\nDefault = True");
-        cancel = add<CommandButton>("VB.CommandButton", nullptr, 1200, 600, 1080, 375, "Caption = \"&Cancel\"\nCancel = True");
+        cancel = add<CommandButton>("VB.CommandButton", nullptr, 1200, 600, 1080, 375,
+                                    "Caption = \"&Cancel\"\nCancel = True");
         help = add<CommandButton>("VB.CommandButton", nullptr, 2400, 600, 1215, 375, "Caption = \"&Help\"");
         for (CommandButton *button : {ok, cancel, help})
             QObject::connect(button, &Control::Click, [this, button] { clicks << button->Caption(); });
@@ -506,10 +513,14 @@ TEST_F(Intrinsics, OptionButtonsAreExclusiveWithinTheirContainerOnly)
     auto *other = add("VB.Frame", nullptr, 2500, 0, 2000, 1500);
     auto *normal = add<OptionButton>("VB.OptionButton", numLock, 120, 300, 1700, 300, "Caption = \"Normal Mode\"");
     auto *keepOn = add<OptionButton>("VB.OptionButton", numLock, 120, 660, 1700, 300, "Caption = \"Keep Numlock On\"");
-    auto *keepOff = add<OptionButton>("VB.OptionButton", numLock, 120, 1020, 1700, 300, "Caption = \"Keep Numlock Off\"");
+    auto *keepOff
+        = add<OptionButton>("VB.OptionButton", numLock, 120, 1020, 1700, 300, "Caption = \"Keep Numlock Off\"");
     auto *elsewhere = add<OptionButton>("VB.OptionButton", other, 120, 300, 1700, 300, "Value = True");
     int clicks = 0;
-    QObject::connect(keepOn, &Control::Click, [&] { ++clicks; EXPECT_TRUE(keepOn->Value()); });
+    QObject::connect(keepOn, &Control::Click, [&] {
+        ++clicks;
+        EXPECT_TRUE(keepOn->Value());
+    });
     normal->setValue(true);
     EXPECT_TRUE(elsewhere->Value());
 
@@ -685,7 +696,8 @@ TEST_F(Intrinsics, AFileThatIsNoPictureLeavesTheControlEmptyAndTheFormRunning)
 
     auto *image = add<Image>("VB.Image", nullptr, 0, 0, 735, 1095);
     auto *box = add<PictureBox>("VB.PictureBox", nullptr, 0, 0, 1215, 1215);
-    for (const QString &bad : {garbage.fileName(), empty.fileName(), dir.filePath(QStringLiteral("missing.gif")), dir.path()}) {
+    for (const QString &bad :
+         {garbage.fileName(), empty.fileName(), dir.filePath(QStringLiteral("missing.gif")), dir.path()}) {
         SCOPED_TRACE(bad.toStdString());
         image->setPicture(good);
         box->setPicture(good);

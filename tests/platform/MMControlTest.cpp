@@ -38,8 +38,8 @@ bool soundOutputAvailable()
     return !QMediaDevices::defaultAudioOutput().isNull();
 }
 
-#define REQUIRE_SOUND_OUTPUT()                                                                                       \
-    if (!soundOutputAvailable())                                                                                     \
+#define REQUIRE_SOUND_OUTPUT()                                                                                         \
+    if (!soundOutputAvailable())                                                                                       \
     GTEST_SKIP() << "no sound output on this machine; run scripts/start-sound.sh to give the tests a null sink"
 
 using test::put16;
@@ -54,7 +54,8 @@ void writeTone(const QString &path, int ms)
     for (int i = 0; i < frames; ++i) {
         const double t = double(i) / rate;
         const double fade = std::min({1.0, i / 200.0, (frames - i) / 200.0});
-        put16(data, static_cast<uint16_t>(static_cast<int16_t>(8000 * fade * std::sin(2 * std::numbers::pi * 660 * t))));
+        put16(data,
+              static_cast<uint16_t>(static_cast<int16_t>(8000 * fade * std::sin(2 * std::numbers::pi * 660 * t))));
     }
     QByteArray file("RIFF");
     put32(file, static_cast<uint32_t>(36 + data.size()));
@@ -141,7 +142,7 @@ struct SilentCase {
     std::function<QString(const QTemporaryDir &)> prepare;
 };
 
-class MMControlSilent : public MMControlTest, public ::testing::WithParamInterface<SilentCase> {};
+class MMControlSilent : public MMControlTest, public ::testing::WithParamInterface<SilentCase> { };
 
 TEST_P(MMControlSilent, OpenLeavesTheDeviceClosedAndPlayDoesNothing)
 {
@@ -159,28 +160,29 @@ TEST_P(MMControlSilent, OpenLeavesTheDeviceClosedAndPlayDoesNothing)
     EXPECT_EQ(done->count(), 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    MMControl, MMControlSilent,
-    ::testing::Values(
-        SilentCase{"EmptyName", [](const QTemporaryDir &) { return QString(); }},
-        SilentCase{"MissingFile", [](const QTemporaryDir &d) { return d.filePath(QStringLiteral("nowhere/chime2.wav")); }},
-        SilentCase{"Folder", [](const QTemporaryDir &d) { return d.path(); }},
-        SilentCase{"EmptyFile",
-                   [](const QTemporaryDir &d) {
-                       const QString p = d.filePath(QStringLiteral("empty.wav"));
-                       writeBytes(p, QByteArray());
-                       return p;
-                   }},
-        SilentCase{"Garbage",
-                   [](const QTemporaryDir &d) {
-                       const QString p = d.filePath(QStringLiteral("garbage.wav"));
-                       QByteArray bytes;
-                       for (int i = 0; i < 5000; ++i)
-                           bytes += static_cast<char>((i * 7919) % 251);
-                       writeBytes(p, bytes);
-                       return p;
-                   }}),
-    [](const auto &info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(MMControl, MMControlSilent,
+                         ::testing::Values(SilentCase{"EmptyName", [](const QTemporaryDir &) { return QString(); }},
+                                           SilentCase{"MissingFile",
+                                                      [](const QTemporaryDir &d) {
+                                                          return d.filePath(QStringLiteral("nowhere/chime2.wav"));
+                                                      }},
+                                           SilentCase{"Folder", [](const QTemporaryDir &d) { return d.path(); }},
+                                           SilentCase{"EmptyFile",
+                                                      [](const QTemporaryDir &d) {
+                                                          const QString p = d.filePath(QStringLiteral("empty.wav"));
+                                                          writeBytes(p, QByteArray());
+                                                          return p;
+                                                      }},
+                                           SilentCase{"Garbage",
+                                                      [](const QTemporaryDir &d) {
+                                                          const QString p = d.filePath(QStringLiteral("garbage.wav"));
+                                                          QByteArray bytes;
+                                                          for (int i = 0; i < 5000; ++i)
+                                                              bytes += static_cast<char>((i * 7919) % 251);
+                                                          writeBytes(p, bytes);
+                                                          return p;
+                                                      }}),
+                         [](const auto &info) { return std::string(info.param.name); });
 
 // Every encoding of the sound-file cases (SoundFileTest.cpp, which writes them) is heard: it
 // opens, plays and runs to its end.
@@ -189,7 +191,7 @@ std::vector<std::string> soundEncodings();
 QString writeSoundFile(const std::string &encoding, const QString &folder, int ms);
 } // namespace tallyard::test
 
-class MMControlHeard : public MMControlTest, public ::testing::WithParamInterface<std::string> {};
+class MMControlHeard : public MMControlTest, public ::testing::WithParamInterface<std::string> { };
 
 TEST_P(MMControlHeard, OpensAndPlaysToItsEnd)
 {

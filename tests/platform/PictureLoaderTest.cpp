@@ -53,7 +53,8 @@ TEST_F(PictureLoader, LoadsTheFormatsTheOptionsDialogOffersAtTheirPixelSize)
     EXPECT_EQ(loadPicture(save(QStringLiteral("team.jpg"), "JPG", QSize(64, 48))).size(), QSize(64, 48));
     EXPECT_EQ(loadPicture(save(QStringLiteral("team.png"), "PNG", QSize(3, 2))).size(), QSize(3, 2));
     // The smallest GIF: one transparent pixel.
-    const QByteArray gif = QByteArray::fromHex("47494638396101000100800000000000ffffff21f90401000000002c00000000010001000002024401003b");
+    const QByteArray gif
+        = QByteArray::fromHex("47494638396101000100800000000000ffffff21f90401000000002c00000000010001000002024401003b");
     EXPECT_EQ(loadPicture(write(QStringLiteral("dot.gif"), gif)).size(), QSize(1, 1));
 }
 
@@ -111,13 +112,20 @@ TEST_F(PictureLoader, APictureClaimingAnEnormousSizeIsRefusedFromItsHeaderWithou
     };
     const std::pair<const char *, QByteArray> bombs[] = {
         {"bmp 100000 x 100000",
-         QByteArray::fromHex("424d" "36000000" "00000000" "36000000" "28000000") + le(100000, 4) + le(100000, 4)
-             + QByteArray::fromHex("0100" "1800") + le(0, 4) + le(0, 4) + le(2835, 4) + le(2835, 4) + le(0, 4)
-             + le(0, 4)},
+         QByteArray::fromHex("424d"
+                             "36000000"
+                             "00000000"
+                             "36000000"
+                             "28000000")
+             + le(100000, 4) + le(100000, 4)
+             + QByteArray::fromHex("0100"
+                                   "1800")
+             + le(0, 4) + le(0, 4) + le(2835, 4) + le(2835, 4) + le(0, 4) + le(0, 4)},
         {"png 60000 x 60000", png(60000, 60000)},
         {"png one row past the limit", png(8192, 8193)},
-        {"gif 60000 x 60000", "GIF89a" + le(60000, 2) + le(60000, 2) + QByteArray::fromHex("000000") + "," + le(0, 2)
-                                  + le(0, 2) + le(60000, 2) + le(60000, 2) + QByteArray::fromHex("00020144003b")},
+        {"gif 60000 x 60000",
+         "GIF89a" + le(60000, 2) + le(60000, 2) + QByteArray::fromHex("000000") + "," + le(0, 2) + le(0, 2)
+             + le(60000, 2) + le(60000, 2) + QByteArray::fromHex("00020144003b")},
     };
     for (const auto &[what, bytes] : bombs) {
         const qint64 decodes = pictureCacheStats().decodes;
@@ -132,8 +140,8 @@ TEST_F(PictureLoader, PhotosOfAnySizeWithinTheLimitDecodeAtTheSizeAskedOncePerVe
         QSize natural;
         QSize box;
     };
-    const Case cases[] = {{QSize(3024, 4032), QSize(61, 81)}, {QSize(4032, 3024), QSize(81, 61)},
-                          {QSize(8000, 6000), QSize(400, 300)}};
+    const Case cases[] = {
+        {QSize(3024, 4032), QSize(61, 81)}, {QSize(4032, 3024), QSize(81, 61)}, {QSize(8000, 6000), QSize(400, 300)}};
     for (const Case &c : cases) {
         SCOPED_TRACE(testing::Message() << c.natural.width() << " x " << c.natural.height());
         const QString path = save(QStringLiteral("photo.jpg"), "JPG", c.natural, QImage::Format_Grayscale8);
@@ -175,7 +183,10 @@ TEST_F(PictureLoader, APhotosOrientationTagTurnsItUprightAtAnySize)
     QBuffer buffer(&jpg);
     ASSERT_TRUE(buffer.open(QIODevice::WriteOnly) && stored.save(&buffer, "JPG"));
     const QByteArray exif = QByteArray("Exif\0\0", 6)
-        + QByteArray::fromHex("4d4d002a00000008" "0001" "011200030000000100060000" "00000000");
+        + QByteArray::fromHex("4d4d002a00000008"
+                              "0001"
+                              "011200030000000100060000"
+                              "00000000");
     jpg.insert(2, QByteArray::fromHex("ffe1") + char(0) + char(exif.size() + 2) + exif);
     const PictureFile file = readPictureFile(write(QStringLiteral("turned.jpg"), jpg));
     EXPECT_EQ(file.size, QSize(20, 30));

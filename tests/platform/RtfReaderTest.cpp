@@ -86,7 +86,8 @@ TEST(RtfReader, ReadsTheTextAReaderSees)
         {R"({\rtf1 A{\pict\wmetafile8 0102ff}{\*\shppict{\pict 0a0b}}{\object{\*\objdata 00}}B})", "AB", 1},
         {R"({\rtf1 A{\v hidden}B{\*\unknown {nested} text}C})", "ABC", 1},
         // A field shows its result, not its instruction.
-        {R"({\rtf1{\field{\*\fldinst HYPERLINK "x"}{\fldrslt Shown}} {\field{\fldinst PAGE}{\fldrslt 7}}})", "Shown 7", 1},
+        {R"({\rtf1{\field{\*\fldinst HYPERLINK "x"}{\fldrslt Shown}} {\field{\fldinst PAGE}{\fldrslt 7}}})", "Shown 7",
+         1},
         // Binary data is stepped over, braces and all.
         {"{\\rtf1 A{\\pict\\bin3 }{\\}B}", "AB", 1},
         // List bullets and numbers stay at the start of their paragraphs.
@@ -229,11 +230,9 @@ TEST(RtfReader, ParagraphsTakeTheirAlignmentIndentsAndSpacing)
         Qt::Alignment alignment;
         qreal left, right, indent, top, bottom; // pixels, 15 twips each
     } cases[] = {
-        {Qt::AlignHCenter, 0, 0, 0, 0, 0}, {Qt::AlignRight, 0, 0, 0, 0, 0},
-        {Qt::AlignJustify, 0, 0, 0, 0, 0}, {Qt::AlignLeft, 0, 0, 0, 0, 0},
-        {Qt::AlignLeft, 100, 20, -50, 10, 20}, {Qt::AlignLeft, 0, 0, 0, 0, 0},
-        {Qt::AlignHCenter, 0, 0, 0, 0, 0}, {Qt::AlignLeft, 0, 0, 0, 0, 0},
-        {Qt::AlignRight, 0, 0, 0, 0, 0},
+        {Qt::AlignHCenter, 0, 0, 0, 0, 0}, {Qt::AlignRight, 0, 0, 0, 0, 0},       {Qt::AlignJustify, 0, 0, 0, 0, 0},
+        {Qt::AlignLeft, 0, 0, 0, 0, 0},    {Qt::AlignLeft, 100, 20, -50, 10, 20}, {Qt::AlignLeft, 0, 0, 0, 0, 0},
+        {Qt::AlignHCenter, 0, 0, 0, 0, 0}, {Qt::AlignLeft, 0, 0, 0, 0, 0},        {Qt::AlignRight, 0, 0, 0, 0, 0},
     };
     ASSERT_EQ(document.blockCount(), static_cast<int>(std::size(cases)));
     QTextBlock block = document.begin();
@@ -321,9 +320,32 @@ TEST(RtfReader, LargeOrHostileInputsFinishQuickly)
     // Random bytes soon close the outermost group, which ends the document; random pieces of
     // RTF that never close it keep the reader busy to the last byte. Groups close more often
     // than they open, so that the text is not all inside skipped ones.
-    const char *const pieces[] = {"{", "}", "}", "}", "}", "}", "\\plain ", "\\b ", "\\i0", "\\par ", "\\u-10179?", "\\'e9", "\\uc2 ",
-                                  "{\\*\\x ", "{\\fonttbl", "\\f1 ", ";", "\\bin5 {}{}}", "\\cf2 ", "text ", "\xe9",
-                                  "\\ ", "\\'", "{\\colortbl\\red9;", "\\ansicpg932 ", "\\v "};
+    const char *const pieces[] = {"{",
+                                  "}",
+                                  "}",
+                                  "}",
+                                  "}",
+                                  "}",
+                                  "\\plain ",
+                                  "\\b ",
+                                  "\\i0",
+                                  "\\par ",
+                                  "\\u-10179?",
+                                  "\\'e9",
+                                  "\\uc2 ",
+                                  "{\\*\\x ",
+                                  "{\\fonttbl",
+                                  "\\f1 ",
+                                  ";",
+                                  "\\bin5 {}{}}",
+                                  "\\cf2 ",
+                                  "text ",
+                                  "\xe9",
+                                  "\\ ",
+                                  "\\'",
+                                  "{\\colortbl\\red9;",
+                                  "\\ansicpg932 ",
+                                  "\\v "};
     QByteArray tokens = "{\\rtf1 ";
     for (int depth = 1; tokens.size() < 1024 * 1024;) {
         const QByteArray piece = pieces[random() % std::size(pieces)];

@@ -152,7 +152,8 @@ TEST_F(ShapeTest, ValuesOutOfRangeAreRefusedAndChangeNothing)
     for (const Case &c : {Case{u"Shape", 6}, Case{u"Shape", -1}, Case{u"FillStyle", 8}, Case{u"BorderStyle", 7},
                           Case{u"BorderWidth", 0}, Case{u"BackStyle", 2}}) {
         const QVariant before = getPropertyByName(shape, c.name);
-        EXPECT_THROW(setPropertyByName(shape, c.name, c.value), InvalidArgument) << QStringView(c.name).toString().toStdString();
+        EXPECT_THROW(setPropertyByName(shape, c.name, c.value), InvalidArgument)
+            << QStringView(c.name).toString().toStdString();
         EXPECT_EQ(getPropertyByName(shape, c.name), before);
     }
 }

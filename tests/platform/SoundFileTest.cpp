@@ -149,12 +149,12 @@ QString writeSoundFile(const std::string &encoding, const QString &folder, int m
     const Encoding &e = encodingNamed(encoding);
     const QString path = QDir(folder).filePath(QString::fromStdString(encoding) + u'.' + QLatin1StringView(e.suffix));
     return writeSamples(path, e.format, e.rate, e.channels, tone(e.rate, e.channels, e.rate * ms / 1000)) ? path
-                                                                                                         : QString();
+                                                                                                          : QString();
 }
 
 } // namespace tallyard::test
 
-class SoundEncodings : public ::testing::TestWithParam<std::string> {};
+class SoundEncodings : public ::testing::TestWithParam<std::string> { };
 
 TEST_P(SoundEncodings, DecodeToTheWholeToneAtItsRateAndLevel)
 {

@@ -18,7 +18,7 @@ struct Int16Case {
 };
 constexpr int Overflows = INT32_MIN;
 
-class Int16Conversion : public ::testing::TestWithParam<Int16Case> {};
+class Int16Conversion : public ::testing::TestWithParam<Int16Case> { };
 
 TEST_P(Int16Conversion, RoundsHalfToEvenAndChecksTheRange)
 {
@@ -59,10 +59,13 @@ TEST(Int32Conversion, ChecksItsRange)
 struct ValCase {
     const char16_t *text;
     double expected;
-    friend void PrintTo(const ValCase &c, std::ostream *os) { *os << '"' << QString::fromUtf16(c.text).toStdString() << '"'; }
+    friend void PrintTo(const ValCase &c, std::ostream *os)
+    {
+        *os << '"' << QString::fromUtf16(c.text).toStdString() << '"';
+    }
 };
 
-class NumericValue : public ::testing::TestWithParam<ValCase> {};
+class NumericValue : public ::testing::TestWithParam<ValCase> { };
 
 TEST_P(NumericValue, ReadsLikeANumericLiteral)
 {
@@ -157,7 +160,7 @@ struct FormatCase {
     }
 };
 
-class Formatting : public ::testing::TestWithParam<FormatCase> {};
+class Formatting : public ::testing::TestWithParam<FormatCase> { };
 
 TEST_P(Formatting, PatternGivesDigitsWithAPoint)
 {
@@ -172,8 +175,8 @@ INSTANTIATE_TEST_SUITE_P(Patterns, Formatting,
                                            FormatCase{19.9995, u"0.000", u"20.000"},
                                            FormatCase{1.2, u"0.000", u"1.200"}, FormatCase{0.5, u"0", u"1"},
                                            FormatCase{1e20, u"0.000", u"100000000000000000000.000"},
-                                           FormatCase{-0.0001, u"0.000", u"0.000"},
-                                           FormatCase{-2.5, u"#0.0", u"-2.5"}, FormatCase{0.25, u"0.0###", u"0.25"}));
+                                           FormatCase{-0.0001, u"0.000", u"0.000"}, FormatCase{-2.5, u"#0.0", u"-2.5"},
+                                           FormatCase{0.25, u"0.0###", u"0.25"}));
 
 TEST(Formatting, CurrencyIsFormattedExactly)
 {

@@ -96,8 +96,10 @@ TEST_F(AudienceTest, FollowsEveryKindOfChangeOnTheBoard)
              ColorRoutine = 0x00FFFF;
              b->UpdateFormColors();
          },
-         [](Form *f) { return QVariant(QStringList{QString::number(f->BackColor()),
-                                                    property(f, "tledRoutine", u"LitColor").toString()}); }},
+         [](Form *f) {
+             return QVariant(
+                 QStringList{QString::number(f->BackColor()), property(f, "tledRoutine", u"LitColor").toString()});
+         }},
         {"team picture",
          [&](frmScoreboard *b) {
              HomePic = teamFile;

@@ -58,7 +58,7 @@ protected:
     }
 
     // Settings a test wants in place before the board loads.
-    virtual void prepare() {}
+    virtual void prepare() { }
 
     void focus(Control *element)
     {

@@ -87,10 +87,17 @@ TEST_F(BoardTest, TheQueuedTabWaitsUntilTheBoardIsTheActiveWindow)
 TEST_F(BoardTest, TabFollowsTheDesignOrder)
 {
     focus(board->txtEvent);
-    const QList<Control *> order{board->nledGymnastNum, board->txtGymnastName, board->txtGymnastTeam,
-                                 board->nledScoreLeft,  board->tledRoutine,    board->tledFall,
-                                 board->tledWarmUp,     board->picScoreBack,   board->picHomePicContainer,
-                                 board->picVisitorPicContainer, board->txtEvent};
+    const QList<Control *> order{board->nledGymnastNum,
+                                 board->txtGymnastName,
+                                 board->txtGymnastTeam,
+                                 board->nledScoreLeft,
+                                 board->tledRoutine,
+                                 board->tledFall,
+                                 board->tledWarmUp,
+                                 board->picScoreBack,
+                                 board->picHomePicContainer,
+                                 board->picVisitorPicContainer,
+                                 board->txtEvent};
     for (Control *expected : order) {
         press(Qt::Key_Tab);
         QCoreApplication::processEvents();
@@ -121,9 +128,8 @@ TEST_F(BoardTest, TheElementsReadInTheirRowsAndNoneCoversAnother)
         }
     }
     // Top to bottom: event and number, name and team, pictures and score, titles, clocks.
-    const auto above = [&](const Control *upper, const Control *lower) {
-        return box(upper).center().y() < box(lower).center().y();
-    };
+    const auto above
+        = [&](const Control *upper, const Control *lower) { return box(upper).center().y() < box(lower).center().y(); };
     EXPECT_TRUE(above(board->txtEvent, board->txtGymnastName));
     EXPECT_TRUE(above(board->nledGymnastNum, board->txtGymnastTeam));
     EXPECT_TRUE(above(board->txtGymnastName, board->picScoreBack));
@@ -134,8 +140,8 @@ TEST_F(BoardTest, TheElementsReadInTheirRowsAndNoneCoversAnother)
     EXPECT_TRUE(leftOf(board->txtGymnastName, board->txtGymnastTeam));
     EXPECT_TRUE(leftOf(board->picHomePicContainer, board->picScoreBack));
     EXPECT_TRUE(leftOf(board->picScoreBack, board->picVisitorPicContainer));
-    const std::pair<const char *, Control *> titles[] = {
-        {"Label1", board->tledRoutine}, {"Label3", board->tledFall}, {"Label2", board->tledWarmUp}};
+    const std::pair<const char *, Control *> titles[]
+        = {{"Label1", board->tledRoutine}, {"Label3", board->tledFall}, {"Label2", board->tledWarmUp}};
     for (const auto &[title, clock] : titles) {
         const Control *label = board->control(QString::fromLatin1(title));
         EXPECT_TRUE(above(label, clock)) << title;

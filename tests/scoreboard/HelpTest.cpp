@@ -77,7 +77,7 @@ TEST_F(HelpTest, TheTextAreaFollowsTheWindowAndTheWindowKeepsItsMinimum)
     help->Show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(help));
     struct Case {
-        double width, height;       // asked for, outer
+        double width, height; // asked for, outer
         double keptWidth, keptHeight;
     };
     const Case cases[] = {{6000, 5000, 6000, 5000}, {1500, 900, 2700, 1700}, {2000, 4000, 2700, 4000}};
@@ -105,7 +105,8 @@ TEST_F(HelpTest, TheTextAreaFollowsTheWindowAndTheWindowKeepsItsMinimum)
 TEST(HelpDocument, ReadsWithEveryHeadingAndNoControlWordShowsAsText)
 {
     QTextDocument document;
-    ASSERT_TRUE(loadRtfFile(QCoreApplication::applicationDirPath() + QStringLiteral("/tallyardhelpfile.rtf"), document));
+    ASSERT_TRUE(
+        loadRtfFile(QCoreApplication::applicationDirPath() + QStringLiteral("/tallyardhelpfile.rtf"), document));
     QStringList headings;
     for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
         if (!block.text().isEmpty() && block.begin() != block.end()) {
@@ -114,13 +115,20 @@ TEST(HelpDocument, ReadsWithEveryHeadingAndNoControlWordShowsAsText)
                 headings << block.text();
         }
     }
-    const QStringList expected = {
-        QStringLiteral("Tallyard Help"), QStringLiteral("Starting Tallyard"), QStringLiteral("The board"),
-        QStringLiteral("In the hall"), QStringLiteral("Keys at a glance"), QStringLiteral("Running the clocks"),
-        QStringLiteral("Setting a clock's time"), QStringLiteral("Entering the score"),
-        QStringLiteral("Entering the gymnast number"), QStringLiteral("Event name, gymnast name and team"),
-        QStringLiteral("The buzzer"), QStringLiteral("The Options dialog"), QStringLiteral("What Tallyard keeps"),
-        QStringLiteral("Tips")};
+    const QStringList expected = {QStringLiteral("Tallyard Help"),
+                                  QStringLiteral("Starting Tallyard"),
+                                  QStringLiteral("The board"),
+                                  QStringLiteral("In the hall"),
+                                  QStringLiteral("Keys at a glance"),
+                                  QStringLiteral("Running the clocks"),
+                                  QStringLiteral("Setting a clock's time"),
+                                  QStringLiteral("Entering the score"),
+                                  QStringLiteral("Entering the gymnast number"),
+                                  QStringLiteral("Event name, gymnast name and team"),
+                                  QStringLiteral("The buzzer"),
+                                  QStringLiteral("The Options dialog"),
+                                  QStringLiteral("What Tallyard keeps"),
+                                  QStringLiteral("Tips")};
     EXPECT_EQ(headings, expected);
     const QString text = document.toPlainText();
     EXPECT_FALSE(text.contains(QRegularExpression(QStringLiteral("\\\\[a-z']")))) << "a control word shows as text";

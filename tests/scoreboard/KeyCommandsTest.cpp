@@ -184,7 +184,7 @@ TEST_F(BoardTest, AFailureInsideAKeyCommandLeavesTheBoardRunning)
 TEST_F(BoardTest, AFailingRefreshTickLeavesTheBoardRunning)
 {
     setPropertyByName(board->tkRoutine, u"TimeSec", 3000000); // beyond what the display can show
-    QTest::qWait(150); // the 50 ms timer ticks and fails
+    QTest::qWait(150);                                        // the 50 ms timer ticks and fails
     ASSERT_FALSE(board.isNull());
     focus(board->tledWarmUp);
     press(Qt::Key_G);
@@ -201,9 +201,8 @@ TEST_F(BoardTest, KeyCodesTranslateToEntryCharacters)
         qint16 code;
         qint16 ch;
     };
-    const Case cases[] = {{32, 32}, {13, 13}, {46, 0},  {48, '0'}, {57, '9'}, {96, '0'},  {105, '9'},
-                          {107, '+'}, {187, '+'}, {109, '-'}, {189, '-'}, {110, '.'}, {190, '.'}, {65, -1},
-                          {112, -1}, {45, -1}};
+    const Case cases[] = {{32, 32},   {13, 13},   {46, 0},    {48, '0'},  {57, '9'},  {96, '0'}, {105, '9'}, {107, '+'},
+                          {187, '+'}, {109, '-'}, {189, '-'}, {110, '.'}, {190, '.'}, {65, -1},  {112, -1},  {45, -1}};
     for (const Case &c : cases)
         EXPECT_EQ(board->KeyCodeToAsci(c.code), c.ch) << c.code;
     KeyClear = 32; // Space is tested first

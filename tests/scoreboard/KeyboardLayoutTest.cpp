@@ -65,8 +65,8 @@ protected:
     // Physical keys by keycode, or keysym names; "shift+13" holds Shift.
     void pressKeys(const QString &keys)
     {
-        ASSERT_TRUE(run(QStringLiteral("xdotool"), QStringList{QStringLiteral("key"), QStringLiteral("--clearmodifiers")}
-                                                      + keys.split(u' ')));
+        ASSERT_TRUE(run(QStringLiteral("xdotool"),
+                        QStringList{QStringLiteral("key"), QStringLiteral("--clearmodifiers")} + keys.split(u' ')));
     }
 
     void openOptions()
@@ -84,7 +84,8 @@ protected:
     }
     std::string routineCaption() const
     {
-        return variantToString(getPropertyByName(dialog->control(QStringLiteral("lblKeyRoutine")), u"Caption")).toStdString();
+        return variantToString(getPropertyByName(dialog->control(QStringLiteral("lblKeyRoutine")), u"Caption"))
+            .toStdString();
     }
 
     QString original;
@@ -126,7 +127,7 @@ TEST_F(KeyboardLayouts, KeysWithoutACodeAreRefusedInTheOptionsDialog)
         {"de", "94", "Choose another"}, // the "<" key beside the left Shift
         {"de", "Super_L", "Choose another"},
         {"de", "49", "Choose another"}, // the dead "^" left of 1
-        {"de", "29", "Z"}, // where US has Y: the layout decides letters
+        {"de", "29", "Z"},              // where US has Y: the layout decides letters
         // The key beside Enter: the backslash on US, "*" on AZERTY. A layout switched while
         // the program runs counts at once.
         {"us", "51", "\\"},

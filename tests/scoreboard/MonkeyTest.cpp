@@ -75,10 +75,14 @@ protected:
         const int gymnast = caption(board->nledGymnastNum);
         if (gymnast < -1 || gymnast > 9999)
             return QStringLiteral("gymnast number %1").arg(gymnast);
-        const struct { const char *name; int preset; Control *keeper; int limit; } rows[] = {
-            {"Routine", RoutinePreset, board->tkRoutine, 5999},
-            {"Fall", FallPreset, board->tkFall, 599},
-            {"Warm-Up", WarmUpPreset, board->tkWarmUp, 5999}};
+        const struct {
+            const char *name;
+            int preset;
+            Control *keeper;
+            int limit;
+        } rows[] = {{"Routine", RoutinePreset, board->tkRoutine, 5999},
+                    {"Fall", FallPreset, board->tkFall, 599},
+                    {"Warm-Up", WarmUpPreset, board->tkWarmUp, 5999}};
         for (const auto &row : rows) {
             if (row.preset < 0 || row.preset > row.limit)
                 return QStringLiteral("%1 preset %2").arg(QLatin1String(row.name)).arg(row.preset);
@@ -93,21 +97,30 @@ protected:
 
 TEST_F(MonkeyTest, TwoHundredThousandRandomKeysKeepTheBoardWithinItsLimits)
 {
-    std::vector<int> keys{Qt::Key_Tab, Qt::Key_Backtab, Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape,
-                          Qt::Key_Delete, Qt::Key_Backspace, Qt::Key_Left, Qt::Key_Right, Qt::Key_Up, Qt::Key_Down,
-                          Qt::Key_Home, Qt::Key_End, Qt::Key_PageUp, Qt::Key_PageDown, Qt::Key_Space,
-                          Qt::Key_Period, Qt::Key_Comma, Qt::Key_Plus, Qt::Key_Minus, Qt::Key_Asterisk,
-                          Qt::Key_Slash, Qt::Key_NumLock, Qt::Key_Insert};
+    std::vector<int> keys{Qt::Key_Tab,      Qt::Key_Backtab,   Qt::Key_Return,  Qt::Key_Enter,  Qt::Key_Escape,
+                          Qt::Key_Delete,   Qt::Key_Backspace, Qt::Key_Left,    Qt::Key_Right,  Qt::Key_Up,
+                          Qt::Key_Down,     Qt::Key_Home,      Qt::Key_End,     Qt::Key_PageUp, Qt::Key_PageDown,
+                          Qt::Key_Space,    Qt::Key_Period,    Qt::Key_Comma,   Qt::Key_Plus,   Qt::Key_Minus,
+                          Qt::Key_Asterisk, Qt::Key_Slash,     Qt::Key_NumLock, Qt::Key_Insert};
     for (const auto &[first, last] :
          {std::pair{Qt::Key_A, Qt::Key_Z}, {Qt::Key_0, Qt::Key_9}, {Qt::Key_F1, Qt::Key_F12}})
         for (int k = first; k <= last; ++k)
             keys.push_back(k);
     // Plain keys most of the time, as an operator types.
-    const Qt::KeyboardModifiers modifiers[] = {
-        Qt::NoModifier, Qt::NoModifier, Qt::NoModifier, Qt::NoModifier, Qt::ShiftModifier, Qt::ControlModifier,
-        Qt::AltModifier, Qt::KeypadModifier, Qt::KeypadModifier, Qt::ShiftModifier | Qt::KeypadModifier,
-        Qt::ControlModifier | Qt::ShiftModifier, Qt::ControlModifier | Qt::AltModifier,
-        Qt::ControlModifier | Qt::KeypadModifier, Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier};
+    const Qt::KeyboardModifiers modifiers[] = {Qt::NoModifier,
+                                               Qt::NoModifier,
+                                               Qt::NoModifier,
+                                               Qt::NoModifier,
+                                               Qt::ShiftModifier,
+                                               Qt::ControlModifier,
+                                               Qt::AltModifier,
+                                               Qt::KeypadModifier,
+                                               Qt::KeypadModifier,
+                                               Qt::ShiftModifier | Qt::KeypadModifier,
+                                               Qt::ControlModifier | Qt::ShiftModifier,
+                                               Qt::ControlModifier | Qt::AltModifier,
+                                               Qt::ControlModifier | Qt::KeypadModifier,
+                                               Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier};
     constexpr std::mt19937::result_type seed = 20260314;
     std::mt19937 random(seed);
     const auto below = [&](int n) { return std::uniform_int_distribution<int>(0, n - 1)(random); };

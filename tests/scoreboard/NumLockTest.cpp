@@ -76,10 +76,10 @@ TEST_F(NumLockOnX11, TheBoardHoldsNumLockAsConfigured)
         int sent;       // requests the load sends
     };
     const Case cases[] = {
-        {1, false, true, 1}, {1, true, true, 0}, // "Keep Numlock On"; nothing sent when already on
-        {2, true, false, 1}, {2, false, false, 0}, // "Keep Numlock Off"
-        {0, false, false, 0}, {0, true, true, 0},  // "Normal Mode" never touches it
-        {7, false, false, 0},                      // an unknown value counts as normal
+        {1, false, true, 1},  {1, true, true, 0},   // "Keep Numlock On"; nothing sent when already on
+        {2, true, false, 1},  {2, false, false, 0}, // "Keep Numlock Off"
+        {0, false, false, 0}, {0, true, true, 0},   // "Normal Mode" never touches it
+        {7, false, false, 0},                       // an unknown value counts as normal
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(testing::Message() << "NumLockForce " << c.force << ", NumLock " << c.before);

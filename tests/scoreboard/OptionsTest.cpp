@@ -384,12 +384,24 @@ TEST_F(OptionsTest, EveryNamedKeyIsAssignedUnderItsName)
         Qt::KeyboardModifiers modifiers;
         const char *name;
     } keys[] = {
-        {Qt::Key_F3, {}, "F3"}, {Qt::Key_F9, {}, "F9"}, {Qt::Key_F11, {}, "F11"},
-        {Qt::Key_Asterisk, Qt::KeypadModifier, "Numpad *"}, {Qt::Key_Slash, Qt::KeypadModifier, "Numpad /"},
-        {Qt::Key_Semicolon, {}, ";"}, {Qt::Key_Comma, {}, ","}, {Qt::Key_Slash, {}, "/"}, {Qt::Key_QuoteLeft, {}, "`"},
-        {Qt::Key_BracketLeft, {}, "["}, {Qt::Key_Backslash, {}, "\\"}, {Qt::Key_BracketRight, {}, "]"},
-        {Qt::Key_Pause, {}, "Pause/Break"}, {Qt::Key_PageUp, {}, "Page Up"}, {Qt::Key_PageDown, {}, "Page Down"},
-        {Qt::Key_Home, {}, "Home"}, {Qt::Key_End, {}, "End"}, {Qt::Key_Insert, {}, "Insert"},
+        {Qt::Key_F3, {}, "F3"},
+        {Qt::Key_F9, {}, "F9"},
+        {Qt::Key_F11, {}, "F11"},
+        {Qt::Key_Asterisk, Qt::KeypadModifier, "Numpad *"},
+        {Qt::Key_Slash, Qt::KeypadModifier, "Numpad /"},
+        {Qt::Key_Semicolon, {}, ";"},
+        {Qt::Key_Comma, {}, ","},
+        {Qt::Key_Slash, {}, "/"},
+        {Qt::Key_QuoteLeft, {}, "`"},
+        {Qt::Key_BracketLeft, {}, "["},
+        {Qt::Key_Backslash, {}, "\\"},
+        {Qt::Key_BracketRight, {}, "]"},
+        {Qt::Key_Pause, {}, "Pause/Break"},
+        {Qt::Key_PageUp, {}, "Page Up"},
+        {Qt::Key_PageDown, {}, "Page Down"},
+        {Qt::Key_Home, {}, "Home"},
+        {Qt::Key_End, {}, "End"},
+        {Qt::Key_Insert, {}, "Insert"},
         {Qt::Key_Backspace, {}, "Backspace"},
     };
     open();
@@ -420,7 +432,11 @@ TEST_F(OptionsTest, EscOrAClickElsewhereEndsACaptureWithTheOldKey)
              QCoreApplication::processEvents();
              tabs->setTab(0);
          }},
-        {"a button", [this] { answer = msgbox::No; click("cmdResetKeys"); }},
+        {"a button",
+         [this] {
+             answer = msgbox::No;
+             click("cmdResetKeys");
+         }},
     };
     for (const auto &[where, away] : elsewhere) {
         SCOPED_TRACE(where);
@@ -638,11 +654,17 @@ TEST_F(BoardTest, EachColourChangeReachesItsOwnSettingAndTheBoardElementsItColou
     const Swatch swatches[] = {
         {"cmdBackC", "Color_FormBack", {{"txtGymnastName", "BackColor"}, {"picHomePicContainer", "BackColor"}}},
         {"cmdRountineC", "Color_Routine", {{"tledRoutine", "LitColor"}}},
-        {"cmdScoreC", "Color_ScoreLED", {{"nledScoreLeft", "LitColor"}, {"nledScoreRight", "LitColor"}, {"shpScore", "FillColor"}}},
+        {"cmdScoreC",
+         "Color_ScoreLED",
+         {{"nledScoreLeft", "LitColor"}, {"nledScoreRight", "LitColor"}, {"shpScore", "FillColor"}}},
         {"cmdGymnastNumC", "Color_GymnastLED", {{"nledGymnastNum", "LitColor"}}},
-        {"cmdLEDB", "Color_LEDBack", {{"tledFall", "BackColor"}, {"picScoreBack", "BackColor"}, {"shpScore", "BorderColor"}}},
+        {"cmdLEDB",
+         "Color_LEDBack",
+         {{"tledFall", "BackColor"}, {"picScoreBack", "BackColor"}, {"shpScore", "BorderColor"}}},
         {"cmdLedSelected", "Color_LEDSelected", {{"shpObjectSelected", "FillColor"}}},
-        {"cmdBorderC", "Color_Border", {{"txtEvent", "ForeColor"}, {"Label4", "ForeColor"}, {"tledWarmUp", "SeparatorColor"}}},
+        {"cmdBorderC",
+         "Color_Border",
+         {{"txtEvent", "ForeColor"}, {"Label4", "ForeColor"}, {"tledWarmUp", "SeparatorColor"}}},
         {"cmdFallC", "Color_Fall", {{"tledFall", "LitColor"}}},
         {"cmdWarmUpC", "Color_WarmUp", {{"tledWarmUp", "LitColor"}}},
     };
@@ -672,7 +694,8 @@ TEST_F(BoardTest, EachColourChangeReachesItsOwnSettingAndTheBoardElementsItColou
         EXPECT_EQ(stored.GetSetting(QStringLiteral("ColorSettings"), QString::fromLatin1(s.key), {}),
                   QString::number(colourOf(i)));
         for (const auto &[element, property] : s.painted)
-            EXPECT_EQ(variantToInt32(getPropertyByName(board->control(QString::fromLatin1(element)), QString::fromLatin1(property))),
+            EXPECT_EQ(variantToInt32(getPropertyByName(board->control(QString::fromLatin1(element)),
+                                                       QString::fromLatin1(property))),
                       colourOf(i))
                 << element << "." << property;
     }

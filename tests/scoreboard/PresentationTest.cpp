@@ -88,9 +88,8 @@ TEST_F(BoardTest, TheLEDBackgroundColourReachesEveryLEDBoxAndBorderButNotThePict
     for (Control *pictureBox : {board->picHomePicContainer, board->picVisitorPicContainer})
         EXPECT_EQ(variantToInt32(getPropertyByName(pictureBox, u"BackColor")), 0x101010);
     // The new colour is seen: the displays paint again.
-    EXPECT_TRUE(waitUntil([&] {
-        return qobject_cast<quellin::TimeLED *>(board->tledWarmUp)->cell(0)->paintCount() > before;
-    }));
+    EXPECT_TRUE(
+        waitUntil([&] { return qobject_cast<quellin::TimeLED *>(board->tledWarmUp)->cell(0)->paintCount() > before; }));
 }
 
 TEST_F(BoardTest, DotsTurnEveryLEDDisplayToLamps)
@@ -180,8 +179,8 @@ QByteArray pngBomb()
     buffer.open(QIODevice::WriteOnly);
     small.save(&buffer, "PNG");
     const auto be32 = [](uint32_t v) {
-        const char bytes[] = {static_cast<char>(v >> 24), static_cast<char>(v >> 16), static_cast<char>(v >> 8),
-                              static_cast<char>(v)};
+        const char bytes[]
+            = {static_cast<char>(v >> 24), static_cast<char>(v >> 16), static_cast<char>(v >> 8), static_cast<char>(v)};
         return QByteArray(bytes, 4);
     };
     // Signature (8), IHDR length (4), then "IHDR", width and height at 16 and 20.
@@ -198,8 +197,8 @@ TEST_F(PictureFit, APictureFillsItsBoxOneWayAndIsCentredTheOther)
         QRectF placed;
     };
     const Case cases[] = {
-        {"wide.png", QSize(200, 100), QRectF(0, 303.75, 1215, 607.5)},   // landscape 3000 x 1500 twips
-        {"tall.png", QSize(100, 200), QRectF(303.75, 0, 607.5, 1215)},   // portrait, 1 : 2
+        {"wide.png", QSize(200, 100), QRectF(0, 303.75, 1215, 607.5)}, // landscape 3000 x 1500 twips
+        {"tall.png", QSize(100, 200), QRectF(303.75, 0, 607.5, 1215)}, // portrait, 1 : 2
         {"square.png", QSize(81, 81), QRectF(0, 0, 1215, 1215)},
         // Phone photos, far taller than 16 bits of twips hold.
         {"phone.jpg", QSize(3024, 4032), QRectF(151.875, 0, 911.25, 1215)},
@@ -346,14 +345,11 @@ struct Scaled {
 
 void expectScaled(frmScoreboard *board, Scaled s)
 {
-    const auto fields = {std::pair{u"Width", &modStretch::ControlLayout::Width},
-                         {u"Height", &modStretch::ControlLayout::Height},
-                         {u"FontSize", &modStretch::ControlLayout::FontSize},
-                         {u"Size", &modStretch::ControlLayout::Size},
-                         {u"PaddingH", &modStretch::ControlLayout::PaddingH},
-                         {u"PaddingV", &modStretch::ControlLayout::PaddingV},
-                         {u"PaddingI", &modStretch::ControlLayout::PaddingI},
-                         {u"PaddingD", &modStretch::ControlLayout::PaddingD}};
+    const auto fields
+        = {std::pair{u"Width", &modStretch::ControlLayout::Width}, {u"Height", &modStretch::ControlLayout::Height},
+           {u"FontSize", &modStretch::ControlLayout::FontSize},    {u"Size", &modStretch::ControlLayout::Size},
+           {u"PaddingH", &modStretch::ControlLayout::PaddingH},    {u"PaddingV", &modStretch::ControlLayout::PaddingV},
+           {u"PaddingI", &modStretch::ControlLayout::PaddingI},    {u"PaddingD", &modStretch::ControlLayout::PaddingD}};
     for (const modStretch::ControlLayout &r : modStretch::layoutRecords(board)) {
         Control *c = r.control;
         const std::string name = c->Name().toStdString();
@@ -377,9 +373,9 @@ TEST_F(BoardTest, ResizesScaleTheDesignByOneFactorAndCentreIt)
         Scaled expected;
     };
     const Case cases[] = {
-        {18960, 13590, {2, 0, 0}},    // twice the design: every value doubles, no offsets
-        {18960, 6795, {1, 4740, 0}},  // twice as wide: centred across
-        {9480, 13590, {1, 0, 3398}},  // twice as tall: 3397.5 down, rounded to even
+        {18960, 13590, {2, 0, 0}},   // twice the design: every value doubles, no offsets
+        {18960, 6795, {1, 4740, 0}}, // twice as wide: centred across
+        {9480, 13590, {1, 0, 3398}}, // twice as tall: 3397.5 down, rounded to even
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(testing::Message() << c.width << " x " << c.height);

@@ -14,7 +14,7 @@ struct ScoreCase {
     friend void PrintTo(const ScoreCase &c, std::ostream *os) { *os << '"' << c.keys << '"'; }
 };
 
-class ScoreEntry : public BoardTest, public ::testing::WithParamInterface<ScoreCase> {};
+class ScoreEntry : public BoardTest, public ::testing::WithParamInterface<ScoreCase> { };
 
 TEST_P(ScoreEntry, EnterShowsPointsAndThousandths)
 {
@@ -36,11 +36,10 @@ TEST_P(ScoreEntry, EnterShowsPointsAndThousandths)
 
 INSTANTIATE_TEST_SUITE_P(Scores, ScoreEntry,
                          ::testing::Values(ScoreCase{"9.85", 9, 850}, ScoreCase{"19.999", 19, 999},
-                                           ScoreCase{"20", -1, 0}, ScoreCase{"", 0, 0},
-                                           ScoreCase{"9.8765", 9, 877}, ScoreCase{"1.2.3", 1, 200},
-                                           ScoreCase{"9 8", 8, 0}, ScoreCase{"10.005", 10, 5},
-                                           ScoreCase{"19.9995", -1, 0}, ScoreCase{".5", 0, 500},
-                                           ScoreCase{"99999999999999999999", -1, 0}));
+                                           ScoreCase{"20", -1, 0}, ScoreCase{"", 0, 0}, ScoreCase{"9.8765", 9, 877},
+                                           ScoreCase{"1.2.3", 1, 200}, ScoreCase{"9 8", 8, 0},
+                                           ScoreCase{"10.005", 10, 5}, ScoreCase{"19.9995", -1, 0},
+                                           ScoreCase{".5", 0, 500}, ScoreCase{"99999999999999999999", -1, 0}));
 
 TEST_F(BoardTest, ClearShowsZeroAndKeepsThePendingDigits)
 {
@@ -85,7 +84,6 @@ TEST_F(BoardTest, TheScoreIgnoresACommaDecimalLocale)
     EXPECT_EQ(caption(board->nledScoreRight), 850);
     QLocale::setDefault(saved);
 }
-
 
 TEST_F(BoardTest, GymnastNumberCommitsWithEnterOrASignAndADigit)
 {

@@ -51,8 +51,8 @@ protected:
     }
     static QString stored(const char *section, const char *key)
     {
-        return SettingsStore(ApplicationName).GetSetting(QString::fromLatin1(section), QString::fromLatin1(key),
-                                                         QStringLiteral("<absent>"));
+        return SettingsStore(ApplicationName)
+            .GetSetting(QString::fromLatin1(section), QString::fromLatin1(key), QStringLiteral("<absent>"));
     }
 
     QTemporaryDir dir;
@@ -195,8 +195,9 @@ TEST_F(SettingsTest, AStoredVariantIsTextAndCostsNothing)
         SaveSettings(store);
     }
     EXPECT_EQ(cop(), before);
-    EXPECT_EQ(SettingsStore(ApplicationName).GetSetting(QStringLiteral("ColorSettings"), QStringLiteral("Color_Fall"), {}),
-              QStringLiteral("12"));
+    EXPECT_EQ(
+        SettingsStore(ApplicationName).GetSetting(QStringLiteral("ColorSettings"), QStringLiteral("Color_Fall"), {}),
+        QStringLiteral("12"));
 }
 
 TEST_F(SettingsTest, AnUnreadableStoreLoadsDefaults)
@@ -227,23 +228,36 @@ TEST_F(SettingsTest, EveryKeyOfAHandEditedFileKeepsItsValue)
         {"a comment at the top", "; regional meet\n[KeySettings]\nKeyRoutine=84\n", {{"KeySettings/KeyRoutine", "84"}}},
         {"a # note in a section", "[KeySettings]\n# note\nKeyRoutine=84\n", {{"KeySettings/KeyRoutine", "84"}}},
         {"a line without =", "[KeySettings]\njust a note\nKeyRoutine=84\n", {{"KeySettings/KeyRoutine", "84"}}},
-        {"a header without ]", "[ColorSettings\nColor_Fall=12\n[KeySettings]\nKeyRoutine=84\n",
+        {"a header without ]",
+         "[ColorSettings\nColor_Fall=12\n[KeySettings]\nKeyRoutine=84\n",
          {{"ColorSettings/Color_Fall", "12"}, {"KeySettings/KeyRoutine", "84"}}},
         {"a header without [", "KeySettings]\nKeyRoutine=84\n", {{"KeySettings/KeyRoutine", "84"}}},
-        {"a byte-order mark and CRLF", "\xEF\xBB\xBF[KeySettings]\r\nKeyRoutine=84\r\nKeyFall=74\r\n",
+        {"a byte-order mark and CRLF",
+         "\xEF\xBB\xBF[KeySettings]\r\nKeyRoutine=84\r\nKeyFall=74\r\n",
          {{"KeySettings/KeyRoutine", "84"}, {"KeySettings/KeyFall", "74"}}},
-        {"blanks around = and tabs", "\n  [KeySettings]  \n\tKeyRoutine  =  84  \n\n", {{"KeySettings/KeyRoutine", "84"}}},
-        {"duplicates: the last wins", "[KeySettings]\nKeyRoutine=70\nKeyRoutine=84\n", {{"KeySettings/KeyRoutine", "84"}}},
-        {"a section in two blocks", "[KeySettings]\nKeyFall=74\n[ColorSettings]\nColor_Fall=12\n[KeySettings]\nKeyRoutine=84\n",
+        {"blanks around = and tabs",
+         "\n  [KeySettings]  \n\tKeyRoutine  =  84  \n\n",
+         {{"KeySettings/KeyRoutine", "84"}}},
+        {"duplicates: the last wins",
+         "[KeySettings]\nKeyRoutine=70\nKeyRoutine=84\n",
+         {{"KeySettings/KeyRoutine", "84"}}},
+        {"a section in two blocks",
+         "[KeySettings]\nKeyFall=74\n[ColorSettings]\nColor_Fall=12\n[KeySettings]\nKeyRoutine=84\n",
          {{"KeySettings/KeyFall", "74"}, {"KeySettings/KeyRoutine", "84"}, {"ColorSettings/Color_Fall", "12"}}},
         {"another case", "[keysettings]\nkeyroutine=84\n", {{"KeySettings/KeyRoutine", "84"}}},
-        {"a comment after the value", "[KeySettings]\nKeyRoutine=84 ; T starts it\n", {{"KeySettings/KeyRoutine", "84"}}},
-        {"values in quotes", "[PicSettings]\nHomePic=\"/pics/home; team.png\"\nVisitorPic=\" spaced \"\n",
+        {"a comment after the value",
+         "[KeySettings]\nKeyRoutine=84 ; T starts it\n",
+         {{"KeySettings/KeyRoutine", "84"}}},
+        {"values in quotes",
+         "[PicSettings]\nHomePic=\"/pics/home; team.png\"\nVisitorPic=\" spaced \"\n",
          {{"PicSettings/HomePic", "/pics/home; team.png"}, {"PicSettings/VisitorPic", " spaced "}}},
-        {"an unclosed quote", "[PicSettings]\nHomePic=\"/pics/a b.png\n[KeySettings]\nKeyRoutine=84\n",
+        {"an unclosed quote",
+         "[PicSettings]\nHomePic=\"/pics/a b.png\n[KeySettings]\nKeyRoutine=84\n",
          {{"PicSettings/HomePic", "/pics/a b.png"}, {"KeySettings/KeyRoutine", "84"}}},
         {"escapes", "[PicSettings]\nHomePic=/p\\\\x\\tq\\x41\\\"\n", {{"PicSettings/HomePic", "/p\\x\tqA\""}}},
-        {"UTF-8 paths", "[PicSettings]\nHomePic=/pics/\xC3\xA9quipe.jpg\n", {{"PicSettings/HomePic", "/pics/\xC3\xA9quipe.jpg"}}},
+        {"UTF-8 paths",
+         "[PicSettings]\nHomePic=/pics/\xC3\xA9quipe.jpg\n",
+         {{"PicSettings/HomePic", "/pics/\xC3\xA9quipe.jpg"}}},
         {"an empty value", "[PicSettings]\nHomePic=\n", {{"PicSettings/HomePic", ""}}},
         {"@Type( forms stay text",
          "[PicSettings]\nA=@Variant(AAAAfw==)\nB=\"@Variant(x\\ty)\"\nC=\\x40Variant(x)\n"
@@ -306,7 +320,8 @@ TEST_F(SettingsTest, SavingKeepsTheOperatorsLinesAndChangesOnlyTheValues)
 // values, so files of earlier versions and of ours read the same both ways.
 TEST_F(SettingsTest, AFreshFileIsWhatQtsWriterWritesAndReadsBackEveryText)
 {
-    HomePic = QStringLiteral("/pics/home, \"team\"; = \\ \u00e9\u20ac\t\x01" "1 ");
+    HomePic = QStringLiteral("/pics/home, \"team\"; = \\ \u00e9\u20ac\t\x01"
+                             "1 ");
     VisitorPic = QStringLiteral("@Variant(\\0\\0\\0\\x2)");
     BuzzerFile = QStringLiteral(" /sounds/lead blank.wav");
     ColorRoutine = -1;

@@ -57,7 +57,7 @@ const std::array<Step, 7> schedule{{
     {15 * Minute, Qt::Key_W, {false, false, false}},
 }};
 
-class SoakTest : public BoardTest {};
+class SoakTest : public BoardTest { };
 
 TEST_F(SoakTest, ADayOfTicksKeepsEveryClockWithinATenthAndTheHeapFlat)
 {
@@ -102,8 +102,8 @@ TEST_F(SoakTest, ADayOfTicksKeepsEveryClockWithinATenthAndTheHeapFlat)
             const double reading = clock(keepers[i]);
             const double off = std::abs(reading - expected[i]);
             worst = std::max(worst, off);
-            ASSERT_LE(off, 0.1 + 1e-6) << "clock " << i << " reads " << reading << ", ran to " << expected[i]
-                                       << " at " << t << " ms";
+            ASSERT_LE(off, 0.1 + 1e-6) << "clock " << i << " reads " << reading << ", ran to " << expected[i] << " at "
+                                       << t << " ms";
             // The display shows the second the clock is in, counted up.
             const double shown = qobject_cast<quellin::TimeLED *>(displays[i])->Caption();
             ASSERT_TRUE(shown >= expected[i] - 0.1 - 1e-6 && shown < expected[i] + 1.1)

@@ -51,7 +51,8 @@ TEST_F(SplashTest, SitsAboveTheCentreOfA1024By768Screen)
 
 TEST_F(SplashTest, ShowsTheVersionOfThisBuild)
 {
-    EXPECT_EQ(variantToString(getPropertyByName(forms::splash()->lblVersion, u"Caption")), QStringLiteral("Version 1.0.1"));
+    EXPECT_EQ(variantToString(getPropertyByName(forms::splash()->lblVersion, u"Caption")),
+              QStringLiteral("Version 1.0.1"));
 }
 
 TEST_F(SplashTest, LoadsTheSettingsBeforeItIsShown)

@@ -13,7 +13,7 @@ struct EntryCase {
     friend void PrintTo(const EntryCase &c, std::ostream *os) { *os << c.display << " \"" << c.keys << '"'; }
 };
 
-class TimeEntry : public BoardTest, public ::testing::WithParamInterface<EntryCase> {};
+class TimeEntry : public BoardTest, public ::testing::WithParamInterface<EntryCase> { };
 
 TEST_P(TimeEntry, EnterSetsTheClockAndItsPreset)
 {
@@ -159,7 +159,7 @@ struct TypedCase {
     friend void PrintTo(const TypedCase &c, std::ostream *os) { *os << '"' << c.text << '"'; }
 };
 
-class TypedTime : public ::testing::TestWithParam<TypedCase> {};
+class TypedTime : public ::testing::TestWithParam<TypedCase> { };
 
 TEST_P(TypedTime, IsMinutesSecondsAndTenths)
 {
@@ -169,11 +169,10 @@ TEST_P(TypedTime, IsMinutesSecondsAndTenths)
 
 INSTANTIATE_TEST_SUITE_P(Texts, TypedTime,
                          ::testing::Values(TypedCase{"", 0}, TypedCase{"1.30", 90}, TypedCase{"2", 120},
-                                           TypedCase{".45", 45}, TypedCase{"1.305", 90.5},
-                                           TypedCase{"1.3059", 90.5}, TypedCase{"0.5", 5},
-                                           TypedCase{"99.99", 6039}, TypedCase{"1.2.3", -1},
-                                           TypedCase{"100", -1}, TypedCase{"123456789", -1},
-                                           TypedCase{"1a", -1}, TypedCase{"-1", -1}, TypedCase{"1.", 60},
-                                           TypedCase{"..", -1}, TypedCase{"12345678", -1}));
+                                           TypedCase{".45", 45}, TypedCase{"1.305", 90.5}, TypedCase{"1.3059", 90.5},
+                                           TypedCase{"0.5", 5}, TypedCase{"99.99", 6039}, TypedCase{"1.2.3", -1},
+                                           TypedCase{"100", -1}, TypedCase{"123456789", -1}, TypedCase{"1a", -1},
+                                           TypedCase{"-1", -1}, TypedCase{"1.", 60}, TypedCase{"..", -1},
+                                           TypedCase{"12345678", -1}));
 
 } // namespace

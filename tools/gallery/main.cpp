@@ -26,8 +26,8 @@ constexpr double Gap = 300;
 constexpr int32_t Black = 0x000000;
 constexpr int32_t White = 0xFFFFFF;
 
-constexpr int32_t Ratios[] = {quellin::Size_H5_W3, quellin::Size_H7_W4, quellin::Size_H9_W5, quellin::Size_H11_W6,
-                              quellin::Size_H13_W7};
+constexpr int32_t Ratios[]
+    = {quellin::Size_H5_W3, quellin::Size_H7_W4, quellin::Size_H9_W5, quellin::Size_H11_W6, quellin::Size_H13_W7};
 
 class Gallery : public QWidget {
 public:
@@ -143,9 +143,8 @@ private:
             const char *lengths;
             int32_t lit;
         };
-        const Clock designs[] = {{"Routine", 1800, "2,2", 0x00C000},
-                                 {"Fall", 30, "1,2", 0x0000FF},
-                                 {"Warm-Up", 1800, "2,2", 0x00FFFF}};
+        const Clock designs[]
+            = {{"Routine", 1800, "2,2", 0x00C000}, {"Fall", 30, "1,2", 0x0000FF}, {"Warm-Up", 1800, "2,2", 0x00FFFF}};
         double x = Margin;
         double bottom = y;
         const double titleHeight = 600;
@@ -173,10 +172,7 @@ private:
     }
 
     // "5:3" for Size_H5_W3: digit height to width.
-    static QString ratioName(int32_t ratio)
-    {
-        return QStringLiteral("%1:%2").arg(ratio / 10).arg(ratio % 10);
-    }
+    static QString ratioName(int32_t ratio) { return QStringLiteral("%1:%2").arg(ratio / 10).arg(ratio % 10); }
 
     double m_right = 0;
 };
