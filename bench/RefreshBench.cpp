@@ -39,7 +39,7 @@ struct Board {
     {
         SettingsStore::setFolderOverride(store.path());
         registerProgramControls();
-        setLocalTimeSource(fakeNow);
+        setLocalTimeOverride(fakeNow);
         fakeMs = civilSeconds(fromCivilSeconds(1'773'489'600)) * 1000;
         board = new frmScoreboard();
         board->Show();
@@ -58,7 +58,7 @@ struct Board {
     ~Board()
     {
         delete board;
-        setLocalTimeSource({});
+        setLocalTimeOverride({});
         SettingsStore::setFolderOverride({});
     }
     QTemporaryDir store;

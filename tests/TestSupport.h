@@ -11,9 +11,9 @@ public:
     FakeLocalTime(int year, int month, int day, int hour, int minute, int second, int ms = 0)
     {
         set(year, month, day, hour, minute, second, ms);
-        setLocalTimeSource([this] { return now(); });
+        setLocalTimeOverride([this] { return now(); });
     }
-    ~FakeLocalTime() { setLocalTimeSource({}); }
+    ~FakeLocalTime() { setLocalTimeOverride({}); }
     FakeLocalTime(const FakeLocalTime &) = delete;
     FakeLocalTime &operator=(const FakeLocalTime &) = delete;
 

@@ -63,7 +63,7 @@ SYSTEMTIME GetLocalTime()
     return source ? source() : systemLocalTime();
 }
 
-void setLocalTimeSource(LocalTimeSource source)
+void setLocalTimeOverride(LocalTimeSource source)
 {
     installedSource() = std::move(source);
 }

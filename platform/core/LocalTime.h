@@ -26,8 +26,8 @@ using LocalTimeSource = std::function<SYSTEMTIME()>;
 TALLYARD_CORE_EXPORT SYSTEMTIME GetLocalTime();
 // The operating system's local date and time: the default source.
 TALLYARD_CORE_EXPORT SYSTEMTIME systemLocalTime();
-// Installs a source; an empty one puts the default back.
-TALLYARD_CORE_EXPORT void setLocalTimeSource(LocalTimeSource source);
+// A test seam: another clock; an empty one brings the operating system's clock back.
+TALLYARD_CORE_EXPORT void setLocalTimeOverride(LocalTimeSource source);
 
 // Seconds since 1 January 1970 of the civil date and time in t, ignoring zones: the
 // difference of two of these is the difference of two local date-times.

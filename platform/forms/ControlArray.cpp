@@ -12,11 +12,6 @@ ControlArray::ControlArray(const QString &name, Control *element0, std::function
     adopt(element0, 0);
 }
 
-qint16 ControlArray::LBound() const
-{
-    return m_elements.isEmpty() ? 0 : static_cast<qint16>(m_elements.firstKey());
-}
-
 qint16 ControlArray::UBound() const
 {
     return m_elements.isEmpty() ? -1 : static_cast<qint16>(m_elements.lastKey());

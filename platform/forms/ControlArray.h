@@ -23,7 +23,6 @@ public:
 
     QString name() const { return objectName(); }
     qint16 Count() const { return static_cast<qint16>(m_elements.size()); }
-    qint16 LBound() const;
     qint16 UBound() const;
     bool exists(int index) const { return m_elements.contains(index); }
     // Throws SubscriptOutOfRange for an index that is not loaded.

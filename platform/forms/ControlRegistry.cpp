@@ -25,11 +25,6 @@ bool isRegistered(const QString &progId)
     return factories().contains(progId.toLower());
 }
 
-QStringList registeredProgIds()
-{
-    return factories().keys();
-}
-
 Control *createControl(const QString &progId, QWidget *parent, const PropertyBag *bag,
                        const std::function<void(Control *)> &prepare)
 {

@@ -17,23 +17,19 @@ using ControlFactory = std::function<Control *(QWidget *parent)>;
 
 TALLYARD_FORMS_EXPORT void registerControl(const QString &progId, ControlFactory factory);
 // Registers the control class T under the ProgID its own declaration gives,
-// Q_CLASSINFO("ProgID", "VB.Label"), and under a second one it may give as
-// Q_CLASSINFO("ProgID alias", ...).
+// Q_CLASSINFO("ProgID", "VB.Label").
 template <typename T>
 void registerControlClass()
 {
     const QMetaObject &meta = T::staticMetaObject;
-    for (const char *key : {"ProgID", "ProgID alias"}) {
-        const int index = meta.indexOfClassInfo(key);
-        // A class info inherited from a base class names the base, not T.
-        if (index >= meta.classInfoOffset())
-            registerControl(QString::fromLatin1(meta.classInfo(index).value()),
-                            [](QWidget *parent) -> Control * { return new T(parent); });
-    }
+    const int index = meta.indexOfClassInfo("ProgID");
+    // A class info inherited from a base class names the base, not T.
+    if (index >= meta.classInfoOffset())
+        registerControl(QString::fromLatin1(meta.classInfo(index).value()),
+                        [](QWidget *parent) -> Control * { return new T(parent); });
 }
 
 TALLYARD_FORMS_EXPORT bool isRegistered(const QString &progId);
-TALLYARD_FORMS_EXPORT QStringList registeredProgIds();
 
 // Throws InvalidArgument for a ProgID nobody registered. The control is owned by parent.
 // prepare, when given, runs before the persistence step: the host's placement, as a

@@ -141,22 +141,9 @@ Control *Form::control(const QString &name) const
     return found;
 }
 
-ControlArray *Form::controlArray(const QString &name) const
-{
-    for (const auto &a : m_arrays)
-        if (a && a->name().compare(name, Qt::CaseInsensitive) == 0)
-            return a;
-    return nullptr;
-}
-
 void Form::addControl(Control *control)
 {
     m_controls << control;
-}
-
-void Form::addControlArray(ControlArray *array)
-{
-    m_arrays << array;
 }
 
 void Form::applyTabOrder()

@@ -59,9 +59,7 @@ public:
             throw InvalidArgument();
         return typed;
     }
-    ControlArray *controlArray(const QString &name) const;
     void addControl(Control *control);
-    void addControlArray(ControlArray *array);
 
     // Orders the focus chain by TabIndex across the whole form.
     void applyTabOrder();
@@ -78,6 +76,7 @@ public:
     // The screen the forms appear on, in twips (tests may pretend another size, in pixels).
     static double screenWidthTwips();
     static double screenHeightTwips();
+    // A test seam: another screen size; an invalid size brings the real screen back.
     static void setScreenSizeOverride(QSize pixels);
 
 signals:
@@ -101,7 +100,6 @@ private:
     qint32 m_backColor = 0x8000000F;
     qint16 m_borderStyle = Sizable;
     QList<QPointer<Control>> m_controls;
-    QList<QPointer<ControlArray>> m_arrays;
     QEventLoop *m_modalLoop = nullptr;
     bool m_syncing = false;
     bool m_unloaded = false;

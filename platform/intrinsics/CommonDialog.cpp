@@ -26,7 +26,7 @@ std::optional<qint32> pickColor(QWidget *owner, qint32 initial)
 
 std::optional<QString> pickFile(QWidget *owner, const CommonDialog::OpenRequest &request)
 {
-    QFileDialog dialog(owner, request.title);
+    QFileDialog dialog(owner);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(request.mustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     // Each filter shows as its caption alone: the patterns Qt needs after it are not shown again.
@@ -56,7 +56,7 @@ void CommonDialog::setVisible(bool)
     QWidget::setVisible(false);
 }
 
-void CommonDialog::setChooser(Chooser newChooser)
+void CommonDialog::setChooserOverride(Chooser newChooser)
 {
     chooser() = std::move(newChooser);
 }
@@ -86,7 +86,7 @@ bool CommonDialog::ShowColor()
 
 bool CommonDialog::ShowOpen()
 {
-    const OpenRequest request{qtFilters(m_filter), m_fileName, (m_flags & FileMustExist) != 0, m_title};
+    const OpenRequest request{qtFilters(m_filter), m_fileName, (m_flags & FileMustExist) != 0};
     QWidget *owner = window();
     const std::optional<QString> chosen = chooser().open ? chooser().open(request) : pickFile(owner, request);
     if (!chosen)

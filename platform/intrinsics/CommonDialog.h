@@ -23,7 +23,6 @@ class TALLYARD_INTRINSICS_EXPORT CommonDialog : public IntrinsicControl {
     Q_PROPERTY(QString Filter READ Filter WRITE setFilter)
     Q_PROPERTY(qint32 Flags READ Flags WRITE setFlags)
     Q_PROPERTY(QString FileName READ FileName WRITE setFileName)
-    Q_PROPERTY(QString DialogTitle READ DialogTitle WRITE setDialogTitle)
 
 public:
     // The open-file flag that accepts only files that exist.
@@ -40,8 +39,6 @@ public:
     void setFlags(qint32 flags) { m_flags = flags; }
     QString FileName() const { return m_fileName; }
     void setFileName(const QString &name) { m_fileName = name; }
-    QString DialogTitle() const { return m_title; }
-    void setDialogTitle(const QString &title) { m_title = title; }
 
     // Shows the colour picker starting at Color; a chosen colour becomes Color. False when
     // the operator cancelled (Color is then as it was).
@@ -60,7 +57,6 @@ public:
         QStringList filters; // Qt filters
         QString fileName;    // proposed
         bool mustExist = false;
-        QString title;
     };
     // Stand-ins for the two dialogs: nullopt means the operator cancelled. Empty
     // functions bring the real dialogs back.
@@ -68,14 +64,14 @@ public:
         std::function<std::optional<qint32>(qint32 initial)> color;
         std::function<std::optional<QString>(const OpenRequest &request)> open;
     };
-    static void setChooser(Chooser chooser);
+    // A test seam: answers in place of the system's dialogs; an empty chooser brings them back.
+    static void setChooserOverride(Chooser chooser);
 
 private:
     qint32 m_color = 0;
     QString m_filter;
     qint32 m_flags = 0;
     QString m_fileName;
-    QString m_title;
 };
 
 } // namespace tallyard

@@ -15,7 +15,7 @@ MessageBoxHandler &handler()
 
 } // namespace
 
-void setMessageBoxHandler(MessageBoxHandler newHandler)
+void setMessageBoxOverride(MessageBoxHandler newHandler)
 {
     handler() = std::move(newHandler);
 }

@@ -33,7 +33,7 @@ struct TALLYARD_INTRINSICS_EXPORT MessageBoxQuestion {
     int buttons = 0;
 };
 using MessageBoxHandler = std::function<int(const MessageBoxQuestion &)>;
-// An empty handler brings the real message box back.
-TALLYARD_INTRINSICS_EXPORT void setMessageBoxHandler(MessageBoxHandler handler);
+// A test seam: answers in place of the message box; an empty handler brings it back.
+TALLYARD_INTRINSICS_EXPORT void setMessageBoxOverride(MessageBoxHandler handler);
 
 } // namespace tallyard

@@ -15,7 +15,6 @@ class TALLYARD_INTRINSICS_EXPORT SSTab : public StyledControl {
     Q_OBJECT
     Q_CLASSINFO("TypeName", "SSTab")
     Q_CLASSINFO("ProgID", "TabDlg.SSTab")
-    Q_CLASSINFO("ProgID alias", "VB.SSTab")
     Q_PROPERTY(qint16 Tabs READ Tabs WRITE setTabs)
     Q_PROPERTY(qint16 Tab READ Tab WRITE setTab)
     Q_PROPERTY(qint16 TabsPerRow READ TabsPerRow WRITE setTabsPerRow)

@@ -67,7 +67,7 @@ int numLockRequestsSent()
     return requests();
 }
 
-void setNumLockBackend(NumLockBackend backend)
+void setNumLockOverride(NumLockBackend backend)
 {
     installed() = backend;
 }

@@ -23,6 +23,7 @@ struct TALLYARD_SYSTEM_EXPORT NumLockBackend {
     NumLockState (*read)() = nullptr;
     bool (*write)(bool on) = nullptr;
 };
-TALLYARD_SYSTEM_EXPORT void setNumLockBackend(NumLockBackend backend);
+// A test seam: a stand-in keyboard; an empty one brings the real keyboard back.
+TALLYARD_SYSTEM_EXPORT void setNumLockOverride(NumLockBackend backend);
 
 } // namespace tallyard

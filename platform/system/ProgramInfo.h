@@ -9,6 +9,7 @@ namespace tallyard {
 
 // The folder the program was started from (tests may pretend another).
 TALLYARD_SYSTEM_EXPORT QString programFolder();
+// A test seam: another folder; an empty one brings the real folder back.
 TALLYARD_SYSTEM_EXPORT void setProgramFolderOverride(const QString &folder);
 // True for an existing regular file; false for an empty path, a folder or a missing file.
 TALLYARD_SYSTEM_EXPORT bool fileExists(const QString &path);

@@ -30,7 +30,7 @@ public:
     // Where the store lives: a file path, or a registry path on Windows.
     QString location() const;
 
-    // Tests point the store at a folder of their own; an empty path restores the default.
+    // A test seam: the store in a folder of the test's; an empty path brings the real one back.
     static void setFolderOverride(const QString &folder);
 
     // Files larger than this are read this far and never rewritten, so nothing is lost.

@@ -97,12 +97,12 @@ void showOptions(QWidget *owner)
     dialog->Show(true);
 }
 
-void setHelpHandler(std::function<void()> handler)
+void setHelpOverride(std::function<void()> handler)
 {
     helpHandler = std::move(handler);
 }
 
-void setOptionsHandler(std::function<void(QWidget *)> handler)
+void setOptionsOverride(std::function<void(QWidget *)> handler)
 {
     optionsHandler = std::move(handler);
 }

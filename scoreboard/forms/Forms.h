@@ -27,7 +27,7 @@ frmScoreboard *existingScoreboard();
 // Tests may put handlers in their place; an empty handler brings the real window back.
 void showHelp();
 void showOptions(QWidget *owner);
-void setHelpHandler(std::function<void()> handler);
-void setOptionsHandler(std::function<void(QWidget *owner)> handler);
+void setHelpOverride(std::function<void()> handler);
+void setOptionsOverride(std::function<void(QWidget *owner)> handler);
 
 } // namespace tallyard::forms

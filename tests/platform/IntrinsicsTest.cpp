@@ -161,7 +161,6 @@ TEST_F(Intrinsics, EveryProgIdCreatesItsTypeWithItsPropertiesReachableByName)
         {"VB.VScrollBar", "VScrollBar", {"Min", "Max", "Value", "SmallChange", "LargeChange"}},
         {"VB.Timer", "Timer", {"Interval", "Enabled"}},
         {"TabDlg.SSTab", "SSTab", {"Tabs", "Tab", "TabsPerRow", "TabHeight", "Caption"}},
-        {"VB.SSTab", "SSTab", {"Tabs", "Tab"}},
     };
     for (const auto &row : table) {
         SCOPED_TRACE(row.progId);

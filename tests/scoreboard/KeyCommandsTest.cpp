@@ -123,8 +123,8 @@ TEST_F(BoardTest, F1AndF2OpenHelpAndOptionsFromTheDisplays)
 {
     int helps = 0;
     int options = 0;
-    forms::setHelpHandler([&] { ++helps; });
-    forms::setOptionsHandler([&](QWidget *owner) {
+    forms::setHelpOverride([&] { ++helps; });
+    forms::setOptionsOverride([&](QWidget *owner) {
         ++options;
         EXPECT_EQ(owner, board);
         ColorRoutine = 0x123456; // what an OK would leave behind
@@ -139,8 +139,8 @@ TEST_F(BoardTest, F1AndF2OpenHelpAndOptionsFromTheDisplays)
     focus(board->txtEvent);
     press(Qt::Key_F1);
     EXPECT_EQ(helps, 1); // text boxes keep their keys
-    forms::setHelpHandler({});
-    forms::setOptionsHandler({});
+    forms::setHelpOverride({});
+    forms::setOptionsOverride({});
 }
 
 TEST_F(BoardTest, ChimeKeySoundsTheBuzzer)

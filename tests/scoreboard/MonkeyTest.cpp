@@ -44,8 +44,8 @@ class MonkeyTest : public BoardTest {
 protected:
     void SetUp() override
     {
-        forms::setHelpHandler([] {});
-        forms::setOptionsHandler([](QWidget *) {});
+        forms::setHelpOverride([] {});
+        forms::setOptionsOverride([](QWidget *) {});
         swallowed.clear();
         previousHandler = qInstallMessageHandler(noteSwallowed);
         BoardTest::SetUp();
@@ -55,8 +55,8 @@ protected:
     {
         BoardTest::TearDown();
         qInstallMessageHandler(previousHandler);
-        forms::setHelpHandler({});
-        forms::setOptionsHandler({});
+        forms::setHelpOverride({});
+        forms::setOptionsOverride({});
     }
 
     // What is wrong with the board, or an empty text.

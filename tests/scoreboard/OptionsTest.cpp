@@ -50,17 +50,17 @@ protected:
         registerProgramControls();
         keyboard = NumLockState::Off;
         writes = 0;
-        setNumLockBackend({[] { return keyboard; },
+        setNumLockOverride({[] { return keyboard; },
                            [](bool on) {
                                ++writes;
                                keyboard = on ? NumLockState::On : NumLockState::Off;
                                return true;
                            }});
-        setMessageBoxHandler([this](const MessageBoxQuestion &q) {
+        setMessageBoxOverride([this](const MessageBoxQuestion &q) {
             questions << q;
             return answer;
         });
-        CommonDialog::setChooser({[this](qint32) { return colorChoice; },
+        CommonDialog::setChooserOverride({[this](qint32) { return colorChoice; },
                                   [this](const CommonDialog::OpenRequest &r) {
                                       requests << r;
                                       return fileChoice;
@@ -69,9 +69,9 @@ protected:
     void TearDown() override
     {
         delete dialog.data();
-        setNumLockBackend({});
-        setMessageBoxHandler({});
-        CommonDialog::setChooser({});
+        setNumLockOverride({});
+        setMessageBoxOverride({});
+        CommonDialog::setChooserOverride({});
         SettingsStore::setFolderOverride({});
         resetSettingsToDefaults();
     }
@@ -524,7 +524,7 @@ TEST_F(OptionsTest, CancelledChoicesChangeNothingAndChosenOnesTheWorkingCopyOnly
 
 TEST_F(OptionsTest, TheFileChoosersShowEachFilterCaptionOnce)
 {
-    CommonDialog::setChooser({}); // the real open-file dialog
+    CommonDialog::setChooserOverride({}); // the real open-file dialog
     open();
     const std::pair<const char *, const char *> choosers[] = {
         {"cmdChangeHomePic", "Pictures (*.bmp;*.gif;*.jpg)"},
@@ -610,7 +610,7 @@ using tallyard::test::BoardTest;
 
 TEST_F(BoardTest, F2OpensTheOptionsOverTheRunningBoardAndOkRepaintsItInTheNewColours)
 {
-    CommonDialog::setChooser({[](qint32) { return std::optional<qint32>(0x102030); }, {}});
+    CommonDialog::setChooserOverride({[](qint32) { return std::optional<qint32>(0x102030); }, {}});
     focus(board->tledRoutine);
     press(Qt::Key_R);
     ASSERT_TRUE(running(board->tkRoutine));
@@ -641,7 +641,7 @@ TEST_F(BoardTest, F2OpensTheOptionsOverTheRunningBoardAndOkRepaintsItInTheNewCol
     EXPECT_EQ(ColorFormBack, 0x102030);
     EXPECT_EQ(board->BackColor(), 0x102030);
     EXPECT_EQ(variantToInt32(getPropertyByName(board->txtEvent, u"BackColor")), 0x102030);
-    CommonDialog::setChooser({});
+    CommonDialog::setChooserOverride({});
 }
 
 TEST_F(BoardTest, EachColourChangeReachesItsOwnSettingAndTheBoardElementsItColours)
@@ -671,7 +671,7 @@ TEST_F(BoardTest, EachColourChangeReachesItsOwnSettingAndTheBoardElementsItColou
     // Each button gets a colour of its own from the colour picker.
     const auto colourOf = [](int i) { return static_cast<qint32>(0x102030 + 0x050403 * i); };
     int picked = 0;
-    CommonDialog::setChooser({[&](qint32) { return std::optional<qint32>(colourOf(picked++)); }, {}});
+    CommonDialog::setChooserOverride({[&](qint32) { return std::optional<qint32>(colourOf(picked++)); }, {}});
     QTimer operatorHand;
     QObject::connect(&operatorHand, &QTimer::timeout, [&] {
         auto *dialog = qobject_cast<frmOptions *>(QApplication::activeModalWidget());
@@ -685,7 +685,7 @@ TEST_F(BoardTest, EachColourChangeReachesItsOwnSettingAndTheBoardElementsItColou
     focus(board->tledRoutine);
     press(Qt::Key_F2);
     operatorHand.stop();
-    CommonDialog::setChooser({});
+    CommonDialog::setChooserOverride({});
     ASSERT_EQ(picked, 9);
     const SettingsStore stored(ApplicationName);
     for (int i = 0; i < 9; ++i) {
@@ -721,13 +721,13 @@ TEST_F(BoardTest, AfterOkOrCancelTheBoardOpensTheBuzzerSoundAgain)
         SCOPED_TRACE(c.how);
         buzzer->setCommand(QStringLiteral("Close"));
         ASSERT_EQ(buzzer->Mode(), MMControl::NotOpen);
-        forms::setOptionsHandler([&](QWidget *) { c.dialog(); });
+        forms::setOptionsOverride([&](QWidget *) { c.dialog(); });
         focus(board->tledRoutine);
         press(Qt::Key_F2);
         EXPECT_EQ(buzzer->FileName(), c.opened);
         EXPECT_EQ(buzzer->Mode(), MMControl::Stopped); // open and ready to play
     }
-    forms::setOptionsHandler({});
+    forms::setOptionsOverride({});
 }
 
 } // namespace

@@ -106,8 +106,8 @@ TEST_F(SplashTest, F1AndF2DoNothingOnThePanel)
 {
     int helps = 0;
     int options = 0;
-    forms::setHelpHandler([&] { ++helps; });
-    forms::setOptionsHandler([&](QWidget *) { ++options; });
+    forms::setHelpOverride([&] { ++helps; });
+    forms::setOptionsOverride([&](QWidget *) { ++options; });
     frmSplash *splash = forms::splash();
     splash->Show();
     QApplication::setActiveWindow(splash);
@@ -121,8 +121,8 @@ TEST_F(SplashTest, F1AndF2DoNothingOnThePanel)
     // The buttons do open them.
     QTest::mouseClick(splash->cmdHelp, Qt::LeftButton);
     EXPECT_EQ(helps, 1);
-    forms::setHelpHandler({});
-    forms::setOptionsHandler({});
+    forms::setHelpOverride({});
+    forms::setOptionsOverride({});
 }
 
 } // namespace
