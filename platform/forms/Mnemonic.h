@@ -1,0 +1,28 @@
+#pragma once
+// The Alt+letter shortcut of a caption with an "&" accelerator.
+
+#include "tallyard_forms_export.h"
+
+#include <QString>
+
+#include <functional>
+
+class QShortcut;
+class QWidget;
+
+namespace tallyard {
+
+// The Alt+letter shortcut of a caption with an "&" accelerator ("&Help": Alt+H). It acts
+// while its owner is visible and enabled in the active window.
+class TALLYARD_FORMS_EXPORT Mnemonic {
+public:
+    Mnemonic(QWidget *owner, std::function<void()> activated);
+    void setCaption(const QString &caption);
+
+private:
+    QWidget *m_owner;
+    std::function<void()> m_activated;
+    QShortcut *m_shortcut = nullptr;
+};
+
+} // namespace tallyard
