@@ -43,6 +43,7 @@ int run(int argc, char *argv[])
             tallyard::hall::checked({options.screen, options.fullscreen, options.audienceScreen}, err));
     }
     tallyard::registerProgramControls();
+    tallyard::forms::setPlacement({tallyard::hall::placeOnChosenScreen, tallyard::hall::prepareBoard});
     tallyard::forms::splash()->Show();
     if (options.quitWhenShown)
         QTimer::singleShot(0, &app, &QApplication::quit);

@@ -4,7 +4,6 @@
 #include "scoreboard/forms/frmOptions.h"
 #include "scoreboard/forms/frmScoreboard.h"
 #include "scoreboard/forms/frmSplash.h"
-#include "scoreboard/hall/Hall.h"
 
 #include <QApplication>
 #include <QPointer>
@@ -18,6 +17,7 @@ QPointer<frmScoreboard> scoreboardInstance;
 QPointer<frmHelp> helpInstance;
 std::function<void()> helpHandler;
 std::function<void(QWidget *)> optionsHandler;
+Placement placement;
 
 template <typename F>
 F *instance(QPointer<F> &slot)
@@ -34,8 +34,8 @@ frmSplash *splash()
 {
     const bool fresh = !existingSplash();
     frmSplash *form = instance(splashInstance);
-    if (fresh)
-        hall::placeOnChosenScreen(form);
+    if (fresh && placement.splash)
+        placement.splash(form);
     return form;
 }
 
@@ -44,8 +44,8 @@ frmScoreboard *scoreboard()
     // A new board goes where the hall wants it, with its audience window.
     const bool fresh = !existingScoreboard();
     frmScoreboard *board = instance(scoreboardInstance);
-    if (fresh)
-        hall::prepareBoard(board);
+    if (fresh && placement.board)
+        placement.board(board);
     return board;
 }
 
@@ -95,6 +95,11 @@ void showOptions(QWidget *owner)
     auto *dialog = new frmOptions(owner ? owner->window() : nullptr);
     dialog->centreOver(owner ? owner->window() : nullptr);
     dialog->Show(true);
+}
+
+void setPlacement(Placement newPlacement)
+{
+    placement = std::move(newPlacement);
 }
 
 void setHelpOverride(std::function<void()> handler)

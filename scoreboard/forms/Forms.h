@@ -30,4 +30,12 @@ void showOptions(QWidget *owner);
 void setHelpOverride(std::function<void()> handler);
 void setOptionsOverride(std::function<void(QWidget *owner)> handler);
 
+// Where a new splash and a new board go: the hall places them (the chosen screen, full
+// screen, the audience window). Set once at start-up; without them each form places itself.
+struct Placement {
+    std::function<void(Form *)> splash;
+    std::function<void(frmScoreboard *)> board;
+};
+void setPlacement(Placement placement);
+
 } // namespace tallyard::forms
