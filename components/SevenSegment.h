@@ -5,6 +5,7 @@
 
 #include "tallyard_components_export.h"
 #include "components/LEDStyle.h"
+#include "platform/core/Values.h"
 
 #include <QColor>
 #include <QImage>
@@ -63,7 +64,7 @@ constexpr uint8_t digitMask(int digit)
 // unambiguously on seven segments; anything else stays dark.
 constexpr uint8_t characterMask(char32_t c)
 {
-    if (c >= U'0' && c <= U'9')
+    if (tallyard::isAsciiDigit(c))
         return DigitMasks[c - U'0'];
     switch (c) {
     case U'-':

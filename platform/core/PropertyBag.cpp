@@ -68,6 +68,11 @@ QVariant parseValue(QStringView text, bool &ok)
         return true;
     if (text.compare(u"False", Qt::CaseInsensitive) == 0)
         return false;
+    // Colours in a design read best in hex: 0x404040.
+    if (text.startsWith(u"0x", Qt::CaseInsensitive)) {
+        const uint value = text.mid(2).toUInt(&ok, 16);
+        return ok ? QVariant(static_cast<qint32>(value)) : QVariant();
+    }
     double number = 0.0;
     try {
         ok = parseNumber(text, number);

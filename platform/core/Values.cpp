@@ -78,7 +78,7 @@ Scan scanNumber(QStringView text, bool blanksInside)
             break;
         }
         const char a = c.unicode() < 128 ? static_cast<char>(c.unicode()) : '\0';
-        const bool digit = a >= '0' && a <= '9';
+        const bool digit = isAsciiDigit(static_cast<unsigned char>(a));
         const bool expMark = a == 'e' || a == 'E' || a == 'd' || a == 'D';
         bool taken = true;
         switch (state) {
@@ -159,7 +159,7 @@ int64_t decimalExponent(const std::string &number)
     // The written exponent, saturated well beyond any double's.
     int64_t written = 0;
     for (std::size_t i = e + 1; i < number.size(); ++i) {
-        if (number[i] >= '0' && number[i] <= '9')
+        if (isAsciiDigit(static_cast<unsigned char>(number[i])))
             written = std::min<int64_t>(written * 10 + (number[i] - '0'), 1000000000);
     }
     exponent += e + 1 < number.size() && number[e + 1] == '-' ? -written : written;

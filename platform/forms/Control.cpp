@@ -239,21 +239,31 @@ void Control::keyReleaseEvent(QKeyEvent *event)
     event->accept();
 }
 
-void Control::mousePressEvent(QMouseEvent *event)
+void Control::mousePressed(QMouseEvent *event)
 {
     m_pressed = event->button() == Qt::LeftButton;
     raiseMouse(0, event);
+}
+
+void Control::mouseReleased(QMouseEvent *event, QPoint where)
+{
+    raiseMouse(1, event);
+    // A click is a left press and release on the control, wherever the mouse went between.
+    const bool click = m_pressed && event->button() == Qt::LeftButton && rect().contains(where);
+    m_pressed = false;
+    if (click)
+        runGuarded("Click", [&] { emit Click(); });
+}
+
+void Control::mousePressEvent(QMouseEvent *event)
+{
+    mousePressed(event);
     event->accept();
 }
 
 void Control::mouseReleaseEvent(QMouseEvent *event)
 {
-    raiseMouse(1, event);
-    const bool click = m_pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
-    m_pressed = false;
-    if (click) {
-        runGuarded("Click", [&] { emit Click(); });
-    }
+    mouseReleased(event, event->position().toPoint());
     event->accept();
 }
 
@@ -286,16 +296,11 @@ bool Control::eventFilter(QObject *watched, QEvent *event)
                 raiseKeyUp(static_cast<QKeyEvent *>(event));
             break;
         case QEvent::MouseButtonPress:
-            m_pressed = static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton;
-            raiseMouse(0, static_cast<QMouseEvent *>(event));
+            mousePressed(static_cast<QMouseEvent *>(event));
             break;
         case QEvent::MouseButtonRelease: {
             auto *mouse = static_cast<QMouseEvent *>(event);
-            raiseMouse(1, mouse);
-            const bool click = m_pressed && mouse->button() == Qt::LeftButton;
-            m_pressed = false;
-            if (click)
-                runGuarded("Click", [&] { emit Click(); });
+            mouseReleased(mouse, mapFrom(static_cast<QWidget *>(watched), mouse->position().toPoint()));
             break;
         }
         case QEvent::MouseButtonDblClick:

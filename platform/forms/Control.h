@@ -146,6 +146,9 @@ private:
     void raiseKeyDown(QKeyEvent *event);
     void raiseKeyUp(QKeyEvent *event);
     void raiseMouse(int kind, QMouseEvent *event);
+    // The mouse path of the control and of the inner widgets it forwards; where is in its own pixels.
+    void mousePressed(QMouseEvent *event);
+    void mouseReleased(QMouseEvent *event, QPoint where);
 
     double m_left = 0.0;
     double m_top = 0.0;

@@ -1,5 +1,7 @@
 #include "platform/forms/VirtualKeys.h"
 
+#include "platform/core/Values.h"
+
 #include <QGuiApplication>
 
 #include <algorithm>
@@ -121,7 +123,7 @@ int16_t markCode(const std::array<Mark, N> &marks, uint32_t keysym)
 int16_t codeOfCharacters(std::span<const uint32_t> keysyms)
 {
     for (const uint32_t sym : keysyms) {
-        if (sym >= '0' && sym <= '9')
+        if (isAsciiDigit(sym))
             return static_cast<int16_t>(vk::Digit0 + (sym - '0'));
     }
     const uint32_t plain = keysyms[0];

@@ -11,7 +11,12 @@ namespace {
 
 constexpr ElementDesign design[] = {
     {"rtbHelp", "RichTextLib.RichTextBox", nullptr, 120, 0, 10815, 8850, 0,
-     "BackColor = 16777215\nFontName = \"Arial\"\nFontSize = 9.75\nLocked = True", nullptr},
+     R"(
+     BackColor = 0xFFFFFF
+     FontName = "Arial"
+     FontSize = 9.75
+     Locked = True)",
+     nullptr},
 };
 
 // The smallest outer size the window keeps, and what the text area leaves around it.

@@ -33,95 +33,204 @@ namespace {
 constexpr qint32 IdleKeyColor = 0xFFFFFF;
 constexpr qint32 CapturingKeyColor = 0x80FFFF;
 
-#define KEY_LABEL "Alignment = 2\nBackStyle = 1\nBorderStyle = 1\nBackColor = 16777215"
-#define SWATCH "BorderStyle = 1"
+#define KEY_LABEL                                                                                                      \
+    "\nAlignment = 2"                                                                                                  \
+    "\nBackStyle = 1"                                                                                                  \
+    "\nBorderStyle = 1"                                                                                                \
+    "\nBackColor = 0xFFFFFF"
+#define SWATCH "\nBorderStyle = 1"
 
 // Pages of SSTab1: 0 "Keys", 1 "Colors", 2 "Pictures", 3 "Other Settings". Controls on a
 // page count their twips from the tab control's corner, tab row included.
 constexpr ElementDesign design[] = {
-    {"SSTab1", "TabDlg.SSTab", nullptr, 120, 120, 5895, 4215, 0, "Tabs = 4\nTabsPerRow = 4", nullptr},
+    {"SSTab1", "TabDlg.SSTab", nullptr, 120, 120, 5895, 4215, 0, R"(
+     Tabs = 4
+     TabsPerRow = 4)",
+     nullptr},
     // ---- Keys
-    {"fraKeyRoutine", "VB.Frame", "SSTab1", 240, 540, 1575, 735, -1, "Caption = \"Routine start/stop:\"", nullptr, 0},
+    {"fraKeyRoutine", "VB.Frame", "SSTab1", 240, 540, 1575, 735, -1, R"(
+     Caption = "Routine start/stop:")",
+     nullptr, 0},
     {"lblKeyRoutine", "VB.Label", "fraKeyRoutine", 120, 240, 1335, 375, -1, KEY_LABEL, nullptr},
-    {"fraKeyFall", "VB.Frame", "SSTab1", 2160, 540, 1575, 735, -1, "Caption = \"Fall start/stop:\"", nullptr, 0},
+    {"fraKeyFall", "VB.Frame", "SSTab1", 2160, 540, 1575, 735, -1, R"(
+     Caption = "Fall start/stop:")",
+     nullptr, 0},
     {"lblKeyFall", "VB.Label", "fraKeyFall", 120, 240, 1335, 375, -1, KEY_LABEL, nullptr},
-    {"fraKeyWarmUp", "VB.Frame", "SSTab1", 4080, 540, 1575, 735, -1, "Caption = \"Warm-up start/stop:\"", nullptr, 0},
+    {"fraKeyWarmUp", "VB.Frame", "SSTab1", 4080, 540, 1575, 735, -1, R"(
+     Caption = "Warm-up start/stop:")",
+     nullptr, 0},
     {"lblKeyWarmUp", "VB.Label", "fraKeyWarmUp", 120, 240, 1335, 375, -1, KEY_LABEL, nullptr},
-    {"fraKeyReset", "VB.Frame", "SSTab1", 240, 1380, 1575, 735, -1, "Caption = \"Reset clocks:\"", nullptr, 0},
+    {"fraKeyReset", "VB.Frame", "SSTab1", 240, 1380, 1575, 735, -1, R"(
+     Caption = "Reset clocks:")",
+     nullptr, 0},
     {"lblKeyReset", "VB.Label", "fraKeyReset", 120, 240, 1335, 375, -1, KEY_LABEL, nullptr},
-    {"fraKeyClear", "VB.Frame", "SSTab1", 2160, 1380, 1575, 735, -1, "Caption = \"Clear Number:\"", nullptr, 0},
+    {"fraKeyClear", "VB.Frame", "SSTab1", 2160, 1380, 1575, 735, -1, R"(
+     Caption = "Clear Number:")",
+     nullptr, 0},
     {"lblKeyClear", "VB.Label", "fraKeyClear", 120, 240, 1335, 375, -1, KEY_LABEL, nullptr},
-    {"fraKeyChime", "VB.Frame", "SSTab1", 4080, 1380, 1575, 735, -1, "Caption = \"Chime:\"", nullptr, 0},
+    {"fraKeyChime", "VB.Frame", "SSTab1", 4080, 1380, 1575, 735, -1, R"(
+     Caption = "Chime:")",
+     nullptr, 0},
     {"lblKeyChime", "VB.Label", "fraKeyChime", 120, 240, 1335, 375, -1, KEY_LABEL, nullptr},
-    {"fraNumlock", "VB.Frame", "SSTab1", 2040, 2340, 1935, 1455, -1, "Caption = \"Numlock Options:\"", nullptr, 0},
-    {"optNormal", "VB.OptionButton", "fraNumlock", 180, 300, 1635, 300, 1, "Caption = \"Normal Mode\"", nullptr},
-    {"optKeepOn", "VB.OptionButton", "fraNumlock", 180, 660, 1635, 300, 2, "Caption = \"Keep Numlock On\"", nullptr},
-    {"optKeepOff", "VB.OptionButton", "fraNumlock", 180, 1020, 1635, 300, 3, "Caption = \"Keep Numlock Off\"", nullptr},
+    {"fraNumlock", "VB.Frame", "SSTab1", 2040, 2340, 1935, 1455, -1, R"(
+     Caption = "Numlock Options:")",
+     nullptr, 0},
+    {"optNormal", "VB.OptionButton", "fraNumlock", 180, 300, 1635, 300, 1, R"(
+     Caption = "Normal Mode")",
+     nullptr},
+    {"optKeepOn", "VB.OptionButton", "fraNumlock", 180, 660, 1635, 300, 2, R"(
+     Caption = "Keep Numlock On")",
+     nullptr},
+    {"optKeepOff", "VB.OptionButton", "fraNumlock", 180, 1020, 1635, 300, 3, R"(
+     Caption = "Keep Numlock Off")",
+     nullptr},
     // Takes the key presses of a capture; it lies under the Reset Keys button, out of sight.
-    {"txtGetKey", "VB.TextBox", "SSTab1", 4680, 3720, 615, 285, -1, "TabStop = False", nullptr, 0},
-    {"cmdResetKeys", "VB.CommandButton", "SSTab1", 4560, 3660, 1215, 375, 4, "Caption = \"Reset Keys\"", nullptr, 0},
+    {"txtGetKey", "VB.TextBox", "SSTab1", 4680, 3720, 615, 285, -1, R"(
+     TabStop = False)",
+     nullptr, 0},
+    {"cmdResetKeys", "VB.CommandButton", "SSTab1", 4560, 3660, 1215, 375, 4, R"(
+     Caption = "Reset Keys")",
+     nullptr, 0},
     // ---- Colors
-    {"fraRoutineC", "VB.Frame", "SSTab1", 120, 540, 1815, 735, -1, "Caption = \"Routine Clock Color:\"", nullptr, 1},
+    {"fraRoutineC", "VB.Frame", "SSTab1", 120, 540, 1815, 735, -1, R"(
+     Caption = "Routine Clock Color:")",
+     nullptr, 1},
     {"picRoutineC", "VB.PictureBox", "fraRoutineC", 120, 240, 615, 375, -1, SWATCH, nullptr},
-    {"cmdRountineC", "VB.CommandButton", "fraRoutineC", 900, 240, 735, 375, 5, "Caption = \"Change\"", nullptr},
-    {"fraFallC", "VB.Frame", "SSTab1", 2040, 540, 1815, 735, -1, "Caption = \"Fall Clock Color:\"", nullptr, 1},
+    {"cmdRountineC", "VB.CommandButton", "fraRoutineC", 900, 240, 735, 375, 5, R"(
+     Caption = "Change")",
+     nullptr},
+    {"fraFallC", "VB.Frame", "SSTab1", 2040, 540, 1815, 735, -1, R"(
+     Caption = "Fall Clock Color:")",
+     nullptr, 1},
     {"picFallC", "VB.PictureBox", "fraFallC", 120, 240, 615, 375, -1, SWATCH, nullptr},
-    {"cmdFallC", "VB.CommandButton", "fraFallC", 900, 240, 735, 375, 6, "Caption = \"Change\"", nullptr},
-    {"fraWarmUpC", "VB.Frame", "SSTab1", 3960, 540, 1815, 735, -1, "Caption = \"WarmUp Clock Color:\"", nullptr, 1},
+    {"cmdFallC", "VB.CommandButton", "fraFallC", 900, 240, 735, 375, 6, R"(
+     Caption = "Change")",
+     nullptr},
+    {"fraWarmUpC", "VB.Frame", "SSTab1", 3960, 540, 1815, 735, -1, R"(
+     Caption = "WarmUp Clock Color:")",
+     nullptr, 1},
     {"picWarmUpC", "VB.PictureBox", "fraWarmUpC", 120, 240, 615, 375, -1, SWATCH, nullptr},
-    {"cmdWarmUpC", "VB.CommandButton", "fraWarmUpC", 900, 240, 735, 375, 7, "Caption = \"Change\"", nullptr},
-    {"fraScoreC", "VB.Frame", "SSTab1", 120, 1560, 1815, 735, -1, "Caption = \"Score Color:\"", nullptr, 1},
+    {"cmdWarmUpC", "VB.CommandButton", "fraWarmUpC", 900, 240, 735, 375, 7, R"(
+     Caption = "Change")",
+     nullptr},
+    {"fraScoreC", "VB.Frame", "SSTab1", 120, 1560, 1815, 735, -1, R"(
+     Caption = "Score Color:")",
+     nullptr, 1},
     {"picScoreC", "VB.PictureBox", "fraScoreC", 120, 240, 615, 375, -1, SWATCH, nullptr},
-    {"cmdScoreC", "VB.CommandButton", "fraScoreC", 900, 240, 735, 375, 8, "Caption = \"Change\"", nullptr},
-    {"fraGymnastNumC", "VB.Frame", "SSTab1", 2040, 1560, 1815, 735, -1, "Caption = \"Gymnast # Color:\"", nullptr, 1},
+    {"cmdScoreC", "VB.CommandButton", "fraScoreC", 900, 240, 735, 375, 8, R"(
+     Caption = "Change")",
+     nullptr},
+    {"fraGymnastNumC", "VB.Frame", "SSTab1", 2040, 1560, 1815, 735, -1, R"(
+     Caption = "Gymnast # Color:")",
+     nullptr, 1},
     {"picGymnastNumC", "VB.PictureBox", "fraGymnastNumC", 120, 240, 615, 375, -1, SWATCH, nullptr},
-    {"cmdGymnastNumC", "VB.CommandButton", "fraGymnastNumC", 900, 240, 735, 375, 9, "Caption = \"Change\"", nullptr},
-    {"fraLEDB", "VB.Frame", "SSTab1", 3960, 1560, 1815, 735, -1, "Caption = \"LED Background:\"", nullptr, 1},
+    {"cmdGymnastNumC", "VB.CommandButton", "fraGymnastNumC", 900, 240, 735, 375, 9, R"(
+     Caption = "Change")",
+     nullptr},
+    {"fraLEDB", "VB.Frame", "SSTab1", 3960, 1560, 1815, 735, -1, R"(
+     Caption = "LED Background:")",
+     nullptr, 1},
     {"picLEDB", "VB.PictureBox", "fraLEDB", 120, 240, 615, 375, -1, SWATCH, nullptr},
-    {"cmdLEDB", "VB.CommandButton", "fraLEDB", 900, 240, 735, 375, 10, "Caption = \"Change\"", nullptr},
-    {"fraBackC", "VB.Frame", "SSTab1", 120, 2580, 1815, 735, -1, "Caption = \"Back Color:\"", nullptr, 1},
+    {"cmdLEDB", "VB.CommandButton", "fraLEDB", 900, 240, 735, 375, 10, R"(
+     Caption = "Change")",
+     nullptr},
+    {"fraBackC", "VB.Frame", "SSTab1", 120, 2580, 1815, 735, -1, R"(
+     Caption = "Back Color:")",
+     nullptr, 1},
     {"picBackC", "VB.PictureBox", "fraBackC", 120, 240, 615, 375, -1, SWATCH, nullptr},
-    {"cmdBackC", "VB.CommandButton", "fraBackC", 900, 240, 735, 375, 11, "Caption = \"Change\"", nullptr},
-    {"fraLedSelected", "VB.Frame", "SSTab1", 2040, 2580, 1815, 1215, -1, "Caption = \"LED Selected\"", nullptr, 1},
+    {"cmdBackC", "VB.CommandButton", "fraBackC", 900, 240, 735, 375, 11, R"(
+     Caption = "Change")",
+     nullptr},
+    {"fraLedSelected", "VB.Frame", "SSTab1", 2040, 2580, 1815, 1215, -1, R"(
+     Caption = "LED Selected")",
+     nullptr, 1},
     {"picLedSelected", "VB.PictureBox", "fraLedSelected", 120, 240, 615, 375, -1, SWATCH, nullptr},
-    {"cmdLedSelected", "VB.CommandButton", "fraLedSelected", 900, 240, 735, 375, 12, "Caption = \"Change\"", nullptr},
-    {"lblWidth", "VB.Label", "fraLedSelected", 120, 780, 615, 255, -1, "Caption = \"Width:\"", nullptr},
+    {"cmdLedSelected", "VB.CommandButton", "fraLedSelected", 900, 240, 735, 375, 12, R"(
+     Caption = "Change")",
+     nullptr},
+    {"lblWidth", "VB.Label", "fraLedSelected", 120, 780, 615, 255, -1, R"(
+     Caption = "Width:")",
+     nullptr},
     {"lblLEDSelectedWidthValue", "VB.Label", "fraLedSelected", 780, 780, 375, 255, -1,
-     "Caption = \"0\"\nAlignment = 2\nBackStyle = 1\nBorderStyle = 1\nBackColor = 16777215", nullptr},
+     R"(
+     Caption = "0"
+     Alignment = 2
+     BackStyle = 1
+     BorderStyle = 1
+     BackColor = 0xFFFFFF)",
+     nullptr},
     {"scrLEDSelectedWidth", "VB.VScrollBar", "fraLedSelected", 1200, 780, 255, 255, 13,
-     "Min = 5\nMax = 0\nSmallChange = 1\nLargeChange = 1", nullptr},
-    {"fraBorderC", "VB.Frame", "SSTab1", 3960, 2580, 1815, 735, -1, "Caption = \"Text Color:\"", nullptr, 1},
+     R"(
+     Min = 5
+     Max = 0
+     SmallChange = 1
+     LargeChange = 1)",
+     nullptr},
+    {"fraBorderC", "VB.Frame", "SSTab1", 3960, 2580, 1815, 735, -1, R"(
+     Caption = "Text Color:")",
+     nullptr, 1},
     {"picBorderC", "VB.PictureBox", "fraBorderC", 120, 240, 615, 375, -1, SWATCH, nullptr},
-    {"cmdBorderC", "VB.CommandButton", "fraBorderC", 900, 240, 735, 375, 14, "Caption = \"Change\"", nullptr},
-    {"cmdResetColors", "VB.CommandButton", "SSTab1", 4560, 3660, 1215, 375, 15, "Caption = \"Reset Colors\"", nullptr,
-     1},
+    {"cmdBorderC", "VB.CommandButton", "fraBorderC", 900, 240, 735, 375, 14, R"(
+     Caption = "Change")",
+     nullptr},
+    {"cmdResetColors", "VB.CommandButton", "SSTab1", 4560, 3660, 1215, 375, 15, R"(
+     Caption = "Reset Colors")",
+     nullptr, 1},
     // ---- Pictures
-    {"fraHomePic", "VB.Frame", "SSTab1", 240, 540, 2595, 1695, -1, "Caption = \"Home Picture:\"", nullptr, 2},
+    {"fraHomePic", "VB.Frame", "SSTab1", 240, 540, 2595, 1695, -1, R"(
+     Caption = "Home Picture:")",
+     nullptr, 2},
     {"picHomePicPreviewCon", "VB.PictureBox", "fraHomePic", 120, 300, 1215, 1215, -1, SWATCH, nullptr},
-    {"imgHomePicPreview", "VB.Image", "picHomePicPreviewCon", 0, 0, 1215, 1215, -1, "Stretch = True", nullptr},
-    {"cmdChangeHomePic", "VB.CommandButton", "fraHomePic", 1500, 300, 975, 375, 16, "Caption = \"Change\"", nullptr},
-    {"cmdClearHomePic", "VB.CommandButton", "fraHomePic", 1500, 780, 975, 375, 17, "Caption = \"Clear\"", nullptr},
-    {"fraVisitorPic", "VB.Frame", "SSTab1", 3060, 540, 2595, 1695, -1, "Caption = \"Visitor Picture:\"", nullptr, 2},
+    {"imgHomePicPreview", "VB.Image", "picHomePicPreviewCon", 0, 0, 1215, 1215, -1, R"(
+     Stretch = True)",
+     nullptr},
+    {"cmdChangeHomePic", "VB.CommandButton", "fraHomePic", 1500, 300, 975, 375, 16, R"(
+     Caption = "Change")",
+     nullptr},
+    {"cmdClearHomePic", "VB.CommandButton", "fraHomePic", 1500, 780, 975, 375, 17, R"(
+     Caption = "Clear")",
+     nullptr},
+    {"fraVisitorPic", "VB.Frame", "SSTab1", 3060, 540, 2595, 1695, -1, R"(
+     Caption = "Visitor Picture:")",
+     nullptr, 2},
     {"picVisitorPicPreviewCon", "VB.PictureBox", "fraVisitorPic", 120, 300, 1215, 1215, -1, SWATCH, nullptr},
-    {"imgVisitorPicPreview", "VB.Image", "picVisitorPicPreviewCon", 0, 0, 1215, 1215, -1, "Stretch = True", nullptr},
-    {"cmdChangeVisitorPic", "VB.CommandButton", "fraVisitorPic", 1500, 300, 975, 375, 18, "Caption = \"Change\"",
+    {"imgVisitorPicPreview", "VB.Image", "picVisitorPicPreviewCon", 0, 0, 1215, 1215, -1, R"(
+     Stretch = True)",
      nullptr},
-    {"cmdClearVisitorPic", "VB.CommandButton", "fraVisitorPic", 1500, 780, 975, 375, 19, "Caption = \"Clear\"",
+    {"cmdChangeVisitorPic", "VB.CommandButton", "fraVisitorPic", 1500, 300, 975, 375, 18, R"(
+     Caption = "Change")",
      nullptr},
-    {"fraDigitType", "VB.Frame", "SSTab1", 240, 2400, 5415, 1335, -1, "Caption = \"Digit Type:\"", nullptr, 2},
+    {"cmdClearVisitorPic", "VB.CommandButton", "fraVisitorPic", 1500, 780, 975, 375, 19, R"(
+     Caption = "Clear")",
+     nullptr},
+    {"fraDigitType", "VB.Frame", "SSTab1", 240, 2400, 5415, 1335, -1, R"(
+     Caption = "Digit Type:")",
+     nullptr, 2},
     {"cmbLedType", "VB.ComboBox", "fraDigitType", 240, 360, 1455, 315, 20, nullptr, nullptr},
-    {"lblPreview", "VB.Label", "fraDigitType", 2280, 420, 735, 255, -1, "Caption = \"Preview:\"", nullptr},
+    {"lblPreview", "VB.Label", "fraDigitType", 2280, 420, 735, 255, -1, R"(
+     Caption = "Preview:")",
+     nullptr},
     {"pledPreview", "prjOrtagon.Ortagon", "fraDigitType", 3120, 240, 540, 975, -1, nullptr,
-     "psize = 65\npcaption = \"8\""},
+     R"(
+     psize = 65
+     pcaption = "8")"},
     // ---- Other Settings
-    {"cmdBuzzerSound", "VB.CommandButton", "SSTab1", 360, 2580, 2055, 375, 21, "Caption = \"Change Chime Sound...\"",
+    {"cmdBuzzerSound", "VB.CommandButton", "SSTab1", 360, 2580, 2055, 375, 21, R"(
+     Caption = "Change Chime Sound...")",
      nullptr, 3},
-    {"lblBFile", "VB.Label", "SSTab1", 360, 3060, 5175, 255, -1, "Caption = \"\"", nullptr, 3},
-    {"cmdResetAdditSetttings", "VB.CommandButton", "SSTab1", 4560, 3660, 1215, 375, 22, "Caption = \"Reset Settings\"",
+    {"lblBFile", "VB.Label", "SSTab1", 360, 3060, 5175, 255, -1, R"(
+     Caption = "")",
+     nullptr, 3},
+    {"cmdResetAdditSetttings", "VB.CommandButton", "SSTab1", 4560, 3660, 1215, 375, 22, R"(
+     Caption = "Reset Settings")",
      nullptr, 3},
     // ---- The dialog's own
-    {"cmdOk", "VB.CommandButton", nullptr, 1958, 4440, 1080, 375, 23, "Caption = \"&Ok\"", nullptr},
-    {"cmdCancel", "VB.CommandButton", nullptr, 3263, 4440, 1080, 375, 24, "Caption = \"&Cancel\"\nCancel = True",
+    {"cmdOk", "VB.CommandButton", nullptr, 1958, 4440, 1080, 375, 23, R"(
+     Caption = "&Ok")",
+     nullptr},
+    {"cmdCancel", "VB.CommandButton", nullptr, 3263, 4440, 1080, 375, 24, R"(
+     Caption = "&Cancel"
+     Cancel = True)",
      nullptr},
     {"cdColors", "MSComDlg.CommonDialog", nullptr, 0, 0, 0, 0, -1, nullptr, nullptr},
 };
@@ -131,43 +240,42 @@ constexpr ElementDesign design[] = {
 
 const char *const tabCaptions[] = {"Keys", "Colors", "Pictures", "Other Settings"};
 
-// Each colour swatch with its button and the setting it edits.
+// Each colour swatch with its button and the key of the setting it edits; the variable and
+// the default are the settings table's.
 struct ColorEditor {
     const char *swatch;
     const char *button;
-    int32_t *setting;
     const char *key;
 };
 const std::array<ColorEditor, 9> colorEditors{{
-    {"picBackC", "cmdBackC", &ColorFormBack, "Color_FormBack"},
-    {"picRoutineC", "cmdRountineC", &ColorRoutine, "Color_Routine"},
-    {"picScoreC", "cmdScoreC", &ColorScoreLED, "Color_ScoreLED"},
-    {"picGymnastNumC", "cmdGymnastNumC", &ColorGymnastLED, "Color_GymnastLED"},
-    {"picLEDB", "cmdLEDB", &ColorLEDBack, "Color_LEDBack"},
-    {"picLedSelected", "cmdLedSelected", &ColorLEDSelected, "Color_LEDSelected"},
-    {"picBorderC", "cmdBorderC", &ColorBorder, "Color_Border"},
-    {"picFallC", "cmdFallC", &ColorFall, "Color_Fall"},
-    {"picWarmUpC", "cmdWarmUpC", &ColorWarmUp, "Color_WarmUp"},
+    {"picBackC", "cmdBackC", "Color_FormBack"},
+    {"picRoutineC", "cmdRountineC", "Color_Routine"},
+    {"picScoreC", "cmdScoreC", "Color_ScoreLED"},
+    {"picGymnastNumC", "cmdGymnastNumC", "Color_GymnastLED"},
+    {"picLEDB", "cmdLEDB", "Color_LEDBack"},
+    {"picLedSelected", "cmdLedSelected", "Color_LEDSelected"},
+    {"picBorderC", "cmdBorderC", "Color_Border"},
+    {"picFallC", "cmdFallC", "Color_Fall"},
+    {"picWarmUpC", "cmdWarmUpC", "Color_WarmUp"},
 }};
 
-// Each key label with the command key it edits.
-struct KeyEditor {
-    const char *label;
-    int16_t *setting;
-    const char *key;
-};
-const std::array<KeyEditor, 6> keyEditors{{
-    {"lblKeyRoutine", &KeyRoutine, "KeyRoutine"},
-    {"lblKeyFall", &KeyFall, "KeyFall"},
-    {"lblKeyWarmUp", &KeyWarmUp, "KeyWarmUp"},
-    {"lblKeyReset", &KeyReset, "KeyReset"},
-    {"lblKeyClear", &KeyClear, "KeyClear"},
-    {"lblKeyChime", &KeyChime, "KeyChime"},
-}};
+// The command keys, each edited on the label "lbl" followed by its key.
+const std::array<const char *, 6> keyEditors{"KeyRoutine", "KeyFall", "KeyWarmUp", "KeyReset", "KeyClear", "KeyChime"};
 
-int32_t defaultOf(const char *key)
+const SettingDefinition &settingOf(const char *key)
 {
-    return findSetting(QString::fromLatin1(key))->defaultNumber;
+    return *findSetting(QString::fromLatin1(key));
+}
+
+template <typename Int>
+Int &variableOf(const char *key)
+{
+    return *std::get<Int *>(settingOf(key).variable);
+}
+
+QString labelOf(const char *key)
+{
+    return QStringLiteral("lbl") + QLatin1StringView(key);
 }
 
 qint16 tagCode(const Control *label)
@@ -290,11 +398,11 @@ void frmOptions::connectHandlers()
 void frmOptions::Form_Load()
 {
     setPropertyByName(SSTab1, u"Tab", 0);
-    for (const KeyEditor &e : keyEditors)
-        control(QString::fromLatin1(e.label))->setTag(QString::number(*e.setting));
+    for (const char *key : keyEditors)
+        control(labelOf(key))->setTag(QString::number(variableOf<int16_t>(key)));
     SetKeyTextFromTags();
     for (const ColorEditor &e : colorEditors)
-        setPropertyByName(control(QString::fromLatin1(e.swatch)), u"BackColor", *e.setting);
+        setPropertyByName(control(QString::fromLatin1(e.swatch)), u"BackColor", variableOf<int32_t>(e.key));
     // The scroll bar can only stand between 0 and 5; the label shows the stored width as it
     // is, and OK stores that back unless the operator moves the bar.
     setPropertyByName(scrLEDSelectedWidth, u"Value", std::clamp<qint16>(LEDSelectedWidth, 0, MaxOutlineWidth));
@@ -319,10 +427,11 @@ void frmOptions::cmdOk_Click()
     // A capture in progress keeps the key shown before it began.
     KeyChosen(-1);
     for (const ColorEditor &e : colorEditors)
-        *e.setting = variantToInt32(getPropertyByName(control(QString::fromLatin1(e.swatch)), u"BackColor"));
+        variableOf<int32_t>(e.key)
+            = variantToInt32(getPropertyByName(control(QString::fromLatin1(e.swatch)), u"BackColor"));
     LEDSelectedWidth = toInt16(numericValue(variantToString(getPropertyByName(lblLEDSelectedWidthValue, u"Caption"))));
-    for (const KeyEditor &e : keyEditors)
-        *e.setting = tagCode(control(QString::fromLatin1(e.label)));
+    for (const char *key : keyEditors)
+        variableOf<int16_t>(key) = tagCode(control(labelOf(key)));
     BuzzerFile = BuzzTemp;
     if (variantToBool(getPropertyByName(optNormal, u"Value"))) {
         NumLockForce = 0;
@@ -360,9 +469,10 @@ void frmOptions::cmdResetColors_Click()
     if (!confirm(QStringLiteral("Are you sure you want to reset the colors?"), QStringLiteral("Reset Colors")))
         return;
     for (const ColorEditor &e : colorEditors)
-        setPropertyByName(control(QString::fromLatin1(e.swatch)), u"BackColor", defaultOf(e.key));
+        setPropertyByName(control(QString::fromLatin1(e.swatch)), u"BackColor", settingOf(e.key).defaultNumber);
     // The label only: the scroll bar stays where it was until the operator moves it.
-    setPropertyByName(lblLEDSelectedWidthValue, u"Caption", QString::number(defaultOf("LEDSelectedWidth")));
+    setPropertyByName(lblLEDSelectedWidthValue, u"Caption",
+                      QString::number(settingOf("LEDSelectedWidth").defaultNumber));
 }
 
 void frmOptions::cmdResetKeys_Click()
@@ -370,8 +480,8 @@ void frmOptions::cmdResetKeys_Click()
     if (!confirm(QStringLiteral("Are you sure you want to reset Keys and Numlock option?"),
                  QStringLiteral("Reset Keys")))
         return;
-    for (const KeyEditor &e : keyEditors)
-        control(QString::fromLatin1(e.label))->setTag(QString::number(defaultOf(e.key)));
+    for (const char *key : keyEditors)
+        control(labelOf(key))->setTag(QString::number(settingOf(key).defaultNumber));
     setPropertyByName(optNormal, u"Value", true);
     SetKeyTextFromTags();
 }

@@ -35,63 +35,176 @@ namespace TimeLEDId = quellin::dispid::TimeLED;
 
 // The design of the board: elements, kinds, containers, twip geometry, tab order and the
 // design-time properties. Containers come before what they hold.
-#define TITLE_FONT "\nFontName = \"Arial\"\nFontSize = 32.25\nForeColor = 16777215"
+#define TITLE_FONT                                                                                                     \
+    "\nFontName = \"Arial\""                                                                                           \
+    "\nFontSize = 32.25"                                                                                               \
+    "\nForeColor = 0xFFFFFF"
 
 constexpr ElementDesign design[] = {
     {"txtEvent", "VB.TextBox", nullptr, 120, 360, 4695, 855, 0,
-     "Text = \"Floor Exercise\"\nFontName = \"Arial\"\nFontSize = 32.25\nForeColor = 16777215\n"
-     "BackColor = 4210752\nAlignment = 0\nBorderStyle = 0",
+     R"(
+     Text = "Floor Exercise"
+     FontName = "Arial"
+     FontSize = 32.25
+     ForeColor = 0xFFFFFF
+     BackColor = 0x404040
+     Alignment = 0
+     BorderStyle = 0)",
      nullptr},
     {"nledGymnastNum", "Brenlite.NumberLED", nullptr, 5760, 120, 3600, 1515, 1, nullptr,
-     "pmax = 9999\nppaddingh = 90\nppaddingv = 90\nppaddingi = 140\npsize = 90\nplitcolor = 49152"},
+     R"(
+     pmax = 9999
+     ppaddingh = 90
+     ppaddingv = 90
+     ppaddingi = 140
+     psize = 90
+     plitcolor = 0x00C000)"},
     {"txtGymnastName", "VB.TextBox", nullptr, 0, 1710, 4695, 1170, 2,
-     "Text = \"Name\"\nFontName = \"Arial\"\nFontSize = 38.25\nForeColor = 16777215\nBackColor = 4210752\n"
-     "Alignment = 2\nBorderStyle = 0",
+     R"(
+     Text = "Name"
+     FontName = "Arial"
+     FontSize = 38.25
+     ForeColor = 0xFFFFFF
+     BackColor = 0x404040
+     Alignment = 2
+     BorderStyle = 0)",
      nullptr},
     {"txtGymnastTeam", "VB.TextBox", nullptr, 4680, 1710, 4695, 1170, 3,
-     "Text = \"Group\"\nFontName = \"Arial\"\nFontSize = 38.25\nForeColor = 16777215\nBackColor = 4210752\n"
-     "Alignment = 2\nBorderStyle = 0",
+     R"(
+     Text = "Group"
+     FontName = "Arial"
+     FontSize = 38.25
+     ForeColor = 0xFFFFFF
+     BackColor = 0x404040
+     Alignment = 2
+     BorderStyle = 0)",
      nullptr},
-    {"picScoreBack", "VB.PictureBox", nullptr, 3469, 3000, 4455, 1575, 8, "BackColor = 0\nBorderStyle = 0", nullptr},
+    {"picScoreBack", "VB.PictureBox", nullptr, 3469, 3000, 4455, 1575, 8, R"(
+     BackColor = 0x000000
+     BorderStyle = 0)",
+     nullptr},
     {"nledScoreLeft", "Brenlite.NumberLED", "picScoreBack", 120, 120, 1110, 1335, 4, nullptr,
-     "pmax = 19\nppaddingi = 200\npsize = 90"},
+     R"(
+     pmax = 19
+     ppaddingi = 200
+     psize = 90)"},
     {"tledRoutine", "Quellin.TimeLED", nullptr, 120, 5640, 3000, 1065, 5, nullptr,
-     "PCaption = 1800\nPPaddingH = 140\nPPaddingI = 200\nPPaddingD = 100\nPSize = 59\nPLitColor = 49152"},
+     R"(
+     PCaption = 1800
+     PPaddingH = 140
+     PPaddingI = 200
+     PPaddingD = 100
+     PSize = 59
+     PLitColor = 0x00C000)"},
     {"tledFall", "Quellin.TimeLED", nullptr, 3585, 5640, 2310, 1065, 6, nullptr,
-     "PCaption = 30\nPGroupLengths = \"1,2\"\nPPaddingH = 140\nPPaddingI = 200\nPPaddingD = 100\nPSize = 59\n"
-     "PLitColor = 255"},
+     R"(
+     PCaption = 30
+     PGroupLengths = "1,2"
+     PPaddingH = 140
+     PPaddingI = 200
+     PPaddingD = 100
+     PSize = 59
+     PLitColor = 0x0000FF)"},
     {"tledWarmUp", "Quellin.TimeLED", nullptr, 6360, 5640, 3000, 1065, 7, nullptr,
-     "PCaption = 1800\nPPaddingH = 140\nPPaddingI = 200\nPPaddingD = 100\nPSize = 59\nPLitColor = 65535"},
+     R"(
+     PCaption = 1800
+     PPaddingH = 140
+     PPaddingI = 200
+     PPaddingD = 100
+     PSize = 59
+     PLitColor = 0x00FFFF)"},
     {"Label1", "VB.Label", nullptr, 120, 4920, 2895, 735, -1,
-     "Caption = \"Routine\"\nAlignment = 2\nBackStyle = 0" TITLE_FONT, nullptr},
+     R"(
+     Caption = "Routine"
+     Alignment = 2
+     BackStyle = 0)" TITLE_FONT,
+     nullptr},
     {"Label2", "VB.Label", nullptr, 6360, 4920, 2895, 735, -1,
-     "Caption = \"Warm-Up\"\nAlignment = 2\nBackStyle = 0" TITLE_FONT, nullptr},
+     R"(
+     Caption = "Warm-Up"
+     Alignment = 2
+     BackStyle = 0)" TITLE_FONT,
+     nullptr},
     {"Label4", "VB.Label", nullptr, 1620, 3360, 1815, 615, -1,
-     "Caption = \"Score\"\nAlignment = 2\nBackStyle = 0" TITLE_FONT, nullptr},
+     R"(
+     Caption = "Score"
+     Alignment = 2
+     BackStyle = 0)" TITLE_FONT,
+     nullptr},
     {"Label12", "VB.Label", nullptr, 5040, 360, 615, 855, -1,
-     "Caption = \"#\"\nAlignment = 2\nBackStyle = 0\nFontName = \"Arial\"\nFontSize = 38.25\nForeColor = 16777215",
+     R"(
+     Caption = "#"
+     Alignment = 2
+     BackStyle = 0
+     FontName = "Arial"
+     FontSize = 38.25
+     ForeColor = 0xFFFFFF)",
      nullptr},
     {"Label3", "VB.Label", nullptr, 3240, 4920, 2895, 735, -1,
-     "Caption = \"Fall\"\nAlignment = 2\nBackStyle = 0" TITLE_FONT, nullptr},
-    {"tkRoutine", "Quellin.TimeKeeper", nullptr, 0, 0, 1500, 375, -1, "Visible = False\nTabStop = False", ""},
-    {"tkFall", "Quellin.TimeKeeper", nullptr, 0, 0, 1500, 375, -1, "Visible = False\nTabStop = False", ""},
-    {"tkWarmUp", "Quellin.TimeKeeper", nullptr, 0, 0, 1500, 375, -1, "Visible = False\nTabStop = False", ""},
-    {"mmcBuzzer", "MCI.MMControl", nullptr, 0, 0, 3540, 330, -1, "Visible = False", nullptr},
-    {"nledScoreRight", "Brenlite.NumberLED", "picScoreBack", 1680, 120, 2655, 1335, 18, "TabStop = False",
-     "pmax = 999\nppaddingi = 200\npsize = 90\npzerofill = True"},
-    {"picHomePicContainer", "VB.PictureBox", nullptr, 120, 3000, 1485, 1875, 19, "BackColor = 8421504\nBorderStyle = 0",
+     R"(
+     Caption = "Fall"
+     Alignment = 2
+     BackStyle = 0)" TITLE_FONT,
      nullptr},
-    {"imgHomePic", "VB.Image", "picHomePicContainer", 0, 0, 735, 1095, -1, "Stretch = True", nullptr},
+    {"tkRoutine", "Quellin.TimeKeeper", nullptr, 0, 0, 1500, 375, -1, R"(
+     Visible = False
+     TabStop = False)",
+     ""},
+    {"tkFall", "Quellin.TimeKeeper", nullptr, 0, 0, 1500, 375, -1, R"(
+     Visible = False
+     TabStop = False)",
+     ""},
+    {"tkWarmUp", "Quellin.TimeKeeper", nullptr, 0, 0, 1500, 375, -1, R"(
+     Visible = False
+     TabStop = False)",
+     ""},
+    {"mmcBuzzer", "MCI.MMControl", nullptr, 0, 0, 3540, 330, -1, R"(
+     Visible = False)",
+     nullptr},
+    {"nledScoreRight", "Brenlite.NumberLED", "picScoreBack", 1680, 120, 2655, 1335, 18, R"(
+     TabStop = False)",
+     R"(
+     pmax = 999
+     ppaddingi = 200
+     psize = 90
+     pzerofill = True)"},
+    {"picHomePicContainer", "VB.PictureBox", nullptr, 120, 3000, 1485, 1875, 19, R"(
+     BackColor = 0x808080
+     BorderStyle = 0)",
+     nullptr},
+    {"imgHomePic", "VB.Image", "picHomePicContainer", 0, 0, 735, 1095, -1, R"(
+     Stretch = True)",
+     nullptr},
     {"picVisitorPicContainer", "VB.PictureBox", nullptr, 8040, 3000, 1365, 1875, 20,
-     "BackColor = 8421504\nBorderStyle = 0", nullptr},
-    {"imgVisitorPic", "VB.Image", "picVisitorPicContainer", 0, 0, 735, 1095, -1, "Stretch = True", nullptr},
-    {"Label5", "VB.Label", nullptr, 3660, 4560, 4095, 375, -1,
-     "Caption = \"\"\nAlignment = 2\nBackStyle = 0\nFontName = \"Arial\"\nFontSize = 12\nFontBold = True\n"
-     "ForeColor = 16777215",
+     R"(
+     BackColor = 0x808080
+     BorderStyle = 0)",
      nullptr},
-    {"shpScore", "VB.Shape", "picScoreBack", 1320, 1200, 255, 255, -1, "FillStyle = 0\nFillColor = 33023", nullptr},
-    {"shpObjectSelected", "VB.Shape", nullptr, 6480, 960, 255, 255, -1, "FillStyle = 0\nFillColor = 12632256", nullptr},
-    {"tmrClock1", "VB.Timer", nullptr, 0, 0, 420, 420, -1, "Interval = 50\nEnabled = True", nullptr},
+    {"imgVisitorPic", "VB.Image", "picVisitorPicContainer", 0, 0, 735, 1095, -1, R"(
+     Stretch = True)",
+     nullptr},
+    {"Label5", "VB.Label", nullptr, 3660, 4560, 4095, 375, -1,
+     R"(
+     Caption = ""
+     Alignment = 2
+     BackStyle = 0
+     FontName = "Arial"
+     FontSize = 12
+     FontBold = True
+     ForeColor = 0xFFFFFF)",
+     nullptr},
+    {"shpScore", "VB.Shape", "picScoreBack", 1320, 1200, 255, 255, -1, R"(
+     FillStyle = 0
+     FillColor = 0x0080FF)",
+     nullptr},
+    {"shpObjectSelected", "VB.Shape", nullptr, 6480, 960, 255, 255, -1, R"(
+     FillStyle = 0
+     FillColor = 0xC0C0C0)",
+     nullptr},
+    {"tmrClock1", "VB.Timer", nullptr, 0, 0, 420, 420, -1, R"(
+     Interval = 50
+     Enabled = True)",
+     nullptr},
 };
 
 // The longest time that may be typed on a clock, in seconds: 99:59 on Routine and Warm-Up,
@@ -138,7 +251,7 @@ frmScoreboard::frmScoreboard(QWidget *parent) : Form(parent)
     setBackColor(0x404040);
     setBorderStyle(Sizable);
     setFocusPolicy(Qt::NoFocus);
-    setClientSize(9480, 6795);
+    setClientSize(DesignScaleWidth, DesignScaleHeight);
     loadDesign(this, design);
     txtEvent = element<TextBox>("txtEvent");
     nledGymnastNum = element<Control>("nledGymnastNum");
@@ -179,18 +292,24 @@ void frmScoreboard::Form_Load()
     UpdateFormColors();
     UpdateLabels();
     UpdateNumLock();
-    openBuzzer();
+    openBuzzer(BuzzerOpening::AtLoad);
     queueTab();
     // Centred on the screen when first shown.
     Move((screenWidthTwips() - Width()) / 2, (screenHeightTwips() - Height()) / 2, Width(), Height());
 }
 
-void frmScoreboard::openBuzzer()
+void frmScoreboard::openBuzzer(BuzzerOpening when)
 {
-    if (!BuzzerFile.isEmpty() && fileExists(BuzzerFile)) {
-        setPropertyByName(mmcBuzzer, u"FileName", BuzzerFile);
-        setPropertyByName(mmcBuzzer, u"Command", QStringLiteral("Open"));
+    // The load opens only a file that is there; after the Options dialog the device is
+    // opened again on whatever the setting names.
+    if (when == BuzzerOpening::AtLoad) {
+        if (BuzzerFile.isEmpty() || !fileExists(BuzzerFile))
+            return;
+    } else {
+        mmcBuzzer->setCommand(QStringLiteral("Close"));
     }
+    mmcBuzzer->setFileName(BuzzerFile);
+    mmcBuzzer->setCommand(QStringLiteral("Open"));
 }
 
 void frmScoreboard::queueTab()
@@ -341,9 +460,7 @@ void frmScoreboard::AllKeyCode(qint16 KeyCode)
         UpdateLabels();
         UpdateFormColors();
         RefreshTime();
-        setPropertyByName(mmcBuzzer, u"Command", QStringLiteral("Close"));
-        setPropertyByName(mmcBuzzer, u"FileName", BuzzerFile);
-        setPropertyByName(mmcBuzzer, u"Command", QStringLiteral("Open"));
+        openBuzzer(BuzzerOpening::AfterOptions);
     }
 }
 
@@ -487,15 +604,15 @@ void frmScoreboard::UpdateLabels()
 void frmScoreboard::Buzzer()
 {
     ++m_buzzCount;
-    if (!variantToString(getPropertyByName(mmcBuzzer, u"FileName")).isEmpty())
-        setPropertyByName(mmcBuzzer, u"Command", QStringLiteral("Play"));
+    if (!mmcBuzzer->FileName().isEmpty())
+        mmcBuzzer->setCommand(QStringLiteral("Play"));
 }
 
 void frmScoreboard::mmcBuzzer_Done()
 {
     // Rewound, so that the next Play plays the whole sound from the start.
-    setPropertyByName(mmcBuzzer, u"Command", QStringLiteral("Stop"));
-    setPropertyByName(mmcBuzzer, u"Command", QStringLiteral("Prev"));
+    mmcBuzzer->setCommand(QStringLiteral("Stop"));
+    mmcBuzzer->setCommand(QStringLiteral("Prev"));
 }
 
 void frmScoreboard::UpdateNumLock()

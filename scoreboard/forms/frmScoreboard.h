@@ -23,8 +23,10 @@ class frmScoreboard : public Form {
 
 public:
     explicit frmScoreboard(QWidget *parent = nullptr);
-    // The board's design, for a copy of its face (the audience window).
+    // The board's design, for a copy of its face (the audience window), and its inner size.
     static std::span<const ElementDesign> designTable();
+    static constexpr double DesignScaleWidth = 9480;
+    static constexpr double DesignScaleHeight = 6795;
 
     // The board's public procedures.
     void UpdateFormColors();
@@ -78,7 +80,8 @@ public:
 private:
     void Form_Load();
     void connectHandlers();
-    void openBuzzer();
+    enum class BuzzerOpening { AtLoad, AfterOptions };
+    void openBuzzer(BuzzerOpening when);
     void queueTab();
     void deliverQueuedTab();
     void mmcBuzzer_Done();

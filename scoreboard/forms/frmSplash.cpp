@@ -12,30 +12,65 @@ namespace tallyard {
 
 namespace {
 
-#define SMALL_FONT "\nFontName = \"MS Sans Serif\"\nFontSize = 8.25"
+#define SMALL_FONT                                                                                                     \
+    "\nFontName = \"MS Sans Serif\""                                                                                   \
+    "\nFontSize = 8.25"
 // The two hints are long for their width; a narrow face keeps each on its line.
-#define HINT_FONT "\nFontName = \"Arial Narrow\"\nFontSize = 8.25"
+#define HINT_FONT                                                                                                      \
+    "\nFontName = \"Arial Narrow\""                                                                                    \
+    "\nFontSize = 8.25"
 
 // Everything lies inside the frame; positions are relative to it.
 constexpr ElementDesign design[] = {
-    {"frameSplash", "VB.Frame", nullptr, 120, 0, 6000, 3120, 0, "Caption = \"\"", nullptr},
+    {"frameSplash", "VB.Frame", nullptr, 120, 0, 6000, 3120, 0, R"(
+     Caption = "")",
+     nullptr},
     {"lblName", "VB.Label", "frameSplash", 120, 240, 5775, 735, 1,
-     "Caption = \"Tallyard\"\nAlignment = 2\nBackStyle = 0\nFontName = \"Times New Roman\"\nFontSize = 21.75", nullptr},
+     R"(
+     Caption = "Tallyard"
+     Alignment = 2
+     BackStyle = 0
+     FontName = "Times New Roman"
+     FontSize = 21.75)",
+     nullptr},
+    // Its caption, the program's version, is set at load from the one version number.
     {"lblVersion", "VB.Label", "frameSplash", 3600, 1080, 2175, 375, 2,
-     "Caption = \"Version 1.0.0\"\nAlignment = 1\nBackStyle = 0\nFontName = \"Times New Roman\"\nFontSize = 15.75",
+     R"(
+     Alignment = 1
+     BackStyle = 0
+     FontName = "Times New Roman"
+     FontSize = 15.75)",
      nullptr},
     {"lblClick", "VB.Label", "frameSplash", 2520, 1080, 1335, 255, 3,
-     "Caption = \"Click to continue.\"\nBackStyle = 0" SMALL_FONT, nullptr},
-    {"cmdHelp", "VB.CommandButton", "frameSplash", 3120, 2520, 1215, 375, 4, "Caption = \"&Help\"" SMALL_FONT, nullptr},
-    {"cmdOptions", "VB.CommandButton", "frameSplash", 4560, 2520, 1215, 375, 5, "Caption = \"&Options\"" SMALL_FONT,
+     R"(
+     Caption = "Click to continue."
+     BackStyle = 0)" SMALL_FONT,
+     nullptr},
+    {"cmdHelp", "VB.CommandButton", "frameSplash", 3120, 2520, 1215, 375, 4, R"(
+     Caption = "&Help")" SMALL_FONT,
+     nullptr},
+    {"cmdOptions", "VB.CommandButton", "frameSplash", 4560, 2520, 1215, 375, 5, R"(
+     Caption = "&Options")" SMALL_FONT,
      nullptr},
     {"Label2", "VB.Label", "frameSplash", 2640, 1920, 3255, 375, 6,
-     "Caption = \"Press ' F2 ' to set Options from the scoreboard.\"\nBackStyle = 0" HINT_FONT, nullptr},
+     R"(
+     Caption = "Press ' F2 ' to set Options from the scoreboard."
+     BackStyle = 0)" HINT_FONT,
+     nullptr},
     {"Label1", "VB.Label", "frameSplash", 2640, 1680, 3255, 255, 7,
-     "Caption = \"Press ' F1 ' to view Help from the scoreboard.\"\nBackStyle = 0" HINT_FONT, nullptr},
+     R"(
+     Caption = "Press ' F1 ' to view Help from the scoreboard."
+     BackStyle = 0)" HINT_FONT,
+     nullptr},
     {"lblMadeBy", "VB.Label", "frameSplash", 4200, 840, 1575, 255, 8,
-     "Caption = \"by Osterlin\"\nAlignment = 1\nBackStyle = 0" SMALL_FONT, nullptr},
-    {"picLogo", "VB.PictureBox", "frameSplash", 360, 840, 1965, 2145, 9, "BorderStyle = 0\nPicture = \":/logo.png\"",
+     R"(
+     Caption = "by Osterlin"
+     Alignment = 1
+     BackStyle = 0)" SMALL_FONT,
+     nullptr},
+    {"picLogo", "VB.PictureBox", "frameSplash", 360, 840, 1965, 2145, 9, R"(
+     BorderStyle = 0
+     Picture = ":/logo.png")",
      nullptr},
 };
 

@@ -3,7 +3,6 @@
 #include "platform/core/Guard.h"
 #include "platform/core/Properties.h"
 #include "platform/forms/FormDesign.h"
-#include "platform/intrinsics/Image.h"
 #include "platform/forms/Shape.h"
 #include "platform/intrinsics/Image.h"
 #include "platform/intrinsics/MMControl.h"
@@ -41,16 +40,15 @@ bool isShownToTheAudience(const ElementDesign &element)
 // what names an element rather than shows it.
 const QSet<QByteArray> &notFollowed()
 {
-    static const QSet<QByteArray> names{"Left",        "Top",           "Width",        "Height",   "FontSize",
-                                        "BorderWidth", "LightDiameter", "LightSpacing", "Size",     "PaddingD",
-                                        "PaddingH",    "PaddingV",      "PaddingI",     "AutoSize", "Picture",
-                                        "SelStart",    "SelLength",     "SelText",      "TabIndex", "TabStop",
-                                        "Enabled",     "Name",          "Index",        "Tag",      "Container"};
+    static const QSet<QByteArray> names = [] {
+        QSet<QByteArray> all{"AutoSize", "Picture", "SelStart", "SelLength", "SelText", "TabIndex",
+                             "TabStop",  "Enabled", "Name",     "Index",     "Tag",     "Container"};
+        for (const QByteArray &scaled : modStretch::scaledProperties())
+            all.insert(scaled);
+        return all;
+    }();
     return names;
 }
-
-// The pixel refresh of the board, for the minimized case.
-constexpr int RefreshTickMs = 50;
 
 } // namespace
 
@@ -59,7 +57,7 @@ AudienceWindow::AudienceWindow(frmScoreboard *board, QScreen *screen) : m_board(
     setCaption(board->Caption());
     setBorderStyle(BorderNone);
     setBackColor(board->BackColor());
-    setClientSize(9480, 6795);
+    setClientSize(frmScoreboard::DesignScaleWidth, frmScoreboard::DesignScaleHeight);
     std::vector<ElementDesign> design;
     for (const ElementDesign &element : frmScoreboard::designTable())
         if (isShownToTheAudience(element))
@@ -88,7 +86,8 @@ AudienceWindow::AudienceWindow(frmScoreboard *board, QScreen *screen) : m_board(
     };
     connect(board, &Form::Unloaded, this, closeWithTheBoard);
     connect(board, &QObject::destroyed, this, closeWithTheBoard);
-    m_watchMinimized.setInterval(RefreshTickMs);
+    // While the board is minimised the copy follows it at the board's own refresh.
+    m_watchMinimized.setInterval(board->tmrClock1->Interval());
     connect(&m_watchMinimized, &QTimer::timeout, this, [this] { follow(); });
     qApp->installEventFilter(this);
     follow();

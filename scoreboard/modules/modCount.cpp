@@ -25,7 +25,7 @@ Currency TypedTimeToSeconds(const QString &text)
     if (text.size() > 8)
         return NoValue;
     for (QChar c : text)
-        if (!(c.isDigit() && c.unicode() < 128) && c != u'.')
+        if (!isAsciiDigit(c.unicode()) && c != u'.')
             return NoValue;
     const QStringList pieces = text.split(u'.');
     if (pieces.size() > 2)
@@ -86,7 +86,7 @@ Currency ScoreEntryKey(const QObject *control, qint16 ch, Currency maximum)
             const QChar c = ScoreDigits[end];
             if (c == u'.' && !point)
                 point = true;
-            else if (!(c.isDigit() && c.unicode() < 128))
+            else if (!isAsciiDigit(c.unicode()))
                 break;
         }
         const QString number = ScoreDigits.left(end);

@@ -20,7 +20,7 @@ inline constexpr qint16 MinusChar = 45;
 
 inline bool isDigitChar(qint16 ch)
 {
-    return ch >= u'0' && ch <= u'9';
+    return ch >= 0 && isAsciiDigit(static_cast<char32_t>(ch));
 }
 
 // Characters typed on one display, collected until committed. Digits typed on another

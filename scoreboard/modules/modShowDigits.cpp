@@ -13,7 +13,7 @@ modCount::TypedEntry Number;
 
 bool isDigit(QChar c)
 {
-    return c.isDigit() && c.unicode() < 128;
+    return isAsciiDigit(c.unicode());
 }
 
 } // namespace

@@ -52,6 +52,19 @@ constexpr ScaledField ledFields[] = {{u"Size", &ControlLayout::Size},
 
 } // namespace
 
+const QList<QByteArray> &scaledProperties()
+{
+    static const QList<QByteArray> names = [] {
+        QList<QByteArray> all{"Left", "Top", "LightSpacing"};
+        for (const ScaledField &field : sizeFields)
+            all << QString::fromUtf16(field.name).toLatin1();
+        for (const ScaledField &field : ledFields)
+            all << QString::fromUtf16(field.name).toLatin1();
+        return all;
+    }();
+    return names;
+}
+
 double AtLeastOne(double x)
 {
     return x < 1 ? 1 : x;

@@ -3,6 +3,7 @@
 // scales it by one factor (the smaller of the two ratios), centring the design in the other
 // direction. Sizes inside the LED displays and the fonts grow with it.
 
+#include <QByteArray>
 #include <QList>
 #include <QPointer>
 #include <QString>
@@ -40,6 +41,9 @@ double AtLeastOne(double x);
 void FitPicture(Control *image, Control *container, const QString &path);
 void RecordLayout(Form *form);
 void StretchControls(Form *form);
+
+// Every property a resize sets: the position and the sizes it scales.
+const QList<QByteArray> &scaledProperties();
 
 // The design recorded for form (empty before its RecordLayout).
 const QList<ControlLayout> &layoutRecords(const Form *form);

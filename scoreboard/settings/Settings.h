@@ -21,15 +21,15 @@ inline const QString ApplicationName = QStringLiteral("Tallyard");
 // 0x00BBGGRR, keys Windows virtual-key codes. BuzzerFile's default, nullptr here, is the
 // program's own sound, formed when the settings are read.
 #define TALLYARD_SETTINGS(X)                                                                                           \
-    X(ColorSettings, Color_FormBack, ColorFormBack, int32_t, 4210752, 1, 1)                                            \
-    X(ColorSettings, Color_Routine, ColorRoutine, int32_t, 49152, 7, 2)                                                \
-    X(ColorSettings, Color_ScoreLED, ColorScoreLED, int32_t, 33023, 2, 3)                                              \
-    X(ColorSettings, Color_GymnastLED, ColorGymnastLED, int32_t, 49152, 3, 4)                                          \
-    X(ColorSettings, Color_LEDBack, ColorLEDBack, int32_t, 0, 4, 5)                                                    \
-    X(ColorSettings, Color_LEDSelected, ColorLEDSelected, int32_t, 4210752, 5, 6)                                      \
-    X(ColorSettings, Color_Border, ColorBorder, int32_t, 16777215, 6, 7)                                               \
-    X(ColorSettings, Color_Fall, ColorFall, int32_t, 255, 8, 8)                                                        \
-    X(ColorSettings, Color_WarmUp, ColorWarmUp, int32_t, 65535, 9, 9)                                                  \
+    X(ColorSettings, Color_FormBack, ColorFormBack, int32_t, 0x404040, 1, 1)                                           \
+    X(ColorSettings, Color_Routine, ColorRoutine, int32_t, 0x00C000, 7, 2)                                             \
+    X(ColorSettings, Color_ScoreLED, ColorScoreLED, int32_t, 0x0080FF, 2, 3)                                           \
+    X(ColorSettings, Color_GymnastLED, ColorGymnastLED, int32_t, 0x00C000, 3, 4)                                       \
+    X(ColorSettings, Color_LEDBack, ColorLEDBack, int32_t, 0x000000, 4, 5)                                             \
+    X(ColorSettings, Color_LEDSelected, ColorLEDSelected, int32_t, 0x404040, 5, 6)                                     \
+    X(ColorSettings, Color_Border, ColorBorder, int32_t, 0xFFFFFF, 6, 7)                                               \
+    X(ColorSettings, Color_Fall, ColorFall, int32_t, 0x0000FF, 8, 8)                                                   \
+    X(ColorSettings, Color_WarmUp, ColorWarmUp, int32_t, 0x00FFFF, 9, 9)                                               \
     X(ColorSettings, LEDSelectedWidth, LEDSelectedWidth, int16_t, 0, 10, 10)                                           \
     X(KeySettings, KeyRoutine, KeyRoutine, int16_t, 82, 11, 11)                                                        \
     X(KeySettings, KeyFall, KeyFall, int16_t, 70, 12, 12)                                                              \
