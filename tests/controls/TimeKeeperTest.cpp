@@ -2,7 +2,7 @@
 #include "controls/TimeKeeper.h"
 #include "platform/forms/ControlRegistry.h"
 #include "platform/core/Properties.h"
-#include "tests/TestSupport.h"
+#include "tests/support/TestSupport.h"
 
 #include <QLabel>
 

@@ -19,7 +19,7 @@
 #include "scoreboard/modules/modCount.h"
 #include "scoreboard/modules/modShowDigits.h"
 #include "scoreboard/settings/Settings.h"
-#include "tests/TestSupport.h"
+#include "tests/support/TestSupport.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -161,6 +161,7 @@ TEST_F(Intrinsics, EveryProgIdCreatesItsTypeWithItsPropertiesReachableByName)
         {"VB.VScrollBar", "VScrollBar", {"Min", "Max", "Value", "SmallChange", "LargeChange"}},
         {"VB.Timer", "Timer", {"Interval", "Enabled"}},
         {"TabDlg.SSTab", "SSTab", {"Tabs", "Tab", "TabsPerRow", "TabHeight", "Caption"}},
+        {"VB.Shape", "Shape", {"Shape", "FillColor", "FillStyle", "BorderColor", "BorderWidth"}},
     };
     for (const auto &row : table) {
         SCOPED_TRACE(row.progId);

@@ -1,7 +1,7 @@
 #include "platform/forms/ControlRegistry.h"
 #include "platform/intrinsics/Intrinsics.h"
 #include "platform/intrinsics/MMControl.h"
-#include "tests/platform/LittleEndian.h"
+#include "tests/support/LittleEndian.h"
 #include "platform/core/Properties.h"
 
 #include <QAudioDevice>

@@ -1,5 +1,4 @@
 #include "platform/forms/ControlRegistry.h"
-#include "platform/intrinsics/Intrinsics.h"
 #include "platform/core/OleColor.h"
 #include "platform/core/Properties.h"
 #include "platform/forms/Shape.h"
@@ -168,7 +167,7 @@ TEST_F(ShapeTest, ScalingByNameRoundsTheBorderWidthAndKeepsTwipGeometry)
 
 TEST_F(ShapeTest, ItIsCreatedByProgIdAndItsSettingsRoundTripThroughABag)
 {
-    registerIntrinsicControls();
+    registerControlClass<Shape>();
     PropertyBag bag;
     bag.WriteProperty(QStringLiteral("Shape"), 3, 0);
     bag.WriteProperty(QStringLiteral("FillColor"), 0x0080FF, 0);
