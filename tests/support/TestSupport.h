@@ -3,6 +3,12 @@
 
 #include "platform/core/LocalTime.h"
 
+#include <QApplication>
+#include <QEvent>
+#include <QPointer>
+#include <QWidget>
+
+
 namespace tallyard::test {
 
 // A local clock the test sets and steps; installed for the lifetime of the object.
@@ -38,6 +44,30 @@ public:
 
 private:
     int64_t m_ms = 0;
+};
+
+// Counts the paints of a widget and of every widget on it.
+class PaintCounter : public QObject {
+public:
+    explicit PaintCounter(QWidget *root) : m_root(root) { qApp->installEventFilter(this); }
+    ~PaintCounter() override { qApp->removeEventFilter(this); }
+    PaintCounter(const PaintCounter &) = delete;
+    PaintCounter &operator=(const PaintCounter &) = delete;
+    int count = 0;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::Paint || !m_root)
+            return false;
+        auto *widget = qobject_cast<QWidget *>(watched);
+        if (widget && (widget == m_root || m_root->isAncestorOf(widget)))
+            ++count;
+        return false;
+    }
+
+private:
+    QPointer<QWidget> m_root;
 };
 
 } // namespace tallyard::test
