@@ -15,26 +15,6 @@
 namespace tallyard::test {
 namespace {
 
-// Counts the paints of a window and everything on it.
-class PaintCounter : public QObject {
-public:
-    explicit PaintCounter(QWidget *window) : m_window(window) { qApp->installEventFilter(this); }
-    ~PaintCounter() override { qApp->removeEventFilter(this); }
-    int count = 0;
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        auto *widget = qobject_cast<QWidget *>(watched);
-        if (event->type() == QEvent::Paint && widget && widget->window() == m_window)
-            ++count;
-        return false;
-    }
-
-private:
-    QWidget *m_window;
-};
-
 class AudienceTest : public BoardTest {
 protected:
     void SetUp() override

@@ -12,19 +12,6 @@ using tallyard::test::BoardTest;
 
 namespace {
 
-// A handler's failure is caught and logged, so no exception ever reaches the test; the log
-// line is how a half-done command shows.
-QString swallowed;
-QtMessageHandler previousHandler = nullptr;
-
-void noteSwallowed(QtMsgType type, const QMessageLogContext &context, const QString &message)
-{
-    if (message.endsWith(QStringLiteral("(ignored)")) && swallowed.isEmpty())
-        swallowed = message;
-    if (previousHandler)
-        previousHandler(type, context, message);
-}
-
 // The text a keyboard gives with the key; QTest refuses to work one out for keys it does not
 // know, and the raw codes are such keys.
 QString textOf(int key, Qt::KeyboardModifiers mods)
@@ -46,15 +33,12 @@ protected:
     {
         forms::setHelpOverride([] {});
         forms::setOptionsOverride([](QWidget *) {});
-        swallowed.clear();
-        previousHandler = qInstallMessageHandler(noteSwallowed);
         BoardTest::SetUp();
     }
 
     void TearDown() override
     {
         BoardTest::TearDown();
-        qInstallMessageHandler(previousHandler);
         forms::setHelpOverride({});
         forms::setOptionsOverride({});
     }
@@ -66,8 +50,8 @@ protected:
             return QStringLiteral("the board is gone");
         if (!board->isVisible())
             return QStringLiteral("the board was closed");
-        if (!swallowed.isEmpty())
-            return QStringLiteral("a handler failed: ") + swallowed;
+        if (!swallowed.messages.isEmpty())
+            return QStringLiteral("a handler failed: ") + swallowed.messages.first();
         const int points = caption(board->nledScoreLeft);
         const int thousandths = caption(board->nledScoreRight);
         if (points < 0 || thousandths < 0 || thousandths > 999 || points * 1000 + thousandths > 19999)
@@ -93,6 +77,10 @@ protected:
         }
         return {};
     }
+
+    // A handler's failure is caught and logged, so no exception ever reaches the test; the
+    // log line is how a half-done command shows.
+    test::SwallowedFailures swallowed;
 };
 
 TEST_F(MonkeyTest, TwoHundredThousandRandomKeysKeepTheBoardWithinItsLimits)

@@ -6,8 +6,10 @@
 #include <QApplication>
 #include <QEvent>
 #include <QPointer>
+#include <QStringList>
 #include <QWidget>
 
+#include <algorithm>
 
 namespace tallyard::test {
 
@@ -44,6 +46,42 @@ public:
 
 private:
     int64_t m_ms = 0;
+};
+
+// Collects, while it lives, the failures an event boundary caught and logged
+// ("<where>: <what> (ignored)"), and passes every message on.
+class SwallowedFailures {
+public:
+    SwallowedFailures() : m_previous(qInstallMessageHandler(&note)) { s_current = this; }
+    ~SwallowedFailures()
+    {
+        s_current = nullptr;
+        qInstallMessageHandler(m_previous);
+    }
+    SwallowedFailures(const SwallowedFailures &) = delete;
+    SwallowedFailures &operator=(const SwallowedFailures &) = delete;
+
+    QStringList messages;
+    // How many were caught at the boundary named where ("Timer", "KeyDown" ...).
+    qsizetype count(const char *where) const
+    {
+        const QString prefix = QString::fromLatin1(where) + QStringLiteral(": ");
+        return std::count_if(messages.begin(), messages.end(), [&](const QString &m) { return m.startsWith(prefix); });
+    }
+
+private:
+    static void note(QtMsgType type, const QMessageLogContext &context, const QString &message)
+    {
+        if (s_current) {
+            if (message.endsWith(QStringLiteral("(ignored)")))
+                s_current->messages << message;
+            if (s_current->m_previous)
+                s_current->m_previous(type, context, message);
+        }
+    }
+
+    QtMessageHandler m_previous;
+    inline static SwallowedFailures *s_current = nullptr;
 };
 
 // Counts the paints of a widget and of every widget on it.

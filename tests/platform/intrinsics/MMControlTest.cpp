@@ -1,8 +1,8 @@
 #include "platform/forms/ControlRegistry.h"
 #include "platform/intrinsics/Intrinsics.h"
 #include "platform/intrinsics/MMControl.h"
-#include "tests/support/LittleEndian.h"
 #include "platform/core/Properties.h"
+#include "tests/support/SoundFiles.h"
 
 #include <QAudioDevice>
 #include <QDir>
@@ -13,7 +13,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-#include <QtEndian>
 
 #include <gtest/gtest.h>
 
@@ -27,6 +26,7 @@
 #include <vector>
 
 using namespace tallyard;
+using namespace tallyard::test;
 
 namespace {
 
@@ -41,39 +41,6 @@ bool soundOutputAvailable()
 #define REQUIRE_SOUND_OUTPUT()                                                                                         \
     if (!soundOutputAvailable())                                                                                       \
     GTEST_SKIP() << "no sound output on this machine; run scripts/start-sound.sh to give the tests a null sink"
-
-using test::put16;
-using test::put32;
-
-// A soft 660 Hz tone of the given length: 22.05 kHz, mono, 16-bit.
-void writeTone(const QString &path, int ms)
-{
-    constexpr int rate = 22050;
-    const int frames = rate * ms / 1000;
-    QByteArray data;
-    for (int i = 0; i < frames; ++i) {
-        const double t = double(i) / rate;
-        const double fade = std::min({1.0, i / 200.0, (frames - i) / 200.0});
-        put16(data,
-              static_cast<uint16_t>(static_cast<int16_t>(8000 * fade * std::sin(2 * std::numbers::pi * 660 * t))));
-    }
-    QByteArray file("RIFF");
-    put32(file, static_cast<uint32_t>(36 + data.size()));
-    file += "WAVEfmt ";
-    put32(file, 16);
-    put16(file, 1);
-    put16(file, 1);
-    put32(file, rate);
-    put32(file, rate * 2);
-    put16(file, 2);
-    put16(file, 16);
-    file += "data";
-    put32(file, static_cast<uint32_t>(data.size()));
-    file += data;
-    QFile out(path);
-    ASSERT_TRUE(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    out.write(file);
-}
 
 void writeBytes(const QString &path, const QByteArray &bytes)
 {
@@ -101,7 +68,7 @@ protected:
     QString path(const char *name) const { return dir.filePath(QString::fromLatin1(name)); }
     void openTone(int ms)
     {
-        writeTone(path("tone.wav"), ms);
+        ASSERT_TRUE(writeTone(path("tone.wav"), ms));
         fileName(path("tone.wav"));
         command(QStringLiteral("Open"));
         ASSERT_EQ(mode(), MMControl::Stopped);
@@ -176,26 +143,18 @@ INSTANTIATE_TEST_SUITE_P(MMControl, MMControlSilent,
                                            SilentCase{"Garbage",
                                                       [](const QTemporaryDir &d) {
                                                           const QString p = d.filePath(QStringLiteral("garbage.wav"));
-                                                          QByteArray bytes;
-                                                          for (int i = 0; i < 5000; ++i)
-                                                              bytes += static_cast<char>((i * 7919) % 251);
-                                                          writeBytes(p, bytes);
+                                                          writeBytes(p, garbageBytes());
                                                           return p;
                                                       }}),
                          [](const auto &info) { return std::string(info.param.name); });
 
-// Every encoding of the sound-file cases (SoundFileTest.cpp, which writes them) is heard: it
-// opens, plays and runs to its end.
-namespace tallyard::test {
-std::vector<std::string> soundEncodings();
-QString writeSoundFile(const std::string &encoding, const QString &folder, int ms);
-} // namespace tallyard::test
+// Every encoding an operator may pick is heard: it opens, plays and runs to its end.
 
 class MMControlHeard : public MMControlTest, public ::testing::WithParamInterface<std::string> { };
 
 TEST_P(MMControlHeard, OpensAndPlaysToItsEnd)
 {
-    const QString file = test::writeSoundFile(GetParam(), dir.path(), 300);
+    const QString file = writeSoundFile(GetParam(), dir.path(), 300);
     ASSERT_FALSE(file.isEmpty());
     fileName(file);
     command(QStringLiteral("Open"));
@@ -211,12 +170,12 @@ TEST_P(MMControlHeard, OpensAndPlaysToItsEnd)
     EXPECT_EQ(position(), length());
 }
 
-INSTANTIATE_TEST_SUITE_P(MMControl, MMControlHeard, ::testing::ValuesIn(test::soundEncodings()),
+INSTANTIATE_TEST_SUITE_P(MMControl, MMControlHeard, ::testing::ValuesIn(soundEncodingNames()),
                          [](const auto &info) { return info.param; });
 
 TEST_F(MMControlTest, CommandsAreCaseInsensitiveAndOthersAreIgnored)
 {
-    writeTone(path("tone.wav"), 250);
+    ASSERT_TRUE(writeTone(path("tone.wav"), 250));
     fileName(path("tone.wav"));
     command(QStringLiteral("oPEN"));
     EXPECT_EQ(mode(), MMControl::Stopped);
@@ -244,7 +203,7 @@ TEST_F(MMControlTest, OpenReadsTheSoundAndCloseReleasesIt)
 
     // Re-opened after the file changed (the Options dialog chose another sound): the new
     // sound is read, not the one opened before.
-    writeTone(path("tone.wav"), 400);
+    ASSERT_TRUE(writeTone(path("tone.wav"), 400));
     command(QStringLiteral("Open"));
     EXPECT_EQ(mode(), MMControl::Stopped);
     EXPECT_EQ(length(), 400);

@@ -1,4 +1,5 @@
 #include "platform/readers/SoundFile.h"
+#include "tests/support/SoundFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -18,83 +19,9 @@
 #include <vector>
 
 using namespace tallyard;
+using namespace tallyard::test;
 
 namespace {
-
-// The sound files an operator may pick, each written by libsndfile itself. Block-coded
-// encodings pad the sound to a whole block, so they may decode a little longer (libsndfile's
-// GSM writer closes on a block of two 160-sample frames, plus one more).
-struct Encoding {
-    const char *name;
-    int format;
-    const char *suffix;
-    int rate;
-    int channels;
-    int blockFrames;
-};
-
-const std::vector<Encoding> &encodings()
-{
-    static const std::vector<Encoding> table{
-        {"Pcm16Stereo", SF_FORMAT_WAV | SF_FORMAT_PCM_16, "wav", 44100, 2, 0},
-        {"Pcm24", SF_FORMAT_WAV | SF_FORMAT_PCM_24, "wav", 48000, 1, 0},
-        {"Float", SF_FORMAT_WAV | SF_FORMAT_FLOAT, "wav", 22050, 1, 0},
-        {"ImaAdpcmStereo", SF_FORMAT_WAV | SF_FORMAT_IMA_ADPCM, "wav", 22050, 2, 1024},
-        {"MsAdpcm", SF_FORMAT_WAV | SF_FORMAT_MS_ADPCM, "wav", 22050, 1, 1024},
-        {"MuLaw", SF_FORMAT_WAV | SF_FORMAT_ULAW, "wav", 8000, 1, 0},
-        {"ALaw", SF_FORMAT_WAV | SF_FORMAT_ALAW, "wav", 8000, 1, 0},
-        {"Gsm610", SF_FORMAT_WAV | SF_FORMAT_GSM610, "wav", 8000, 1, 640},
-        {"FlacStereo", SF_FORMAT_FLAC | SF_FORMAT_PCM_16, "flac", 44100, 2, 0},
-        {"OggVorbis", SF_FORMAT_OGG | SF_FORMAT_VORBIS, "ogg", 22050, 1, 0},
-        {"OggOpus", SF_FORMAT_OGG | SF_FORMAT_OPUS, "opus", 48000, 1, 0},
-        {"Mp3", SF_FORMAT_MPEG | SF_FORMAT_MPEG_LAYER_III, "mp3", 22050, 1, 0},
-    };
-    return table;
-}
-
-const Encoding &encodingNamed(const std::string &name)
-{
-    for (const Encoding &e : encodings())
-        if (name == e.name)
-            return e;
-    throw std::invalid_argument("no sound encoding " + name);
-}
-
-constexpr float ToneLevel = 0.25f;
-
-// A 660 Hz tone at a quarter of full scale, faded in and out, on every channel.
-std::vector<float> tone(int rate, int channels, int frames)
-{
-    std::vector<float> samples(static_cast<size_t>(frames * channels));
-    for (int i = 0; i < frames; ++i) {
-        const double fade = std::min({1.0, i / 200.0, (frames - i) / 200.0});
-        const float v = static_cast<float>(ToneLevel * fade * std::sin(2 * std::numbers::pi * 660 * i / rate));
-        for (int c = 0; c < channels; ++c)
-            samples[static_cast<size_t>(i * channels + c)] = v;
-    }
-    return samples;
-}
-
-// Interleaved samples (float, or 16-bit integers written as they are) into a file by
-// libsndfile; false when it refuses the format.
-template <typename Sample>
-bool writeSamples(const QString &path, int format, int rate, int channels, const std::vector<Sample> &samples)
-{
-    SF_INFO info{};
-    info.samplerate = rate;
-    info.channels = channels;
-    info.format = format;
-    SNDFILE *file = sf_open(QFile::encodeName(path).constData(), SFM_WRITE, &info);
-    if (!file)
-        return false;
-    const sf_count_t frames = static_cast<sf_count_t>(samples.size()) / channels;
-    sf_count_t written = 0;
-    if constexpr (std::is_same_v<Sample, int16_t>)
-        written = sf_writef_short(file, samples.data(), frames);
-    else
-        written = sf_writef_float(file, samples.data(), frames);
-    return sf_close(file) == 0 && written == frames;
-}
 
 QByteArray bytesOf(const QString &path)
 {
@@ -133,32 +60,11 @@ double level(const std::vector<Sample> &samples, int channels, int first = 0)
 
 } // namespace
 
-// The sound device plays these same files (MMControlTest.cpp).
-namespace tallyard::test {
-
-std::vector<std::string> soundEncodings()
-{
-    std::vector<std::string> names;
-    for (const Encoding &e : encodings())
-        names.emplace_back(e.name);
-    return names;
-}
-
-QString writeSoundFile(const std::string &encoding, const QString &folder, int ms)
-{
-    const Encoding &e = encodingNamed(encoding);
-    const QString path = QDir(folder).filePath(QString::fromStdString(encoding) + u'.' + QLatin1StringView(e.suffix));
-    return writeSamples(path, e.format, e.rate, e.channels, tone(e.rate, e.channels, e.rate * ms / 1000)) ? path
-                                                                                                          : QString();
-}
-
-} // namespace tallyard::test
-
 class SoundEncodings : public ::testing::TestWithParam<std::string> { };
 
 TEST_P(SoundEncodings, DecodeToTheWholeToneAtItsRateAndLevel)
 {
-    const Encoding &e = encodingNamed(GetParam());
+    const SoundEncoding &e = soundEncoding(GetParam());
     const int frames = e.rate / 4;
     const std::vector<float> written = tone(e.rate, e.channels, frames);
     const QByteArray bytes = soundBytes(e.format, e.rate, e.channels, written);
@@ -175,7 +81,7 @@ TEST_P(SoundEncodings, DecodeToTheWholeToneAtItsRateAndLevel)
     EXPECT_NEAR(level(samplesOf(*sound), 1), expected, expected * 0.2);
 }
 
-INSTANTIATE_TEST_SUITE_P(SoundFile, SoundEncodings, ::testing::ValuesIn(test::soundEncodings()),
+INSTANTIATE_TEST_SUITE_P(SoundFile, SoundEncodings, ::testing::ValuesIn(soundEncodingNames()),
                          [](const auto &info) { return info.param; });
 
 // What this reader makes of the samples libsndfile gives it: exact for 16-bit integers,
@@ -239,9 +145,7 @@ TEST(SoundFile, WhatIsNoPlayableSoundGivesNothing)
         EXPECT_FALSE(bytes.isEmpty()) << "libsndfile wrote no WAVE of " << channels << " channels at " << rate << " Hz";
         return bytes;
     };
-    QByteArray garbage;
-    for (int i = 0; i < 5000; ++i)
-        garbage += static_cast<char>((i * 7919) % 251);
+    const QByteArray garbage = garbageBytes();
     QByteArray oversized = pcm16(8000, 1);
     oversized.resize(MaxSoundFileBytes + 1);
     const struct {
