@@ -7,6 +7,7 @@
 
 #include <chrono>
 #include <thread>
+#include <utility>
 
 using namespace tallyard;
 using tallyard::test::BoardTest;
@@ -72,10 +73,25 @@ TEST_F(BoardTest, TheQueuedTabWaitsUntilTheBoardIsTheActiveWindow)
     // Under a window manager a board is shown well before it becomes active; the Tab must
     // count from the element the activation focuses, so the first R starts the Routine clock.
     delete board.data();
+    QWidget other; // the window that keeps the activation meanwhile
+    other.show();
     board = new frmScoreboard();
-    QTest::qWait(50);
-    EXPECT_FALSE(focused() && focused()->window() == board);
+    // The first activation the board is given goes straight back to the other window, before
+    // the board hands out its focus.
+    bool firstActivation = true;
+    QObject::connect(board, &Form::Activate, &other, [&] {
+        if (std::exchange(firstActivation, false))
+            QApplication::setActiveWindow(&other);
+    });
     board->Show();
+    ASSERT_TRUE(waitUntil([&] { return !firstActivation && other.isActiveWindow(); }));
+    for (int i = 0; i < 5; ++i)
+        QCoreApplication::processEvents();
+    ASSERT_TRUE(board->isVisible());
+    EXPECT_FALSE(board->isActiveWindow());
+    EXPECT_FALSE(board->nledGymnastNum->isAncestorOf(board->focusWidget())) << "the Tab went out early";
+    EXPECT_FALSE(board->shpObjectSelected->Visible());
+
     QApplication::setActiveWindow(board);
     ASSERT_TRUE(QTest::qWaitForWindowActive(board));
     ASSERT_TRUE(waitUntil([&] { return focused() && board->nledGymnastNum->isAncestorOf(focused()); }));
