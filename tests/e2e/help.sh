@@ -11,34 +11,30 @@ start_program
 splash=$(wait_window --pid "$pid") || fail "no splash window"
 help_windows() { xdotool search --onlyvisible --name '^Tallyard Help$' 2>/dev/null | wc -l; }
 
-# "&Help" on the panel: at 3120+120, 2520 twips inside the frame, 15 twips a pixel.
-xdotool mousemove --window "$splash" 240 180 click 1
+click splash help
 wait_window --name '^Tallyard Help$' >/dev/null || fail "the panel's Help did not open the help window"
 # The help window lies over the panel; the operator brings the panel forward and clicks it.
 xdotool windowactivate --sync "$splash" 2>/dev/null || xdotool windowraise "$splash"
-sleep 0.3
-xdotool mousemove --window "$splash" 40 40 click 1
+click splash panel
 board=$(wait_window --name '^Tallyard$') || fail "the board did not open"
 activate "$board"
-sleep 0.2
 
+# F1 brings the one help window forward: it becomes the active window, and no second one opens.
+help=$(xdotool search --onlyvisible --name '^Tallyard Help$' | head -n1)
 xdotool key F1
-sleep 0.8
+wait_active "$help" || fail "F1 did not bring the help window forward"
 [ "$(help_windows)" = 1 ] || fail "F1 made a second help window"
 # Minimised, F1 brings it back.
-xdotool windowminimize --sync "$(xdotool search --onlyvisible --name '^Tallyard Help$' | head -n1)"
+xdotool windowminimize --sync "$help"
 [ "$(help_windows)" = 0 ] || fail "the help window did not minimise"
 activate "$board"
 xdotool key F1
 wait_window --name '^Tallyard Help$' >/dev/null || fail "F1 did not bring the minimised help window back"
 # Back on the board, its keys work while the help stays open.
 activate "$board"
-routine() { grab "$1" 120 5640 3075 1065; }
-routine "$work/a.png"
+grab board routine "$work/a.png"
 xdotool key r
-sleep 1.3
-routine "$work/b.png"
-differ "$work/a.png" "$work/b.png" || fail "the board did not run the Routine clock beside the help"
+changes board routine "$work/a.png" "$work/b.png" || fail "the board did not run the Routine clock beside the help"
 [ "$(help_windows)" = 1 ] || fail "the help window went away"
 kill "$pid"; wait "$pid" 2>/dev/null || true; pid=""
 
@@ -47,7 +43,7 @@ mkdir -p "$work/bare"
 cp "$TALLYARD" "$work/bare/tallyard"
 TALLYARD="$work/bare/tallyard" start_program
 splash=$(wait_window --pid "$pid") || fail "the copy showed no splash"
-xdotool mousemove --window "$splash" 240 180 click 1
+click splash help
 wait_window --name '^Tallyard Help$' >/dev/null || fail "without its document the help window did not open"
 kill -0 "$pid" || fail "the copy stopped"
 echo "PASS: one help window from the panel and from F1, the board running beside it, and without its document"

@@ -1,7 +1,11 @@
 # Shared by the end-to-end scripts: the real program on a real desktop (a display with a
 # window manager), found and watched through the window system as an operator sees it.
-# Sourced; expects TALLYARD (the executable).
+# Sourced; expects TALLYARD (the executable). Ends with 77 (skipped, to CTest) on a machine
+# without the tools it drives the desktop with.
 : "${TALLYARD:?path of the tallyard executable}"
+for tool in Xvfb xdotool xprop import convert compare; do
+  command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed" >&2; exit 77; }
+done
 
 work=$(mktemp -d)
 export XDG_CONFIG_HOME="$work/config" # a machine where the program has never run
@@ -83,20 +87,122 @@ wait_window() {
   return 1
 }
 
-# Clicks the splash and waits for the board; sets $board.
-open_board() {
-  local splash
-  splash=$(wait_window --pid "$pid") || fail "no splash window"
-  xdotool mousemove --window "$splash" 40 40 click 1
-  board=$(wait_window --screen 0 --name '^Tallyard$') || fail "the board did not open"
-  # The window manager gives the new board the focus by itself; wait for that, as an
-  # operator would glance at the board before the first key.
-  wait_active "$board" || fail "the board did not become the active window"
-  sleep 0.3
+# Polls until a command succeeds: wait_for <seconds> <command...>.
+wait_for() {
+  local seconds=$1; shift
+  local tries=$((seconds * 20))
+  for _ in $(seq "$tries"); do
+    "$@" && return 0
+    sleep 0.05
+  done
+  "$@"
 }
 
-# Brings a window forward with the focus, and gives it a moment to settle.
-activate() { xdotool windowactivate --sync "$1" 2>/dev/null || true; sleep 0.3; }
+# Where things are, in twips: left top width height. The board's elements at its design size,
+# a client area of 9480 x 6795 twips; a larger board scales the whole design by one factor and
+# centres it, as the board itself does.
+board_design_width=9480
+board_design_height=6795
+declare -A board_elements=(
+  [event]="120 360 4695 855"
+  [number]="5760 120 3600 1515"
+  [name]="0 1710 4695 1170"
+  [team]="4680 1710 4695 1170"
+  [score]="3469 3000 4455 1575"
+  [score_left]="3589 3120 1110 1335"
+  [routine]="120 5640 3000 1065"
+  [fall]="3585 5640 2310 1065"
+  [warmup]="6360 5640 3000 1065"
+)
+# The start-up panel and the Options dialog keep their size, 15 twips a pixel. Options: the
+# tab headers, then the elements of the Keys and the Colors tab, each where its tab shows it.
+declare -A splash_elements=(
+  [panel]="240 240 5775 735"
+  [help]="3240 2520 1215 375"
+  [options]="4680 2520 1215 375"
+)
+declare -A options_elements=(
+  [keys_tab]="600 180 900 240"
+  [colors_tab]="1875 180 900 240"
+  [key_routine]="480 900 1335 375"
+  [key_fall]="2400 900 1335 375"
+  [routine_colour]="360 900 615 375"
+  [routine_colour_change]="1140 900 735 375"
+  [ok]="1958 4440 1080 375"
+)
+
+# The window of a kind of form: the board ($board), the Options dialog ($dialog), the
+# start-up panel ($splash).
+window_of() {
+  case $1 in
+    board) echo "$board" ;;
+    options) echo "$dialog" ;;
+    splash) echo "$splash" ;;
+  esac
+}
+# An element's pixels in its window as the window is now: "x y width height".
+pixels_of() {
+  local kind=$1 name=$2 twips size=""
+  case $kind in
+    board) twips=${board_elements[$name]}
+           size=$(xdotool getwindowgeometry "$board" | sed -n 's/ *Geometry: //p' | tr x ' ') ;;
+    options) twips=${options_elements[$name]} ;;
+    splash) twips=${splash_elements[$name]} ;;
+  esac
+  [ -n "$twips" ] || fail "no element $name on the $kind"
+  awk -v t="$twips" -v s="$size" -v dw="$board_design_width" -v dh="$board_design_height" 'BEGIN {
+    split(t, r, " "); f = 1; ox = 0; oy = 0
+    if (s != "") {
+      split(s, c, " "); w = c[1] * 15; h = c[2] * 15
+      if (w / dw >= h / dh) { f = h / dh; ox = (w - dw * f) / 2 } else { f = w / dw; oy = (h - dh * f) / 2 }
+    }
+    printf "%d %d %d %d\n", (ox + r[1] * f) / 15 + 0.5, (oy + r[2] * f) / 15 + 0.5, r[3] * f / 15 + 0.5, r[4] * f / 15 + 0.5
+  }'
+}
+# Clicks the middle of an element: click <kind> <name>.
+click() {
+  local x y w h
+  read -r x y w h < <(pixels_of "$1" "$2")
+  xdotool mousemove --window "$(window_of "$1")" $((x + w / 2)) $((y + h / 2)) click 1
+}
+# A picture of an element: grab <kind> <name> <file>.
+grab() {
+  local x y w h
+  read -r x y w h < <(pixels_of "$1" "$2")
+  import -window "$(window_of "$1")" -crop "${w}x${h}+${x}+${y}" +repage "$3"
+}
+# Pixels of a colour (#RRGGBB) in a picture.
+count_colour() { convert "$1" -fill black +opaque "$2" -fill white -opaque "$2" -format '%[fx:round(mean*w*h)]' info:; }
+differ() { [ "$(compare -metric AE "$1" "$2" null: 2>&1 || true)" != "0" ]; }
+# Waits up to 5 s for an element to look other than in a picture (changes) or the same as it
+# (returns_to): changes <kind> <name> <picture> <file>; the last look is left in file.
+changes() { wait_for 5 _grab_differs "$@"; }
+returns_to() { wait_for 5 _grab_matches "$@"; }
+_grab_differs() { grab "$1" "$2" "$4" && differ "$3" "$4"; }
+_grab_matches() { grab "$1" "$2" "$4" && ! differ "$3" "$4"; }
+# A clock that stands still can only be shown by watching it for more than a second.
+stands_still() { # stands_still <kind> <name>
+  grab "$1" "$2" "$work/still-a.png"; sleep 1.3; grab "$1" "$2" "$work/still-b.png"
+  ! differ "$work/still-a.png" "$work/still-b.png"
+}
+# A key whose effect nothing on the screen shows (a focus move under an invisible outline, a
+# clock stopped) is given a moment to land before the next look.
+settle() { sleep 0.3; }
+
+# Clicks the splash and waits for the board; sets $board.
+open_board() {
+  splash=$(wait_window --pid "$pid") || fail "no splash window"
+  click splash panel
+  board=$(wait_window --screen 0 --name '^Tallyard$') || fail "the board did not open"
+  # The window manager gives the new board the focus by itself; wait for that. The board
+  # then sends itself a Tab onto the gymnast number, unseen: the outline has the board's
+  # colour until the operator chooses another.
+  wait_active "$board" || fail "the board did not become the active window"
+  settle
+}
+
+# Brings a window forward with the focus: keys sent after it reach that window.
+activate() { xdotool windowactivate --sync "$1" 2>/dev/null || true; wait_active "$1" || true; }
 
 # Waits up to 5 s for a window to become the active one.
 wait_active() {
@@ -116,14 +222,12 @@ window_gone() {
   return 1
 }
 
-# A region of the board in twips (left top width height), at 15 twips a pixel.
-grab() {
-  local file=$1 l=$2 t=$3 w=$4 h=$5
-  import -window "$board" -crop "$((w / 15))x$((h / 15))+$((l / 15))+$((t / 15))" +repage "$file"
+# The program's own sound streams on the sound server (0 without one).
+own_streams() {
+  { pactl list sink-inputs 2>/dev/null || true; } | grep -c "application.process.id = \"$pid\"" || true
 }
-# Pixels of a colour (#RRGGBB) in a picture.
-count_colour() { convert "$1" -fill black +opaque "$2" -fill white -opaque "$2" -format '%[fx:round(mean*w*h)]' info:; }
-differ() { [ "$(compare -metric AE "$1" "$2" null: 2>&1 || true)" != "0" ]; }
+has_sound_server() { pactl info >/dev/null 2>&1; }
+sounding() { [ "$(own_streams)" -gt 0 ]; }
 
 # Waits up to 10 s for the program to end; sets $status (143 when it had to be stopped).
 wait_exit() {

@@ -12,8 +12,7 @@ ini="$XDG_CONFIG_HOME/Tallyard/Tallyard.ini"
 options() {
   xdotool key F2
   dialog=$(wait_window --name '^Options$') || fail "F2 did not open the Options dialog"
-  wait_active "$dialog" || true
-  sleep 0.3
+  wait_active "$dialog" || fail "the Options dialog did not take the focus"
 }
 closed() { window_gone '^Options$'; }
 
@@ -32,21 +31,19 @@ xdotool key Return
 closed || fail "Enter did not confirm the dialog"
 [ "$(grep -c '=' "$ini")" = 21 ] || fail "OK did not store all 21 settings: $(cat "$ini")"
 
-# Twips to the dialog's pixels: the Routine key label and the Ok button.
+# The Routine key's label asks for a key, and shows the X pressed.
 options
-xdotool mousemove --window "$dialog" 76 72 click 1
-sleep 0.3
+grab options key_routine "$work/key-before.png"
+click options key_routine
+changes options key_routine "$work/key-before.png" "$work/key-asked.png" || fail "the Routine key's label asked for no key"
 xdotool key x
-sleep 0.3
-xdotool mousemove --window "$dialog" 166 308 click 1
+changes options key_routine "$work/key-asked.png" "$work/key-x.png" || fail "the Routine key's label did not take X"
+click options ok
 closed || fail "Ok did not close the dialog"
 grep -q '^KeyRoutine=88$' "$ini" || fail "the Routine key was not stored as X: $(grep KeyRoutine "$ini")"
 
-sleep 0.5
-routine() { grab "$1" 120 5640 3075 1065; }
-routine "$work/before.png"
+wait_active "$board" || fail "the board did not take the focus back"
+grab board routine "$work/before.png"
 xdotool key x
-sleep 1.3
-routine "$work/after.png"
-differ "$work/before.png" "$work/after.png" || fail "X did not start the Routine clock"
+changes board routine "$work/before.png" "$work/after.png" || fail "X did not start the Routine clock"
 echo "PASS: Options from the board: Enter stores, Esc and the close box do not, X becomes the Routine key"

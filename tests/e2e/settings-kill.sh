@@ -36,7 +36,8 @@ saved=0
 for round in $(seq "$rounds"); do
   start_program
   open_board
-  # The operator: F2 and Enter, over and over, until the program is killed.
+  # The operator: F2 and Enter, over and over at an operator's pace, until the program is
+  # killed at a moment drawn at random.
   (
     while kill -0 "$pid" 2>/dev/null; do
       xdotool key F2 2>/dev/null || true

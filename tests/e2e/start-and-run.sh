@@ -8,25 +8,16 @@ ensure_window_manager
 start_program
 open_board
 
-# Twip rectangles of the board at its design size.
-routine() { grab "$1" 120 5640 3075 1065; }
-event_name() { grab "$1" 120 360 4695 855; }
-
-routine "$work/start.png"
-event_name "$work/event-before.png"
+grab board routine "$work/start.png"
+grab board event "$work/event-before.png"
 xdotool key r
-sleep 0.3
-routine "$work/a.png"
-event_name "$work/event-after.png"
-sleep 1.1
-routine "$work/b.png"
+changes board routine "$work/start.png" "$work/a.png" || fail "the first R did not start the Routine clock"
+changes board routine "$work/a.png" "$work/b.png" || fail "the Routine clock stopped after its first second"
+# The R has landed: the display it started has changed.
+grab board event "$work/event-after.png"
 differ "$work/event-before.png" "$work/event-after.png" && fail "the first R went into the event name"
-differ "$work/a.png" "$work/b.png" || fail "the first R did not start the Routine clock"
-differ "$work/start.png" "$work/b.png" || fail "the Routine display still shows its start"
 
 xdotool key g
-sleep 0.3
-routine "$work/reset.png"
-differ "$work/start.png" "$work/reset.png" && fail "after G the Routine display is not back at 30:00"
+returns_to board routine "$work/start.png" "$work/reset.png" || fail "after G the Routine display is not back at 30:00"
 kill -0 "$pid" || fail "the program stopped"
 echo "PASS: the first R runs the Routine clock, G resets it to 30:00"
