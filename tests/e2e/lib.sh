@@ -76,10 +76,11 @@ start_program() {
   pid=$!
 }
 
-# Waits for a visible window: wait_window <xdotool search arguments...>; prints its id.
+# Waits up to 20 s (a sanitizer build on a busy machine starts slowly) for a visible window:
+# wait_window <xdotool search arguments...>; prints its id.
 wait_window() {
   local id=""
-  for _ in $(seq 100); do
+  for _ in $(seq 200); do
     id=$(xdotool search --onlyvisible "$@" 2>/dev/null | head -n1 || true)
     [ -n "$id" ] && { echo "$id"; return 0; }
     sleep 0.1
@@ -87,15 +88,13 @@ wait_window() {
   return 1
 }
 
-# Polls until a command succeeds: wait_for <seconds> <command...>.
+# Polls until a command succeeds, for at most the given seconds: wait_for <seconds> <command...>.
 wait_for() {
-  local seconds=$1; shift
-  local tries=$((seconds * 20))
-  for _ in $(seq "$tries"); do
-    "$@" && return 0
+  local deadline=$(($(date +%s%N) + $1 * 1000000000)); shift
+  until "$@"; do
+    [ "$(date +%s%N)" -lt "$deadline" ] || return 1
     sleep 0.05
   done
-  "$@"
 }
 
 # Where things are, in twips: left top width height. The board's elements at its design size,
