@@ -15,13 +15,17 @@ set_target_properties(tallyard PROPERTIES INSTALL_RPATH "$ORIGIN/${to_libraries}
 install(TARGETS tallyard RUNTIME DESTINATION ${TALLYARD_PROGRAM_DIR} COMPONENT Runtime)
 install(FILES scoreboard/resources/chime2.wav scoreboard/resources/tallyardhelpfile.rtf
   DESTINATION ${TALLYARD_PROGRAM_DIR} COMPONENT Runtime)
-file(RELATIVE_PATH to_program /root/${CMAKE_INSTALL_BINDIR} /root/${TALLYARD_PROGRAM_DIR}/tallyard)
-install(CODE "
-  set(link \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/tallyard\")
-  file(MAKE_DIRECTORY \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}\")
-  message(STATUS \"Installing: \${link} -> ${to_program}\")
-  file(CREATE_LINK \"${to_program}\" \"\${link}\" SYMBOLIC)
-  " COMPONENT Runtime)
+# bin/tallyard is a link to the program beside its files; Windows has no such links for an
+# installer to lay down, and there the program is started from its own folder.
+if(NOT WIN32)
+  file(RELATIVE_PATH to_program /root/${CMAKE_INSTALL_BINDIR} /root/${TALLYARD_PROGRAM_DIR}/tallyard)
+  install(CODE "
+    set(link \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/tallyard\")
+    file(MAKE_DIRECTORY \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}\")
+    message(STATUS \"Installing: \${link} -> ${to_program}\")
+    file(CREATE_LINK \"${to_program}\" \"\${link}\" SYMBOLIC)
+    " COMPONENT Runtime)
+endif()
 install(FILES scoreboard/resources/tallyard.desktop
   DESTINATION ${CMAKE_INSTALL_DATADIR}/applications COMPONENT Runtime)
 install(FILES scoreboard/resources/tallyard.svg

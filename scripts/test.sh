@@ -31,11 +31,11 @@ build_and_test() {
   cmake --build "$dir" -j "$jobs"
   (cd "$dir" && ctest --output-on-failure -j "$jobs") || status=1
 }
-build_and_test build/test -DCMAKE_BUILD_TYPE=RelWithDebInfo
+build_and_test build/test -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTALLYARD_WERROR=ON
 # The Debian packages of the plain build, installed with apt, run and removed again.
 scripts/test-package.sh build/test || status=1
 ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
-  build_and_test build/sanitize -DCMAKE_BUILD_TYPE=Debug -DTALLYARD_SANITIZE=ON -DTALLYARD_BENCHMARKS=OFF
+  build_and_test build/sanitize -DCMAKE_BUILD_TYPE=Debug -DTALLYARD_SANITIZE=ON -DTALLYARD_BENCHMARKS=OFF -DTALLYARD_WERROR=ON
 
 # The fuzz targets, built with clang and libFuzzer, each run for 30 s from its seeds.
 scripts/fuzz.sh 30 build/fuzz || status=1

@@ -339,18 +339,21 @@ QString Currency::toString() const
 
 Currency Currency::operator+(Currency other) const
 {
-    int64_t sum = 0;
-    if (__builtin_add_overflow(m_raw, other.m_raw, &sum))
+    // Checked before adding: a signed overflow is undefined, and every compiler must see that.
+    constexpr int64_t most = std::numeric_limits<int64_t>::max();
+    constexpr int64_t least = std::numeric_limits<int64_t>::min();
+    if ((other.m_raw > 0 && m_raw > most - other.m_raw) || (other.m_raw < 0 && m_raw < least - other.m_raw))
         throw OverflowError();
-    return Currency(sum);
+    return Currency(m_raw + other.m_raw);
 }
 
 Currency Currency::operator-(Currency other) const
 {
-    int64_t diff = 0;
-    if (__builtin_sub_overflow(m_raw, other.m_raw, &diff))
+    constexpr int64_t most = std::numeric_limits<int64_t>::max();
+    constexpr int64_t least = std::numeric_limits<int64_t>::min();
+    if ((other.m_raw < 0 && m_raw > most + other.m_raw) || (other.m_raw > 0 && m_raw < least + other.m_raw))
         throw OverflowError();
-    return Currency(diff);
+    return Currency(m_raw - other.m_raw);
 }
 
 Currency Currency::operator-() const

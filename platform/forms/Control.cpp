@@ -300,7 +300,7 @@ bool Control::eventFilter(QObject *watched, QEvent *event)
             break;
         case QEvent::MouseButtonRelease: {
             auto *mouse = static_cast<QMouseEvent *>(event);
-            mouseReleased(mouse, mapFrom(static_cast<QWidget *>(watched), mouse->position().toPoint()));
+            mouseReleased(mouse, mapFromGlobal(mouse->globalPosition().toPoint()));
             break;
         }
         case QEvent::MouseButtonDblClick:
