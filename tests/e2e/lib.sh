@@ -41,6 +41,11 @@ export DISPLAY="$own_display.0"
 
 fail() {
   echo "FAIL: $*" >&2
+  # What the desktop held then: the program's state and the windows shown.
+  [ -n "$pid" ] && echo "  program $pid: $(ps -o stat=,etime= -p "$pid" 2>/dev/null || echo gone)" >&2
+  for w in $(xdotool search --onlyvisible --name . 2>/dev/null || true); do
+    echo "  window $w: $(xdotool getwindowname "$w" 2>/dev/null || true)" >&2
+  done
   [ -s "$work/log" ] && sed 's/^/  program: /' "$work/log" >&2
   exit 1
 }
