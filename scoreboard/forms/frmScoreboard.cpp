@@ -18,6 +18,7 @@
 #include "scoreboard/modules/modShowDigits.h"
 #include "scoreboard/modules/modStretch.h"
 #include "scoreboard/settings/Settings.h"
+#include "scoreboard/state/BoardState.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -498,11 +499,17 @@ void frmScoreboard::tledKeyDown(Control *display, qint16 &KeyCode, qint16 &Shift
 void frmScoreboard::RefreshTime()
 {
     const std::array<ClockRow, 3> rows{rowOf(tledRoutine), rowOf(tledFall), rowOf(tledWarmUp)};
-    for (const ClockRow &row : rows) {
+    std::array<double, 3> shown{};
+    for (size_t i = 0; i < rows.size(); ++i) {
+        shown[i] = timeSec(rows[i].clock).toDouble();
         // A clock between whole seconds shows the next second up: 59.1 shows as 60.
-        const float caption = static_cast<float>(roundHalfEven(timeSec(row.clock).toDouble() + 0.4999));
-        invoke(row.display, TimeLEDId::Caption, DispatchKind::PropertyLet, caption);
+        const float caption = static_cast<float>(roundHalfEven(shown[i] + 0.4999));
+        invoke(rows[i].display, TimeLEDId::Caption, DispatchKind::PropertyLet, caption);
     }
+    // The state for the board's followers, from the values just shown; nobody following,
+    // nothing is made.
+    if (boardStates().followed())
+        boardStates().offer(captureState(shown, localMilliseconds()));
     const Currency threshold = Currency::fromInt(BuzzerThreshold);
     for (const ClockRow &row : rows) {
         if (timeSec(row.clock) <= threshold) {
@@ -513,6 +520,37 @@ void frmScoreboard::RefreshTime()
             *row.buzzed = false;
         }
     }
+}
+
+BoardState frmScoreboard::captureState(const std::array<double, 3> &seconds, int64_t takenAtMs) const
+{
+    BoardState state;
+    state.event = txtEvent->Text();
+    state.name = txtGymnastName->Text();
+    state.team = txtGymnastTeam->Text();
+    state.number = variantToInt32(getPropertyByName(nledGymnastNum, u"Caption"));
+    state.scoreWhole = variantToInt32(getPropertyByName(nledScoreLeft, u"Caption"));
+    state.scoreThousandths = variantToInt32(getPropertyByName(nledScoreRight, u"Caption"));
+    const std::array<Control *, 3> keepers{tkRoutine, tkFall, tkWarmUp};
+    const std::array<qint16, 3> presets{RoutinePreset, FallPreset, WarmUpPreset};
+    for (size_t i = 0; i < keepers.size(); ++i) {
+        ClockState &clock = state.clocks[i];
+        clock.seconds = seconds[i];
+        clock.takenAtMs = takenAtMs;
+        clock.running = isRunning(keepers[i]);
+        clock.countsUp = variantToInt32(getPropertyByName(keepers[i], u"CountDirection")) != 0;
+        clock.preset = presets[i];
+    }
+    state.backColor = BackColor();
+    state.textColor = ColorBorder;
+    state.ledBackColor = ColorLEDBack;
+    state.scoreColor = ColorScoreLED;
+    state.gymnastColor = ColorGymnastLED;
+    state.clockColors = {ColorRoutine, ColorFall, ColorWarmUp};
+    state.digitStyle = DigitLEDType;
+    state.homePicture = imgHomePic->Picture();
+    state.visitorPicture = imgVisitorPic->Picture();
+    return state;
 }
 
 // ---- Score and gymnast number ------------------------------------------------------

@@ -6,10 +6,13 @@
 #include "platform/forms/Form.h"
 #include "platform/core/Values.h"
 
+#include <array>
+#include <cstdint>
 #include <span>
 
 namespace tallyard {
 
+struct BoardState;
 struct ElementDesign;
 class Image;
 class MMControl;
@@ -85,6 +88,8 @@ private:
     void queueTab();
     void deliverQueuedTab();
     void mmcBuzzer_Done();
+    // What the board shows, with the clock values the refresh has just shown.
+    BoardState captureState(const std::array<double, 3> &seconds, int64_t takenAtMs) const;
 
     struct ClockRow {
         Control *clock;
