@@ -22,7 +22,16 @@ CommandLine parseCommandLine(const QStringList &arguments, QTextStream &out, QTe
         QStringLiteral("n"));
     const QCommandLineOption listScreens(QStringLiteral("list-screens"),
                                          QStringLiteral("List the screens with their numbers and sizes."));
-    parser.addOptions({screen, fullscreen, audienceScreen, listScreens});
+    const QCommandLineOption startList(QStringLiteral("start-list"),
+                                       QStringLiteral("Load the gymnasts of a start list (CSV: number, name, team)."),
+                                       QStringLiteral("file"));
+    const QCommandLineOption results(QStringLiteral("results"),
+                                     QStringLiteral("Append each committed score to <file> instead of the day's record."),
+                                     QStringLiteral("file"));
+    const QCommandLineOption noResults(QStringLiteral("no-results"), QStringLiteral("Keep no record of the scores."));
+    const QCommandLineOption resume(QStringLiteral("resume"),
+                                    QStringLiteral("Bring back the board as it was, also after a clean quit."));
+    parser.addOptions({screen, fullscreen, audienceScreen, listScreens, startList, results, noResults, resume});
     QCommandLineOption quitWhenShown(QStringLiteral("quit-when-shown"));
     quitWhenShown.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOption(quitWhenShown);
@@ -62,6 +71,15 @@ CommandLine parseCommandLine(const QStringList &arguments, QTextStream &out, QTe
         result.exitCode = 1;
         return result;
     }
+    if (parser.isSet(results) && parser.isSet(noResults)) {
+        err << "--results and --no-results exclude each other\n\n" << parser.helpText();
+        result.exitCode = 1;
+        return result;
+    }
+    result.startList = parser.value(startList);
+    result.results = parser.value(results);
+    result.noResults = parser.isSet(noResults);
+    result.resume = parser.isSet(resume);
     result.fullscreen = parser.isSet(fullscreen);
     result.listScreens = parser.isSet(listScreens);
     result.quitWhenShown = parser.isSet(quitWhenShown);

@@ -20,6 +20,13 @@ struct CommandLine {
     int screen = -1;
     bool fullscreen = false;
     int audienceScreen = -1;
+    // The record of the meet: a start list to load, the results record's file (empty: the
+    // day's file in the user's data folder) or none at all, and whether to bring back a
+    // board that was closed cleanly.
+    QString startList;
+    QString results;
+    bool noResults = false;
+    bool resume = false;
 };
 
 // arguments as QCoreApplication::arguments() gives them, the program's name first.

@@ -3,6 +3,7 @@
 #include "controls/QuellinDispIds.h"
 #include "platform/forms/FormDesign.h"
 #include "platform/system/ProgramInfo.h"
+#include "platform/core/Guard.h"
 #include "platform/core/Properties.h"
 #include "platform/forms/Shape.h"
 #include "platform/forms/VirtualKeys.h"
@@ -21,10 +22,16 @@
 #include "scoreboard/state/BoardState.h"
 
 #include <QApplication>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMetaMethod>
+#include <QMimeData>
+#include <QUrl>
 #include <QKeyEvent>
 #include <QTimer>
 
 #include <array>
+#include <tuple>
 
 namespace tallyard {
 
@@ -252,6 +259,8 @@ frmScoreboard::frmScoreboard(QWidget *parent) : Form(parent)
     setBackColor(0x404040);
     setBorderStyle(Sizable);
     setFocusPolicy(Qt::NoFocus);
+    // A start list dropped on the board; taken only while somebody listens (FileDropped).
+    setAcceptDrops(true);
     setClientSize(DesignScaleWidth, DesignScaleHeight);
     loadDesign(this, design);
     txtEvent = element<TextBox>("txtEvent");
@@ -462,6 +471,8 @@ void frmScoreboard::AllKeyCode(qint16 KeyCode)
         UpdateFormColors();
         RefreshTime();
         openBuzzer(BuzzerOpening::AfterOptions);
+    } else {
+        emit OtherKey(KeyCode);
     }
 }
 
@@ -566,6 +577,7 @@ void frmScoreboard::nledScoreLeft_KeyDown(qint16 &KeyCode, qint16 &Shift)
         const QStringList pieces = formatNumber(v, u"#0.000").split(u'.');
         setPropertyByName(nledScoreLeft, u"Caption", pieces.value(0).toInt());
         setPropertyByName(nledScoreRight, u"Caption", pieces.value(1).toInt());
+        emit ScoreCommitted(v);
     }
     if (ch == modCount::ClearChar) {
         setPropertyByName(nledScoreLeft, u"Caption", 0);
@@ -582,7 +594,68 @@ void frmScoreboard::nledGymnastNum_KeyDown(qint16 &KeyCode, qint16 &Shift)
 {
     Q_UNUSED(Shift);
     AllKeyCode(KeyCode);
-    modShowDigits::NumberEntryKey(nledGymnastNum, KeyCodeToAsci(KeyCode), GymnastNumberLowest, GymnastNumberHighest);
+    if (modShowDigits::NumberEntryKey(nledGymnastNum, KeyCodeToAsci(KeyCode), GymnastNumberLowest,
+                                      GymnastNumberHighest))
+        emit GymnastNumberCommitted(variantToInt16(getPropertyByName(nledGymnastNum, u"Caption")));
+}
+
+void frmScoreboard::ShowGymnast(qint16 number, const QString &name, const QString &team, const QString &homePicture)
+{
+    setPropertyByName(nledGymnastNum, u"Caption", number);
+    txtGymnastName->setText(name);
+    txtGymnastTeam->setText(team);
+    if (!homePicture.isEmpty() && fileExists(homePicture))
+        modStretch::FitPicture(imgHomePic, picHomePicContainer, homePicture);
+}
+
+void frmScoreboard::ClearScore()
+{
+    qint16 clear = KeyClear;
+    qint16 shift = 0;
+    nledScoreLeft_KeyDown(clear, shift);
+}
+
+void frmScoreboard::RestoreState(const BoardState &state, int64_t nowMs)
+{
+    txtEvent->setText(state.event);
+    txtGymnastName->setText(state.name);
+    txtGymnastTeam->setText(state.team);
+    setPropertyByName(nledGymnastNum, u"Caption", state.number);
+    setPropertyByName(nledScoreLeft, u"Caption", state.scoreWhole);
+    setPropertyByName(nledScoreRight, u"Caption", state.scoreThousandths);
+    const std::array<Control *, 3> keepers{tkRoutine, tkFall, tkWarmUp};
+    const std::array<qint16 *, 3> presets{&RoutinePreset, &FallPreset, &WarmUpPreset};
+    for (size_t i = 0; i < keepers.size(); ++i) {
+        const ClockState &clock = state.clocks[i];
+        *presets[i] = static_cast<qint16>(clock.preset);
+        setPropertyByName(keepers[i], u"CountDirection", clock.countsUp ? 1 : 0);
+        // Where the clock would stand now had the program never stopped, then running on.
+        setTimeSec(keepers[i], Currency::fromDouble(clock.valueAt(nowMs)));
+        setRunning(keepers[i], clock.running);
+    }
+    for (const auto &[path, image, box] : {std::tuple{state.homePicture, imgHomePic, picHomePicContainer},
+                                           std::tuple{state.visitorPicture, imgVisitorPic, picVisitorPicContainer}})
+        if (!path.isEmpty() && fileExists(path))
+            modStretch::FitPicture(image, box, path);
+    RefreshTime();
+}
+
+void frmScoreboard::dragEnterEvent(QDragEnterEvent *event)
+{
+    static const QMetaMethod dropped = QMetaMethod::fromSignal(&frmScoreboard::FileDropped);
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (isSignalConnected(dropped) && urls.size() == 1 && urls.first().isLocalFile())
+        event->acceptProposedAction();
+}
+
+void frmScoreboard::dropEvent(QDropEvent *event)
+{
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.size() == 1 && urls.first().isLocalFile()) {
+        event->acceptProposedAction();
+        const QString path = urls.first().toLocalFile();
+        runGuarded("FileDropped", [&] { emit FileDropped(path); });
+    }
 }
 
 // ---- Selection, colours, pictures -----------------------------------------------------

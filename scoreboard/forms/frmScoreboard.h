@@ -49,6 +49,14 @@ public:
     void nledScoreLeft_KeyUp(qint16 KeyCode, qint16 &Shift);
     void nledGymnastNum_KeyDown(qint16 &KeyCode, qint16 &Shift);
 
+    // What the record of the meet and the start list ask of the board: the gymnast shown
+    // (number, name, team, and the home picture when one is given and there), the score
+    // cleared as the clear key clears it, and the board brought back to a state it showed
+    // (texts, number, score, the clocks running on from then to nowMs, presets, pictures).
+    void ShowGymnast(qint16 number, const QString &name, const QString &team, const QString &homePicture);
+    void ClearScore();
+    void RestoreState(const BoardState &state, int64_t nowMs);
+
     // The buzzer latches: the buzzer has sounded since that clock last read above 5 s.
     bool RoutineBuzzed = false;
     bool FallBuzzed = false;
@@ -79,6 +87,19 @@ public:
     Control *tkWarmUp = nullptr;
     MMControl *mmcBuzzer = nullptr;
     TimerControl *tmrClock1 = nullptr;
+
+signals:
+    // A score committed with Enter on the score; a gymnast number committed on its display.
+    void ScoreCommitted(tallyard::Currency score);
+    void GymnastNumberCommitted(qint16 number);
+    // A key that is no command of the board, after the command keys had their turn.
+    void OtherKey(qint16 KeyCode);
+    // A local file dropped on the board (accepted only while somebody listens).
+    void FileDropped(const QString &path);
+
+protected:
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
     void Form_Load();

@@ -18,13 +18,13 @@ bool isDigit(QChar c)
 
 } // namespace
 
-void ShowDigits(QObject *control, const QString &entry, qint16 minimum, qint16 maximum)
+bool ShowDigits(QObject *control, const QString &entry, qint16 minimum, qint16 maximum)
 {
     double current = variantToDouble(getPropertyByName(control, u"Caption"));
     if (current == -1)
         current = 0;
     if (entry.isEmpty())
-        return;
+        return false;
     const QChar first = entry[0];
     double value = 0;
     try {
@@ -37,17 +37,20 @@ void ShowDigits(QObject *control, const QString &entry, qint16 minimum, qint16 m
         else if (first == u'-')
             value = current - std::trunc(numericValue(QStringView(entry).mid(1)));
         else
-            return;
+            return false;
     } catch (const OverflowError &) {
-        return; // digits too many for a double are outside any range
+        return false; // digits too many for a double are outside any range
     }
-    if (value >= minimum && value <= maximum)
-        setPropertyByName(control, u"Caption", QString::number(static_cast<int>(value)));
+    if (value < minimum || value > maximum)
+        return false;
+    setPropertyByName(control, u"Caption", QString::number(static_cast<int>(value)));
+    return true;
 }
 
-void NumberEntryKey(QObject *control, qint16 ch, qint16 minimum, qint16 maximum)
+bool NumberEntryKey(QObject *control, qint16 ch, qint16 minimum, qint16 maximum)
 {
     using namespace modCount;
+    bool committed = false;
     Number.claim(control);
     QString &NumberDigits = Number.digits;
     if (isDigitChar(ch))
@@ -59,13 +62,14 @@ void NumberEntryKey(QObject *control, qint16 ch, qint16 minimum, qint16 maximum)
     if (ch == ClearChar)
         ShowDigits(control, QString(QChar(ClearChar)), minimum, maximum);
     if (NumberDigits.size() >= 2 && (NumberDigits[0] == u'+' || NumberDigits[0] == u'-') && isDigit(NumberDigits[1])) {
-        ShowDigits(control, NumberDigits, minimum, maximum);
+        committed = ShowDigits(control, NumberDigits, minimum, maximum);
         NumberDigits.clear();
     }
     if (ch == EnterChar) {
-        ShowDigits(control, NumberDigits, minimum, maximum);
+        committed = ShowDigits(control, NumberDigits, minimum, maximum);
         NumberDigits.clear();
     }
+    return committed;
 }
 
 QString numberDigits()
