@@ -29,6 +29,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     // Each character and paragraph comes from at least one byte of the file.
     check(document.characterCount() <= bytes.size() + 1, "no more characters than the file has bytes");
     check(document.blockCount() <= tallyard::MaxRtfParagraphs, "paragraphs within the limit");
+    check(document.characterCount() <= tallyard::MaxRtfCharacters + 1, "characters within the limit");
     check(document.isUndoRedoEnabled(), "the document can undo again after reading");
     return 0;
 }

@@ -2,6 +2,7 @@
 
 #include "platform/readers/RtfReader.h"
 
+#include <QTextCursor>
 #include <QTextDocument>
 #include <QTextEdit>
 
@@ -53,12 +54,11 @@ void RichTextBox::setLocked(bool locked)
 
 bool RichTextBox::LoadFile(const QString &path)
 {
-    QTextDocument document;
-    document.setDefaultFont(m_edit->font());
-    if (!loadRtfFile(path, document))
+    // Straight into the document on show: the reader leaves it as it was when the file holds
+    // no RTF, and a copy would double what a large file costs.
+    if (!loadRtfFile(path, *m_edit->document()))
         return false;
-    m_edit->setDocument(document.clone(m_edit));
-    applyWrap();
+    m_edit->moveCursor(QTextCursor::Start);
     return true;
 }
 

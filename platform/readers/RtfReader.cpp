@@ -1,8 +1,10 @@
 #include "platform/readers/RtfReader.h"
 
+#include "platform/readers/RtfCodePage.h"
+#include "platform/readers/RtfTokenizer.h"
+
 #include <QColor>
 #include <QFile>
-#include <QStringDecoder>
 #include <QTextBlockFormat>
 #include <QTextCharFormat>
 #include <QTextCursor>
@@ -11,8 +13,6 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
-#include <limits>
-#include <map>
 #include <optional>
 #include <string_view>
 #include <unordered_map>
@@ -33,10 +33,9 @@ constexpr int MaxHalfPoints = 3276;
 constexpr std::size_t MaxFonts = 4096;
 constexpr std::size_t MaxColours = 4096;
 constexpr qsizetype MaxFontName = 255;
-constexpr std::size_t MaxDecoders = 16;
-// Windows' number for the Symbol font's own character set.
-constexpr int SymbolCodePage = 42;
-constexpr int Utf8CodePage = 65001;
+// Text and bytes waiting for the document go to it in pieces of about this size, so that a
+// long run in one formatting never sits in memory twice.
+constexpr qsizetype PendingChunk = 16 * 1024;
 
 enum class Act : uint8_t {
     Skip,
@@ -70,9 +69,6 @@ enum class Act : uint8_t {
     FirstIndent,
     SpaceBefore,
     SpaceAfter,
-    Unicode,
-    UnicodeSkip,
-    Binary,
     DefaultFont,
     AnsiCodePage,
     CharacterSet,
@@ -201,9 +197,6 @@ constexpr auto Words = [] {
         Word{"sb", Act::SpaceBefore},
         Word{"sa", Act::SpaceAfter},
         // Encoding and tables.
-        Word{"u", Act::Unicode},
-        Word{"uc", Act::UnicodeSkip},
-        Word{"bin", Act::Binary},
         Word{"deff", Act::DefaultFont},
         Word{"ansicpg", Act::AnsiCodePage},
         Word{"ansi", Act::CharacterSet, 1252},
@@ -259,7 +252,6 @@ struct ParaProps {
 struct GroupState {
     CharProps chars;
     ParaProps para;
-    int unicodeSkip = 1;
     Destination dest = Destination::Text;
 };
 
@@ -271,144 +263,6 @@ struct FontEntry {
 int twips(int value)
 {
     return std::clamp(value, -MaxTwips, MaxTwips);
-}
-
-bool isLetter(char c)
-{
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-}
-
-bool isDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
-
-int hexValue(char c)
-{
-    if (isDigit(c))
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
-
-// Plain text: runs of these go to the document as they stand.
-bool isPlain(char c)
-{
-    const auto u = static_cast<unsigned char>(c);
-    return u >= 0x20 && u < 0x80 && c != '{' && c != '}' && c != '\\';
-}
-
-bool isMultiByte(int codePage)
-{
-    return codePage == 932 || codePage == 936 || codePage == 949 || codePage == 950 || codePage == 1361;
-}
-
-// The code page a font's character set stands for; 0 for the document's own.
-int codePageOfCharset(int charset)
-{
-    switch (charset) {
-    case 2:
-        return SymbolCodePage;
-    case 77:
-        return 10000;
-    case 128:
-        return 932;
-    case 129:
-        return 949;
-    case 130:
-        return 1361;
-    case 134:
-        return 936;
-    case 136:
-        return 950;
-    case 161:
-        return 1253;
-    case 162:
-        return 1254;
-    case 163:
-        return 1258;
-    case 177:
-        return 1255;
-    case 178:
-        return 1256;
-    case 186:
-        return 1257;
-    case 204:
-        return 1251;
-    case 222:
-        return 874;
-    case 238:
-        return 1250;
-    case 254:
-        return 437;
-    case 255:
-        return 850;
-    default:
-        return 0;
-    }
-}
-
-// Windows-1252 by table: the Qt build may lack the code-page converters, and this one is by
-// far the most common in RTF. 0x80..0x9F differ from Latin-1; the five unused codes map to
-// themselves, as Windows maps them.
-QString decodeWindows1252(const QByteArray &bytes)
-{
-    static constexpr char16_t High[32]
-        = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-           0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-           0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-    QString text(bytes.size(), Qt::Uninitialized);
-    char16_t *out = reinterpret_cast<char16_t *>(text.data());
-    for (const char c : bytes) {
-        const auto u = static_cast<unsigned char>(c);
-        *out++ = u >= 0x80 && u < 0xA0 ? High[u - 0x80] : char16_t(u);
-    }
-    return text;
-}
-
-QStringDecoder makeDecoder(int codePage)
-{
-    QList<QByteArray> names;
-    switch (codePage) {
-    case 437:
-        names = {"IBM437"};
-        break;
-    case 850:
-        names = {"IBM850"};
-        break;
-    case 932:
-        names = {"Shift_JIS"};
-        break;
-    case 936:
-        names = {"GBK"};
-        break;
-    case 949:
-        names = {"windows-949"};
-        break;
-    case 950:
-        names = {"Big5"};
-        break;
-    case 1361:
-        names = {"johab", "ibm-1361"};
-        break;
-    case 10000:
-        names = {"macintosh"};
-        break;
-    default:
-        break;
-    }
-    names << "windows-" + QByteArray::number(codePage) << "cp" + QByteArray::number(codePage);
-    for (const QByteArray &name : names) {
-        // Stateless: each batch of bytes decodes on its own, so a sequence cut by a control
-        // word cannot garble the next batch.
-        QStringDecoder decoder(name.constData(), QStringConverter::Flag::Stateless);
-        if (decoder.isValid())
-            return decoder;
-    }
-    return QStringDecoder();
 }
 
 // Characters a QTextDocument must not get as text: controls other than the tab, the
@@ -442,40 +296,44 @@ void cleanForDocument(QString &text)
     text.truncate(out);
 }
 
+// Builds the document from the tokens: the state of each group, the font and colour
+// tables, and the text in runs of one formatting.
 class Reader {
 public:
-    Reader(const QByteArray &rtf, QTextDocument &document)
-        : m_p(rtf.constData()), m_end(rtf.constData() + rtf.size()), m_cursor(&document)
+    Reader(const QByteArray &rtf, QTextDocument &document) : m_tokens(rtf), m_cursor(&document)
     {
         m_groups.emplace_back();
     }
 
     void read()
     {
+        using Kind = RtfToken::Kind;
         m_cursor.beginEditBlock();
-        while (m_p < m_end && !m_full) {
-            switch (*m_p) {
-            case '{':
-                ++m_p;
-                openGroup();
+        while (!m_full) {
+            const RtfToken token = m_tokens.next();
+            if (token.kind == Kind::End)
                 break;
-            case '}':
-                ++m_p;
-                // Whatever follows the outermost group is not part of the document.
-                if (!closeGroup())
-                    m_p = m_end;
-                break;
-            case '\\':
-                ++m_p;
-                controlSequence();
-                break;
-            case '\r':
-            case '\n':
-                ++m_p; // line breaks in the source are only there to keep lines short
-                break;
-            default:
-                text();
-                break;
+            // Bytes decode together until something else comes between them.
+            if (token.kind != Kind::Byte && token.kind != Kind::Text)
+                flushBytes();
+            if (token.kind == Kind::OpenGroup) {
+                openGroup(token.deep);
+            } else if (token.kind == Kind::CloseGroup) {
+                closeGroup(token.deep);
+            } else if (skipping()) {
+                continue;
+            } else if (token.kind == Kind::Word) {
+                // No word is longer; a longer name needs no look-up.
+                if (const Word *word = token.text.size() <= 32 ? findWord(token.text) : nullptr)
+                    apply(*word, token.hasParam, token.param);
+            } else if (token.kind == Kind::Symbol) {
+                symbol(static_cast<char>(token.param));
+            } else if (token.kind == Kind::Text) {
+                text(token.text);
+            } else if (token.kind == Kind::Byte) {
+                byte(static_cast<unsigned char>(token.param));
+            } else if (token.kind == Kind::Unicode) {
+                character(static_cast<char16_t>(token.param));
             }
         }
         finish();
@@ -484,47 +342,39 @@ public:
 
 private:
     GroupState &top() { return m_groups.back(); }
-    bool skipping() { return m_overflowSkip > 0 || top().dest == Destination::Skip; }
+    bool skipping() { return m_deepSkip > 0 || top().dest == Destination::Skip; }
 
     // Groups ---------------------------------------------------------------------------------
 
-    void openGroup()
+    // A group too deep to have a state of its own changes nothing where it closes.
+    void openGroup(bool deep)
     {
-        flushBytes();
-        m_fallback = 0;
-        if (m_overflow > 0 || static_cast<int>(m_groups.size()) > MaxRtfGroupDepth) {
-            ++m_overflow;
-            return;
-        }
-        m_groups.push_back(m_groups.back());
+        if (!deep)
+            m_groups.push_back(m_groups.back());
     }
 
-    // False once the outermost group has closed.
-    bool closeGroup()
+    void closeGroup(bool deep)
     {
-        flushBytes();
-        m_fallback = 0;
-        if (m_overflow > 0) {
-            --m_overflow;
-            if (m_overflow < m_overflowSkip)
-                m_overflowSkip = 0;
-            return true;
+        if (deep) {
+            if (m_tokens.deepGroups() < m_deepSkip)
+                m_deepSkip = 0;
+            return;
         }
         if (top().dest == Destination::FontTable)
             commitFont();
         else if (top().dest == Destination::ColourTable && m_colourSet)
             commitColour();
-        m_groups.pop_back();
-        return m_groups.size() > 1;
+        if (m_groups.size() > 1)
+            m_groups.pop_back();
     }
 
     void setDestination(Destination dest)
     {
         // A group too deep to have a state of its own cannot change where its text goes: one
         // that would is skipped as a whole instead.
-        if (m_overflow > 0) {
-            if (dest != Destination::Text && m_overflowSkip == 0)
-                m_overflowSkip = m_overflow;
+        if (m_tokens.deepGroups() > 0) {
+            if (dest != Destination::Text && m_deepSkip == 0)
+                m_deepSkip = m_tokens.deepGroups();
             return;
         }
         if (top().dest != Destination::Skip)
@@ -533,68 +383,8 @@ private:
 
     // Tokens ---------------------------------------------------------------------------------
 
-    void text()
+    void symbol(char c)
     {
-        const auto c = static_cast<unsigned char>(*m_p);
-        if (skipping()) {
-            ++m_p;
-            while (m_p < m_end && isPlain(*m_p))
-                ++m_p;
-            return;
-        }
-        if (c >= 0x80 || (!m_bytes.isEmpty() && isMultiByte(m_bytesCodePage) && c >= 0x20)) {
-            // Bytes outside ASCII, and the ASCII second halves of double-byte characters.
-            ++m_p;
-            byte(c);
-            return;
-        }
-        if (c < 0x20 && c != '\t') {
-            ++m_p; // stray control bytes mean nothing
-            return;
-        }
-        flushBytes();
-        if (m_fallback > 0) {
-            --m_fallback;
-            ++m_p;
-            return;
-        }
-        if (c == '\t') {
-            ++m_p;
-            character(u'\t');
-            return;
-        }
-        const char *start = m_p;
-        while (m_p < m_end && isPlain(*m_p))
-            ++m_p;
-        emitLatin1(start, m_p - start);
-    }
-
-    void controlSequence()
-    {
-        if (m_p == m_end)
-            return;
-        const char c = *m_p;
-        if (isLetter(c)) {
-            controlWord();
-            return;
-        }
-        ++m_p;
-        if (c == '\'') {
-            int value = 0;
-            int digits = 0;
-            for (; digits < 2 && m_p < m_end && hexValue(*m_p) >= 0; ++digits, ++m_p)
-                value = value * 16 + hexValue(*m_p);
-            if (digits > 0 && !skipping())
-                byte(static_cast<unsigned char>(value));
-            return;
-        }
-        flushBytes();
-        if (skipping())
-            return;
-        if (m_fallback > 0) {
-            --m_fallback;
-            return;
-        }
         switch (c) {
         case '\\':
         case '{':
@@ -619,45 +409,53 @@ private:
         }
     }
 
-    void controlWord()
+    void text(std::string_view run)
     {
-        const char *start = m_p;
-        while (m_p < m_end && isLetter(*m_p))
-            ++m_p;
-        const std::string_view name(start, static_cast<std::size_t>(m_p - start));
-        bool negative = false;
-        if (m_end - m_p >= 2 && *m_p == '-' && isDigit(m_p[1])) {
-            negative = true;
-            ++m_p;
+        // In a double-byte code page the second byte of a character may be plain ASCII.
+        if (m_trailBytesDue > 0 && run.front() != '\t' && rtf::hasAsciiTrailBytes(m_bytesCodePage)) {
+            byte(static_cast<unsigned char>(run.front()));
+            run.remove_prefix(1);
         }
-        bool hasParam = false;
-        int64_t value = 0;
-        // Every digit is read, however many, but the value stops growing at the int limit.
-        for (; m_p < m_end && isDigit(*m_p); ++m_p) {
-            hasParam = true;
-            value = std::min<int64_t>(value * 10 + (*m_p - '0'), std::numeric_limits<int>::max());
-        }
-        if (m_p < m_end && *m_p == ' ')
-            ++m_p;
-        const int param = static_cast<int>(negative ? -value : value);
         flushBytes();
+        if (run.empty())
+            return;
+        if (top().dest == Destination::Text) {
+            if (startRun())
+                appendToRun(QLatin1StringView(run.data(), static_cast<qsizetype>(run.size())));
+        } else {
+            for (const char c : run)
+                tableCharacter(static_cast<unsigned char>(c));
+        }
+    }
 
-        const Word *word = name.size() <= 32 ? findWord(name) : nullptr;
-        if (word && word->act == Act::Binary) {
-            // Binary data may hold braces and backslashes: it is stepped over, never read.
-            m_p += std::clamp<int64_t>(hasParam ? param : 0, 0, m_end - m_p);
-            if (!skipping() && m_fallback > 0)
-                --m_fallback;
+    // A byte of text in the current code page: bytes are collected, so that the characters
+    // of a multi-byte code page decode together.
+    void byte(unsigned char c)
+    {
+        const int codePage = currentCodePage();
+        if (!m_bytes.isEmpty() && codePage != m_bytesCodePage)
+            flushBytes();
+        m_bytesCodePage = codePage;
+        m_bytes.append(static_cast<char>(c));
+        m_trailBytesDue = m_trailBytesDue > 0 ? m_trailBytesDue - 1 : rtf::characterLength(codePage, c) - 1;
+        if (m_trailBytesDue == 0 && m_bytes.size() >= PendingChunk)
+            flushBytes();
+    }
+
+    void flushBytes()
+    {
+        m_trailBytesDue = 0;
+        if (m_bytes.isEmpty())
             return;
+        const QString text = m_decoder.decode(m_bytes, m_bytesCodePage);
+        m_bytes.clear();
+        if (top().dest == Destination::Text) {
+            if (startRun())
+                appendToRun(text);
+        } else {
+            for (const QChar c : text)
+                tableCharacter(c.unicode());
         }
-        if (skipping())
-            return;
-        if (m_fallback > 0) {
-            --m_fallback;
-            return;
-        }
-        if (word)
-            apply(*word, hasParam, param);
     }
 
     void apply(const Word &word, bool hasParam, int param)
@@ -769,20 +567,11 @@ private:
         case Act::SpaceAfter:
             para.after = twips(param);
             break;
-        case Act::Unicode:
-            if (hasParam)
-                unicode(param);
-            break;
-        case Act::UnicodeSkip:
-            group.unicodeSkip = hasParam ? std::max(param, 0) : 1;
-            break;
-        case Act::Binary:
-            break; // stepped over before any word is applied
         case Act::DefaultFont:
             m_defaultFont = param;
             break;
         case Act::AnsiCodePage:
-            if (param > 0 && param <= 0xFFFF)
+            if (rtf::isKnownCodePage(param))
                 m_docCodePage = param;
             break;
         case Act::CharacterSet:
@@ -793,7 +582,7 @@ private:
                 m_fontDef.charset = param;
             break;
         case Act::FontCodePage:
-            if (inFontTable && param > 0 && param <= 0xFFFF)
+            if (inFontTable && rtf::isKnownCodePage(param))
                 m_fontDef.codePage = param;
             break;
         case Act::Red:
@@ -808,66 +597,25 @@ private:
         }
     }
 
-    void unicode(int value)
-    {
-        // A signed 16-bit number: characters above 0x7FFF come negative.
-        const bool inRange = value >= -0x8000 && value <= 0xFFFF;
-        character(inRange ? static_cast<char16_t>(value < 0 ? value + 0x10000 : value) : char16_t(0xFFFD));
-        // The characters after it stand in for readers that know no Unicode.
-        m_fallback = top().unicodeSkip;
-    }
-
-    // A byte of text in the current code page: bytes are collected, so that the characters
-    // of a multi-byte code page decode together.
-    void byte(unsigned char c)
-    {
-        if (m_fallback > 0) {
-            --m_fallback;
-            return;
-        }
-        const int codePage = currentCodePage();
-        if (!m_bytes.isEmpty() && codePage != m_bytesCodePage)
-            flushBytes();
-        m_bytesCodePage = codePage;
-        m_bytes.append(static_cast<char>(c));
-    }
-
-    void flushBytes()
-    {
-        if (m_bytes.isEmpty())
-            return;
-        const QString text = decode(m_bytes, m_bytesCodePage);
-        m_bytes.clear();
-        if (top().dest == Destination::Text) {
-            if (startRun())
-                m_run += text;
-        } else {
-            for (const QChar c : text)
-                tableCharacter(c.unicode());
-        }
-    }
-
     // Text -----------------------------------------------------------------------------------
 
     void character(char16_t c)
     {
         if (top().dest == Destination::Text) {
             if (startRun())
-                m_run += QChar(c);
+                appendToRun(QChar(c));
         } else {
             tableCharacter(c);
         }
     }
 
-    void emitLatin1(const char *text, qsizetype size)
+    template <typename Text>
+    void appendToRun(const Text &text)
     {
-        if (top().dest == Destination::Text) {
-            if (startRun())
-                m_run += QLatin1String(text, size);
-        } else {
-            for (qsizetype i = 0; i < size; ++i)
-                tableCharacter(static_cast<unsigned char>(text[i]));
-        }
+        m_run += text;
+        // A surrogate pair goes to the document whole.
+        if (m_run.size() >= PendingChunk && !m_run.back().isHighSurrogate())
+            flushRun();
     }
 
     // Gets the run ready for text in the current formatting; false for hidden text.
@@ -888,8 +636,16 @@ private:
         if (m_run.isEmpty())
             return;
         cleanForDocument(m_run);
-        if (!m_run.isEmpty() && openPendingParagraph())
-            m_cursor.insertText(m_run, charFormat(m_runProps));
+        if (!m_run.isEmpty() && openPendingParagraph()) {
+            const qsizetype room = MaxRtfCharacters - m_characters;
+            if (m_run.size() > room) {
+                m_run.truncate(room > 0 && m_run.at(room - 1).isHighSurrogate() ? room - 1 : room);
+                m_full = true;
+            }
+            if (!m_run.isEmpty())
+                m_cursor.insertText(m_run, charFormat(m_runProps));
+            m_characters += m_run.size();
+        }
         m_run.clear();
     }
 
@@ -906,16 +662,18 @@ private:
         m_breakPending = true;
     }
 
+    // A paragraph's end counts as one of the document's characters.
     bool openPendingParagraph()
     {
         if (!m_breakPending)
             return true;
-        if (m_paragraphs >= MaxRtfParagraphs) {
+        if (m_paragraphs >= MaxRtfParagraphs || m_characters >= MaxRtfCharacters) {
             m_full = true;
             return false;
         }
         m_cursor.insertBlock();
         ++m_paragraphs;
+        ++m_characters;
         m_breakPending = false;
         return true;
     }
@@ -948,7 +706,8 @@ private:
     void commitFont()
     {
         if (m_fontDef.index >= 0 && (m_fonts.size() < MaxFonts || m_fonts.count(m_fontDef.index))) {
-            const int codePage = m_fontDef.codePage > 0 ? m_fontDef.codePage : codePageOfCharset(m_fontDef.charset);
+            const int codePage
+                = m_fontDef.codePage > 0 ? m_fontDef.codePage : rtf::codePageOfCharset(m_fontDef.charset);
             m_fonts[m_fontDef.index] = FontEntry{m_fontDef.name.trimmed(), codePage};
         }
         m_fontDef = FontDefinition{};
@@ -983,33 +742,10 @@ private:
     {
         int codePage = 0;
         if (top().dest == Destination::FontTable)
-            codePage = m_fontDef.codePage > 0 ? m_fontDef.codePage : codePageOfCharset(m_fontDef.charset);
+            codePage = m_fontDef.codePage > 0 ? m_fontDef.codePage : rtf::codePageOfCharset(m_fontDef.charset);
         else if (const FontEntry *entry = font(top().chars.font))
             codePage = entry->codePage;
         return codePage > 0 ? codePage : m_docCodePage;
-    }
-
-    QString decode(const QByteArray &bytes, int codePage)
-    {
-        if (codePage == SymbolCodePage) {
-            // Symbol fonts draw their own glyphs; the one that matters in a text is the
-            // bullet lists are made of.
-            QString text = QString::fromLatin1(bytes);
-            text.replace(QChar(0xB7), QChar(0x2022));
-            return text;
-        }
-        if (codePage == Utf8CodePage)
-            return QString::fromUtf8(bytes);
-        if (codePage != 1252) {
-            if (m_decoders.size() >= MaxDecoders && !m_decoders.count(codePage))
-                m_decoders.clear();
-            auto it = m_decoders.find(codePage);
-            if (it == m_decoders.end())
-                it = m_decoders.emplace(codePage, makeDecoder(codePage)).first;
-            if (it->second.isValid())
-                return it->second.decode(bytes);
-        }
-        return decodeWindows1252(bytes);
     }
 
     // Formats --------------------------------------------------------------------------------
@@ -1075,18 +811,15 @@ private:
         QString name;
     };
 
-    const char *m_p;
-    const char *m_end;
+    RtfTokenizer m_tokens;
     QTextCursor m_cursor;
 
     std::vector<GroupState> m_groups;
-    // Groups opened beyond the depth limit, and the one of them being skipped as a whole.
-    int64_t m_overflow = 0;
-    int64_t m_overflowSkip = 0;
-    // Characters still to skip after a \u.
-    int m_fallback = 0;
+    // The count of groups beyond the depth limit when one of them began to be skipped as a
+    // whole; 0 when none is.
+    int64_t m_deepSkip = 0;
 
-    int m_docCodePage = 1252;
+    int m_docCodePage = rtf::DefaultCodePage;
     // Font 0 unless the file names another: writers leave \deff out when it is 0.
     int m_defaultFont = 0;
     std::unordered_map<int, FontEntry> m_fonts;
@@ -1098,8 +831,10 @@ private:
     bool m_colourSet = false;
 
     QByteArray m_bytes;
-    int m_bytesCodePage = 1252;
-    std::map<int, QStringDecoder> m_decoders;
+    int m_bytesCodePage = rtf::DefaultCodePage;
+    // Bytes still to come for the character the last byte began.
+    int m_trailBytesDue = 0;
+    rtf::RtfDecoder m_decoder;
 
     // The text not yet in the document, all in one formatting.
     QString m_run;
@@ -1107,6 +842,7 @@ private:
     ParaProps m_lastTextPara;
     bool m_breakPending = false;
     int m_paragraphs = 1;
+    qsizetype m_characters = 0;
     bool m_full = false;
 
     CharProps m_formatProps;

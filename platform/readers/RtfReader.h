@@ -1,11 +1,16 @@
 #pragma once
-// Reading rich text (RTF) into a QTextDocument, for the formatted texts an operator keeps
-// beside a competition. The reader keeps what a reader of the text sees: the characters,
-// bold, italic, underline, strike-through, fonts, sizes, colours, paragraph alignment,
-// indents and spacing, list bullets and numbers. Pictures, objects, headers, footers, field
-// codes and other hidden parts are left out. Whatever the bytes, reading takes time in
-// proportion to them, never recurses as deep as a file nests, and never crashes: a damaged
-// or cut file gives the text that could be read.
+// Reading rich text (RTF) into a QTextDocument, for the help text and the formatted texts an
+// operator keeps beside a competition: what hand-written files and word processors' "Save as
+// RTF" hold. The reader keeps what a reader of the text sees: the characters (in the code
+// pages RtfCodePage.h lists, and as Unicode), bold, italic, underline, strike-through,
+// super- and subscript, fonts, sizes, colours, highlighting, paragraph alignment,
+// indents and spacing, and the visible text of list bullets and numbers, fields' results and
+// table cells (a cell ends with a tab, a row with a paragraph). Left out on purpose: hidden text, pictures,
+// objects, headers, footers, footnotes, annotations, field codes, style sheets (their
+// formatting is written out again in the text), tab stops, table and page layout, borders,
+// and right-to-left layout. Whatever the bytes, reading takes time in proportion to them,
+// never recurses as deep as a file nests, holds a bounded document, and never crashes: a
+// damaged or cut file gives the text that could be read.
 
 #include "tallyard_readers_export.h"
 
@@ -24,6 +29,9 @@ inline constexpr int MaxRtfGroupDepth = 256;
 // The text stops after this many paragraphs: a board's texts never come near, and a file of
 // nothing but paragraph marks would otherwise cost a few hundred bytes of memory per mark.
 inline constexpr int MaxRtfParagraphs = 100000;
+// The text stops after this many characters, a paragraph's end counting as one: far beyond
+// any help text, and a document costs some tens of bytes for each of its characters.
+inline constexpr qsizetype MaxRtfCharacters = 2000000;
 
 // Replaces the document's content with the rich text in rtf and gives true, or gives false
 // and leaves the document as it was when the bytes are not RTF at all (they do not start

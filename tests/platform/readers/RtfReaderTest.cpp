@@ -1,5 +1,8 @@
 #include "platform/readers/RtfReader.h"
 
+#include "platform/readers/RtfCodePage.h"
+#include "platform/readers/RtfTokenizer.h"
+
 #include <QFile>
 #include <QStringDecoder>
 #include <QTemporaryDir>
@@ -9,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <iterator>
 #include <ostream>
 #include <random>
@@ -121,6 +125,9 @@ TEST(RtfReader, DecodesUnicodeAndCodePageCharacters)
         {R"({\rtf1 \uc0\u-10179 x\u7 \u13 y})", "\ufffdxy"},
         {R"({\rtf1 \'e9t\'e9 \'80 \'93q\'94})", "été € “q”"},
         {"{\\rtf1 caf\xe9}", "café"},
+        {R"({\rtf1\ansicpg65001 \'e2\'82\'ac \'c3})", "€ \ufffd"},
+        // A code page the reader does not know leaves the one before it.
+        {R"({\rtf1\ansicpg866 \'e9{\fonttbl{\f1\cpg866 X;}}\f1\'e9})", "éé"},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.rtf);
@@ -141,6 +148,10 @@ TEST(RtfReader, OtherCodePagesComeFromTheDocumentAndItsFonts)
         {R"({\rtf1{\fonttbl{\f0 Arial;}{\f1\fcharset204 Arial Cyr;}}\f1\'c0{\f0\'c0}})", "АÀ"},
         {R"({\rtf1\ansicpg932 \'82\'a0\'83\'5c})", "あソ"},
         {R"({\rtf1 \mac \'8e})", "é"},
+        {R"({\rtf1\ansicpg1251\ansicpg866 \'c0})", "А"},
+        // Plain text right after a lead byte is the second half of its character, and \uc
+        // between the halves does not part them.
+        {R"({\rtf1\ansicpg932 \'83@x \'82\uc0 \'a0})", "ァx あ"},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.rtf);
@@ -406,6 +417,182 @@ TEST(RtfReader, FilesAreReadUpToTheSizeLimit)
     EXPECT_FALSE(loadRtfFile(dir.filePath(QStringLiteral("missing.rtf")), document));
     EXPECT_FALSE(loadRtfFile(dir.path(), document));
     EXPECT_EQ(document.toPlainText(), QStringLiteral("Notes"));
+}
+
+TEST(RtfReader, LongRunsGoToTheDocumentWithoutCuttingACharacter)
+{
+    const QString smiley = QStringLiteral("\U0001F600");
+    const struct {
+        const char *what;
+        QByteArray rtf;
+        QString text;
+    } cases[] = {
+        {"UTF-8", "{\\rtf1\\ansicpg65001 " + repeated("\\'e2\\'82\\'ac", 30000) + "}", QString(30000, QChar(0x20AC))},
+        {"Shift_JIS", "{\\rtf1\\ansicpg932 " + repeated("\\'82\\'a0", 30000) + "}",
+         QStringDecoder("Shift_JIS").isValid() ? QString(30000, QChar(0x3042)) : QString()},
+        {"surrogate pairs", "{\\rtf1 x" + repeated("\\u-10179?\\u-8704?", 30000) + "}",
+         QStringLiteral("x") + smiley.repeated(30000)},
+        {"plain text", "{\\rtf1 " + repeated("ab", 30000) + "}", QStringLiteral("ab").repeated(30000)},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        if (c.text.isEmpty())
+            continue; // no converter in this Qt
+        QTextDocument document;
+        EXPECT_EQ(read(c.rtf, document), c.text);
+    }
+}
+
+TEST(RtfReader, CharactersStopAtTheLimit)
+{
+    const qsizetype most = MaxRtfCharacters;
+    const struct {
+        const char *what;
+        QByteArray tail; // after most - 1 letters
+        QString text;    // what the document holds after them
+    } cases[] = {
+        {"text", repeated("a", 11), QStringLiteral("a")},
+        // A pair of surrogates that does not fit goes whole.
+        {"a character outside the BMP", "\\u-10179?\\u-8704?b", QString()},
+        // A paragraph's end takes the last place.
+        {"a paragraph", "\\par b", QStringLiteral("\n")},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        QTextDocument document;
+        const QString text = read("{\\rtf1 " + QByteArray(most - 1, 'a') + c.tail + "}", document);
+        EXPECT_EQ(text.size(), most - 1 + c.text.size());
+        EXPECT_TRUE(text.endsWith(u'a' + c.text));
+        EXPECT_LE(document.characterCount(), most + 1);
+    }
+}
+
+// Renders tokens as text: { } \word-1 \symbol 'text' x(hex byte) U+unit bin'data'.
+QString tokensOf(const QByteArray &rtf)
+{
+    QStringList out;
+    RtfTokenizer tokenizer(rtf);
+    for (RtfToken token = tokenizer.next(); token.kind != RtfToken::Kind::End; token = tokenizer.next()) {
+        const QString text = QString::fromLatin1(token.text.data(), static_cast<qsizetype>(token.text.size()));
+        switch (token.kind) {
+        case RtfToken::Kind::OpenGroup:
+            out << QStringLiteral("{");
+            break;
+        case RtfToken::Kind::CloseGroup:
+            out << QStringLiteral("}");
+            break;
+        case RtfToken::Kind::Word:
+            out << u'\\' + text + (token.hasParam ? QString::number(token.param) : QString());
+            break;
+        case RtfToken::Kind::Symbol:
+            out << u'\\' + (token.param == '\n' ? QStringLiteral("<nl>") : QString(QChar(token.param)));
+            break;
+        case RtfToken::Kind::Text:
+            out << u'\'' + text + u'\'';
+            break;
+        case RtfToken::Kind::Byte:
+            out << QStringLiteral("x(%1)").arg(token.param, 2, 16, QChar(u'0'));
+            break;
+        case RtfToken::Kind::Unicode:
+            out << QStringLiteral("U+%1").arg(token.param, 4, 16, QChar(u'0')).toUpper();
+            break;
+        case RtfToken::Kind::Binary:
+            out << QStringLiteral("bin'") + text + u'\'';
+            break;
+        case RtfToken::Kind::End:
+            break;
+        }
+    }
+    return out.join(u' ');
+}
+
+TEST(RtfTokenizer, SplitsTheBytesIntoTokens)
+{
+    const struct {
+        const char *rtf;
+        const char *tokens;
+    } cases[] = {
+        {R"({\rtf1 \b0 x}tail)", R"({ \rtf1 \b0 'x' })"},
+        // One space ends a word; a minus sign without digits is text; digits stop growing.
+        {R"(\li-20 \fi-  x\fs99999999999)", R"(\li-20 \fi '-  x' \fs2147483647)"},
+        {R"(\'e9\'4\'zz\'A0)", "x(e9) x(04) 'zz' x(a0)"},
+        {"a\r\nb\x01"
+         "c\xe9\td",
+         "'a' 'b' 'c' x(e9) '\t' 'd'"},
+        {"\\~\\-\\*\\{\\\n\\", R"(\~ \- \* \{ \<nl>)"},
+        {R"(\bin3 {}\y\bin-5 z\bin99 ab)", R"(bin'{}\' 'y' bin'' 'z' bin'ab')"},
+        // \u and the stand-ins that follow it: \uc of them, whatever they are, in its group.
+        {R"(\u233?x\uc2\u233 ab c)", "U+00E9 'x' U+00E9 ' c'"},
+        {R"(\uc2\u8364\'80\b x\u233\bin2 ab c)", "U+20AC 'x' U+00E9 'c'"},
+        {R"({{\uc0\u233 x}\u233?y{\uc3\u233 a}b})", "{ { U+00E9 'x' } U+00E9 'y' { U+00E9 } 'b' }"},
+        {R"(\u-10179?\u70000 ?\u?)", R"(U+D83D U+FFFD \u '?')"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.rtf);
+        EXPECT_EQ(tokensOf(c.rtf), QString::fromLatin1(c.tokens));
+    }
+}
+
+TEST(RtfTokenizer, LongRunsComeInPiecesAndDeepGroupsAreCountedApart)
+{
+    const QByteArray run(RtfTokenizer::MaxTextRun + 1, 'a');
+    EXPECT_EQ(tokensOf(run), u'\'' + QString(RtfTokenizer::MaxTextRun, u'a') + QStringLiteral("' 'a'"));
+
+    // MaxRtfGroupDepth groups, the outermost one among them, have a \uc of their own; one
+    // deeper changes that of the group around it.
+    RtfTokenizer tokenizer("{" + repeated("{", MaxRtfGroupDepth) + "\\uc0}\\u233 ?}");
+    int deep = 0;
+    int64_t deepest = 0;
+    RtfToken token = tokenizer.next();
+    for (; token.kind == RtfToken::Kind::OpenGroup; token = tokenizer.next()) {
+        deep += token.deep ? 1 : 0;
+        deepest = std::max(deepest, tokenizer.deepGroups());
+    }
+    EXPECT_EQ(deep, 1);
+    EXPECT_EQ(deepest, 1);
+    EXPECT_TRUE(token.deep);
+    EXPECT_EQ(tokenizer.deepGroups(), 0);
+    EXPECT_EQ(tokenizer.next().kind, RtfToken::Kind::Unicode);
+    EXPECT_EQ(tokenizer.next().text, "?") << "the deep group's \\uc0 is not undone";
+}
+
+TEST(RtfCodePage, TurnsBytesIntoTextOrKnowsHowLongACharacterIs)
+{
+    const struct {
+        int codePage;
+        QByteArray bytes;
+        const char *text; // UTF-8; nullptr where this Qt has no converter for the code page
+        int firstLength;  // of the character the first byte begins
+    } cases[] = {
+        {1252, "\x80\x81\x93", "€\u0081“", 1},
+        {866, "\xe9", "é", 1}, // not understood: Windows-1252
+        {42,
+         "\xb7"
+         "a",
+         "•a", 1},
+        {65001, "\xe2\x82\xac", "€", 3},
+        {65001, "\xf0\x9f\x98\x80", "\U0001F600", 4},
+        {65001, "\xc3", "\ufffd", 2},
+        {65001, "\x80", "\ufffd", 1},
+        {932, "\x82\xa0", "あ", 2},
+        {932, "\xb1", "ｱ", 1},
+        {936, "\x81\x40", "丂", 2},
+        {10000, "\x8e", "é", 1},
+    };
+    rtf::RtfDecoder decoder;
+    for (const auto &c : cases) {
+        SCOPED_TRACE(testing::Message() << c.codePage << ' ' << c.bytes.toHex().toStdString());
+        EXPECT_EQ(rtf::characterLength(c.codePage, static_cast<unsigned char>(c.bytes.front())), c.firstLength);
+        const QString text = decoder.decode(c.bytes, c.codePage);
+        if (text != QString::fromUtf8(c.text) && c.codePage > 900 && c.codePage < 1000)
+            continue; // this Qt has no double-byte converters
+        EXPECT_EQ(text, QString::fromUtf8(c.text));
+    }
+    EXPECT_FALSE(rtf::isKnownCodePage(866));
+    EXPECT_EQ(rtf::codePageOfCharset(0), 0) << "the document's own";
+    EXPECT_EQ(rtf::codePageOfCharset(130), 0) << "Johab is not read";
+    EXPECT_TRUE(rtf::hasAsciiTrailBytes(932));
+    EXPECT_FALSE(rtf::hasAsciiTrailBytes(65001));
 }
 
 } // namespace
