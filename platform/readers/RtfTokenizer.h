@@ -5,6 +5,7 @@
 // without Unicode (\ucN of them, counted per group), which it skips itself. What a word means
 // is the document builder's business.
 
+#include <QByteArray>
 #include <QByteArrayView>
 
 #include <cstdint>
@@ -41,7 +42,9 @@ public:
     // Long runs of text come in pieces of at most this many bytes.
     static constexpr std::size_t MaxTextRun = 16 * 1024;
 
+    // The tokenizer reads the bytes where they lie: they must outlive it.
     explicit RtfTokenizer(QByteArrayView rtf);
+    explicit RtfTokenizer(QByteArray &&) = delete;
 
     RtfToken next();
 

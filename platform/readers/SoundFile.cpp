@@ -92,6 +92,51 @@ int16_t toSample(float value)
     return static_cast<int16_t>(std::lrint(std::clamp(value * 32768.0f, -32768.0f, 32767.0f)));
 }
 
+quint32 littleEndian32(const char *at)
+{
+    const auto *b = reinterpret_cast<const unsigned char *>(at);
+    return quint32(b[0]) | quint32(b[1]) << 8 | quint32(b[2]) << 16 | quint32(b[3]) << 24;
+}
+
+void setLittleEndian32(char *at, quint32 value)
+{
+    for (int i = 0; i < 4; ++i)
+        at[i] = static_cast<char>((value >> (8 * i)) & 0xff);
+}
+
+// libsndfile trusts the sizes inside a WAVE file's metadata chunks (LIST, cue, smpl, ...):
+// a LIST sub-chunk whose size wraps round 32 bits keeps sf_open walking in a circle for
+// ever, from a file of 30 bytes. A buzzer needs none of that metadata, so on a copy every
+// chunk but the format, the fact and the sound itself becomes padding (JUNK, which
+// libsndfile skips by its size), cut to the bytes there are; a file without such chunks
+// goes on as it is.
+QByteArray withoutMetadataChunks(const QByteArray &bytes)
+{
+    if (bytes.size() < 12 || !bytes.startsWith("RIFF") || bytes.mid(8, 4) != "WAVE")
+        return bytes;
+    QByteArray tidy = bytes;
+    const qsizetype end = tidy.size();
+    qsizetype at = 12;
+    while (at + 8 <= end) {
+        const QByteArrayView id(tidy.constData() + at, 4);
+        const qsizetype body = at + 8;
+        qsizetype size = littleEndian32(tidy.constData() + at + 4);
+        if (id == "data" || id == "fmt " || id == "fact") {
+            // The sound may claim more than there is (a recording cut short): it is read as
+            // far as it goes, and nothing after it is a chunk.
+            if (body + size > end)
+                break;
+        } else {
+            size = std::min(size, end - body);
+            char *header = tidy.data() + at;
+            std::memcpy(header, "JUNK", 4);
+            setLittleEndian32(header + 4, static_cast<quint32>(size));
+        }
+        at = body + size + (size & 1);
+    }
+    return tidy;
+}
+
 } // namespace
 
 std::optional<DecodedSound> decodeSound(const QByteArray &bytes, qsizetype maxBytes)
@@ -99,7 +144,8 @@ std::optional<DecodedSound> decodeSound(const QByteArray &bytes, qsizetype maxBy
     if (bytes.isEmpty() || bytes.size() > MaxSoundFileBytes)
         return std::nullopt;
 
-    MemoryFile file{&bytes, 0};
+    const QByteArray tidy = withoutMetadataChunks(bytes);
+    MemoryFile file{&tidy, 0};
     SF_VIRTUAL_IO io{fileLength, fileSeek, fileRead, fileWrite, fileTell};
     SF_INFO info{};
     const std::unique_ptr<SNDFILE, int (*)(SNDFILE *)> sound(sf_open_virtual(&io, SFM_READ, &info, &file), sf_close);

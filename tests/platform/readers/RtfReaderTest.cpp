@@ -528,7 +528,8 @@ TEST(RtfTokenizer, LongRunsComeInPiecesAndDeepGroupsAreCountedApart)
 
     // MaxRtfGroupDepth groups, the outermost one among them, have a \uc of their own; one
     // deeper changes that of the group around it.
-    RtfTokenizer tokenizer("{" + repeated("{", MaxRtfGroupDepth) + "\\uc0}\\u233 ?}");
+    const QByteArray nested = "{" + repeated("{", MaxRtfGroupDepth) + "\\uc0}\\u233 ?}";
+    RtfTokenizer tokenizer(nested);
     int deep = 0;
     int64_t deepest = 0;
     RtfToken token = tokenizer.next();

@@ -168,3 +168,33 @@ TEST(SoundFile, WhatIsNoPlayableSoundGivesNothing)
     }
     EXPECT_TRUE(decodeSound(pcm16(MinSoundSampleRate, MaxSoundChannels)).has_value()) << "the bounds themselves play";
 }
+
+// Metadata the buzzer has no use for, however broken, neither hangs the reader nor costs the
+// sound: libsndfile alone walks round a LIST entry whose size wraps 32 bits for ever.
+TEST(SoundFile, BrokenMetadataChunksCostNothingOfTheSound)
+{
+    const auto chunk = [](const char *id, quint32 size, QByteArray body) {
+        QByteArray c(id, 4);
+        for (int i = 0; i < 4; ++i)
+            c.append(char((size >> (8 * i)) & 0xff));
+        return c + body;
+    };
+    const QByteArray format = chunk("fmt ", 16, QByteArray("\x01\x00\x01\x00\x40\x1f\x00\x00\x80\x3e\x00\x00\x02\x00\x10\x00", 16));
+    const QByteArray sound = chunk("data", 8, QByteArray("\x01\x00\x02\x00\x03\x00\x04\x00", 8));
+    const struct {
+        const char *name;
+        QByteArray before, after;
+    } cases[]{
+        {"ListEntryWrappingRound", chunk("LIST", 9, QByteArray("\xff\xff\xff\xff\xf7\xff\xff\xff\x00\x00", 10)), {}},
+        {"ListClaimingFourGigabytes", {}, chunk("LIST", 0xffffffff, "INFOIART")},
+        {"CuesCutShort", {}, chunk("cue ", 100, "12345678")},
+        {"WellFormedTitle", chunk("LIST", 16, QByteArray("INFOINAM\x04\x00\x00\x00Vault", 16)), {}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        const QByteArray body = "WAVE" + c.before + format + sound + c.after;
+        const auto decoded = decodeSound(chunk("RIFF", quint32(body.size()), body));
+        ASSERT_TRUE(decoded.has_value());
+        EXPECT_EQ(samplesOf(*decoded), (std::vector<int16_t>{1, 2, 3, 4}));
+    }
+}
