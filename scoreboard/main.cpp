@@ -1,5 +1,6 @@
 #include "platform/system/ProcessExit.h"
 #include "scoreboard/CommandLine.h"
+#include "scoreboard/Meet.h"
 #include "scoreboard/Registration.h"
 #include "scoreboard/Version.h"
 #include "scoreboard/forms/Forms.h"
@@ -43,11 +44,18 @@ int run(int argc, char *argv[])
             tallyard::hall::checked({options.screen, options.fullscreen, options.audienceScreen}, err));
     }
     tallyard::registerProgramControls();
-    tallyard::forms::setPlacement({tallyard::hall::placeOnChosenScreen, tallyard::hall::prepareBoard});
+    QTextStream err(stderr);
+    tallyard::Meet meet({options.startList, options.results, options.noResults, options.resume}, err);
+    tallyard::forms::setPlacement({tallyard::hall::placeOnChosenScreen, [&meet](tallyard::frmScoreboard *board) {
+                                       tallyard::hall::prepareBoard(board);
+                                       meet.attach(board);
+                                   }});
     tallyard::forms::splash()->Show();
     if (options.quitWhenShown)
         QTimer::singleShot(0, &app, &QApplication::quit);
-    return app.exec();
+    const int status = app.exec();
+    meet.finish();
+    return status;
 }
 
 } // namespace

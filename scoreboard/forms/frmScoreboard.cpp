@@ -533,6 +533,15 @@ void frmScoreboard::RefreshTime()
     }
 }
 
+BoardState frmScoreboard::State()
+{
+    std::array<double, 3> seconds{};
+    const std::array<Control *, 3> keepers{tkRoutine, tkFall, tkWarmUp};
+    for (size_t i = 0; i < keepers.size(); ++i)
+        seconds[i] = timeSec(keepers[i]).toDouble();
+    return captureState(seconds, localMilliseconds());
+}
+
 BoardState frmScoreboard::captureState(const std::array<double, 3> &seconds, int64_t takenAtMs) const
 {
     BoardState state;

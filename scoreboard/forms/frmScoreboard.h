@@ -56,6 +56,8 @@ public:
     void ShowGymnast(qint16 number, const QString &name, const QString &team, const QString &homePicture);
     void ClearScore();
     void RestoreState(const BoardState &state, int64_t nowMs);
+    // What the board shows now, its clocks read now.
+    BoardState State();
 
     // The buzzer latches: the buzzer has sounded since that clock last read above 5 s.
     bool RoutineBuzzed = false;

@@ -9,6 +9,7 @@ done
 
 work=$(mktemp -d)
 export XDG_CONFIG_HOME="$work/config" # a machine where the program has never run
+export XDG_DATA_HOME="$work/data" XDG_STATE_HOME="$work/state" # nor kept a record or a board
 export QT_QPA_PLATFORM=xcb
 pid=""
 wm_pid=""

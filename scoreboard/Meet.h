@@ -1,0 +1,62 @@
+#pragma once
+// The record of the meet, joined to the board: the start list fills in the gymnast, every
+// committed score goes to the results record, and the board's state is kept for a crash.
+// With none of its options the program keeps the day's results record and the state file
+// and otherwise behaves as the board always has.
+
+#include "platform/core/Values.h"
+#include "scoreboard/meet/StartList.h"
+#include "scoreboard/meet/StateJournal.h"
+
+#include <QObject>
+#include <QPointer>
+
+#include <memory>
+#include <optional>
+
+class QTextStream;
+
+namespace tallyard {
+
+class frmScoreboard;
+class ResultsRecord;
+
+struct MeetOptions {
+    QString startList; // a file to load, or empty
+    QString results;   // the results record's file; empty: the day's record
+    bool noResults = false;
+    bool resume = false; // bring back a board that ended cleanly too
+};
+
+class Meet : public QObject {
+    Q_OBJECT
+
+public:
+    // Reads the start list and the state the last run kept; reports on err.
+    Meet(const MeetOptions &options, QTextStream &err);
+    ~Meet() override;
+
+    // A new board: the kept state is brought back onto it when the last run did not end
+    // cleanly (or when asked to resume), and it is followed from then on.
+    void attach(frmScoreboard *board);
+    // A clean quit: the results on disk, the state marked clean.
+    void finish();
+
+    const StartList &startList() const { return m_list; }
+
+private:
+    void loadList(const QString &path);
+    void fillFromList(qint16 number);
+    void step(bool forward);
+    void record(Currency score);
+
+    QTextStream &m_err;
+    StartList m_list;
+    std::unique_ptr<ResultsRecord> m_results;
+    std::unique_ptr<StateJournal> m_journal;
+    std::optional<StoredBoard> m_kept;
+    bool m_resume = false;
+    QPointer<frmScoreboard> m_board;
+};
+
+} // namespace tallyard

@@ -1,0 +1,570 @@
+#include "scoreboard/meet/StateJournal.h"
+
+#include "scoreboard/meet/ResultsRecord.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QJsonParseError>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+#include <algorithm>
+#include <array>
+#include <atomic>
+#include <cmath>
+#include <condition_variable>
+#include <cstdio>
+#include <limits>
+#include <mutex>
+#include <thread>
+#include <tuple>
+
+#ifndef _WIN32
+#include <fcntl.h>
+#include <unistd.h>
+#endif
+
+namespace tallyard {
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+QString &folderOverride()
+{
+    static QString folder;
+    return folder;
+}
+
+void reportToStandardError(const QString &line)
+{
+    std::fprintf(stderr, "tallyard: %s\n", line.toLocal8Bit().constData());
+}
+
+// The ranges a stored value must lie in to be taken.
+constexpr int64_t MaxNumber = 9999;
+constexpr int64_t MaxScoreWhole = 19;
+constexpr int64_t MaxCountDown = 5999; // 99:59, what a time entry can set
+constexpr int64_t MaxCountUp = 359999; // a count-up may run on for days
+constexpr int64_t MaxPreset = 5999;
+constexpr int64_t MaxCivilMs = 253402300799999; // 9999-12-31 23:59:59.999
+
+const std::array<const char *, 3> ClockKeys{"routine", "fall", "warmUp"};
+
+#ifndef _WIN32
+// The new name of a replaced file lives in its folder's entry: sync that too, so the state
+// survives a power cut right after the write.
+void syncFolder(const QString &folder)
+{
+    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+#endif
+
+// Reads one stored document, noting what it ignores.
+class Reader {
+public:
+    explicit Reader(QStringList *problems) : m_problems(problems) { }
+
+    void note(const QString &line)
+    {
+        if (m_problems)
+            m_problems->append(line);
+    }
+
+    std::optional<int64_t> integer(const QJsonObject &object, const QString &key, const QString &where, int64_t lowest,
+                                   int64_t highest)
+    {
+        const QJsonValue value = object.value(key);
+        if (!present(value, where))
+            return std::nullopt;
+        const double number = value.toDouble(std::numeric_limits<double>::quiet_NaN());
+        if (!value.isDouble() || !std::isfinite(number) || number != std::floor(number)) {
+            note(QStringLiteral("%1: not a whole number; ignored").arg(where));
+            return std::nullopt;
+        }
+        if (number < static_cast<double>(lowest) || number > static_cast<double>(highest)) {
+            note(QStringLiteral("%1: %2 is outside %3..%4; ignored").arg(where).arg(number, 0, 'f', 0).arg(lowest).arg(highest));
+            return std::nullopt;
+        }
+        return static_cast<int64_t>(number);
+    }
+
+    std::optional<double> seconds(const QJsonObject &object, const QString &key, const QString &where, int64_t highest)
+    {
+        const QJsonValue value = object.value(key);
+        if (!present(value, where))
+            return std::nullopt;
+        const double number = value.toDouble(std::numeric_limits<double>::quiet_NaN());
+        if (!value.isDouble() || !std::isfinite(number)) {
+            note(QStringLiteral("%1: not a number; ignored").arg(where));
+            return std::nullopt;
+        }
+        if (number < 0 || number > static_cast<double>(highest)) {
+            note(QStringLiteral("%1: %2 is outside 0..%3; ignored").arg(where).arg(number).arg(highest));
+            return std::nullopt;
+        }
+        return number;
+    }
+
+    std::optional<bool> flag(const QJsonObject &object, const QString &key, const QString &where)
+    {
+        const QJsonValue value = object.value(key);
+        if (!present(value, where))
+            return std::nullopt;
+        if (!value.isBool()) {
+            note(QStringLiteral("%1: not true or false; ignored").arg(where));
+            return std::nullopt;
+        }
+        return value.toBool();
+    }
+
+    std::optional<QString> text(const QJsonObject &object, const QString &key, const QString &where, int longest)
+    {
+        const QJsonValue value = object.value(key);
+        if (!present(value, where))
+            return std::nullopt;
+        if (!value.isString()) {
+            note(QStringLiteral("%1: not a text; ignored").arg(where));
+            return std::nullopt;
+        }
+        QString result = value.toString();
+        if (result.size() > longest) {
+            note(QStringLiteral("%1: longer than %2 characters; ignored").arg(where).arg(longest));
+            return std::nullopt;
+        }
+        // A lone surrogate from a \u escape is no text the board could show or write back.
+        if (!result.isValidUtf16()) {
+            note(QStringLiteral("%1: not valid text; ignored").arg(where));
+            return std::nullopt;
+        }
+        return result;
+    }
+
+    std::optional<QJsonObject> object(const QJsonObject &parent, const QString &key, const QString &where)
+    {
+        const QJsonValue value = parent.value(key);
+        if (!present(value, where))
+            return std::nullopt;
+        if (!value.isObject()) {
+            note(QStringLiteral("%1: not an object; ignored").arg(where));
+            return std::nullopt;
+        }
+        return value.toObject();
+    }
+
+private:
+    bool present(const QJsonValue &value, const QString &where)
+    {
+        if (!value.isUndefined())
+            return true;
+        note(QStringLiteral("%1: missing").arg(where));
+        return false;
+    }
+
+    QStringList *m_problems;
+};
+
+template <typename T, typename U>
+bool take(const std::optional<U> &value, T &target)
+{
+    if (!value)
+        return false;
+    target = static_cast<T>(*value);
+    return true;
+}
+
+} // namespace
+
+class StateJournal::Worker {
+public:
+    Worker(QString path, Reporter report, std::chrono::milliseconds interval)
+        : m_path(std::move(path)), m_report(std::move(report)), m_interval(interval)
+    {
+        m_thread = std::thread([this] { run(); });
+    }
+
+    ~Worker()
+    {
+        flush();
+        {
+            std::lock_guard lock(m_mutex);
+            m_stopping = true;
+        }
+        m_wake.notify_all();
+        m_thread.join();
+    }
+
+    void offer(const BoardState &state, int64_t at)
+    {
+        {
+            std::lock_guard lock(m_mutex);
+            if (!m_pending)
+                m_deadline = Clock::now() + m_interval;
+            m_pending = Pending{state, at};
+            m_latest = m_pending;
+        }
+        m_wake.notify_one();
+    }
+
+    bool markClean(int64_t at)
+    {
+        std::unique_lock lock(m_mutex);
+        if (!m_latest)
+            return false;
+        const uint64_t ticket = ++m_cleanAsked;
+        m_cleanAt = at;
+        m_wake.notify_one();
+        m_done.wait(lock, [&] { return m_cleanAnswered >= ticket; });
+        return m_cleanWritten;
+    }
+
+    bool flush()
+    {
+        std::unique_lock lock(m_mutex);
+        const uint64_t ticket = ++m_flushAsked;
+        m_wake.notify_one();
+        m_done.wait(lock, [&] { return m_flushAnswered >= ticket; });
+        return !m_pending;
+    }
+
+    const QString &path() const { return m_path; }
+    int writes() const { return m_writes.load(); }
+
+private:
+    struct Pending {
+        BoardState state;
+        int64_t at = 0;
+    };
+
+    void run()
+    {
+        std::unique_lock lock(m_mutex);
+        for (;;) {
+            const auto asked = [&] {
+                return m_stopping || m_flushAsked > m_flushAnswered || m_cleanAsked > m_cleanAnswered
+                    || (m_pending && Clock::now() >= m_deadline);
+            };
+            if (m_pending)
+                m_wake.wait_until(lock, m_deadline, asked);
+            else
+                m_wake.wait(lock, asked);
+            if (m_stopping)
+                return;
+            const uint64_t flushTicket = m_flushAsked;
+            const uint64_t cleanTicket = m_cleanAsked;
+            if (cleanTicket > m_cleanAnswered) {
+                // The latest state, marked clean, stands for any change still waiting.
+                Pending latest = *m_latest;
+                latest.at = m_cleanAt;
+                m_pending.reset();
+                lock.unlock();
+                const bool written = write(latest, true);
+                lock.lock();
+                m_cleanWritten = written;
+                m_cleanAnswered = cleanTicket;
+            } else if (m_pending && (flushTicket > m_flushAnswered || Clock::now() >= m_deadline)) {
+                Pending state = std::move(*m_pending);
+                m_pending.reset();
+                lock.unlock();
+                const bool written = write(state, false);
+                lock.lock();
+                if (!written && !m_pending) {
+                    // Kept for another try, though not at once: a broken disk costs a try a second.
+                    m_pending = std::move(state);
+                    m_deadline = Clock::now() + std::max<std::chrono::milliseconds>(m_interval, std::chrono::seconds(1));
+                }
+            }
+            m_flushAnswered = flushTicket;
+            m_done.notify_all();
+        }
+    }
+
+    // Only the worker's thread writes the file; reports once until a write works again.
+    bool write(const Pending &pending, bool clean)
+    {
+        QString error;
+        const bool written = writeFile(toJson(pending.state, clean, pending.at), &error);
+        if (written) {
+            ++m_writes;
+            if (m_failing)
+                m_report(QStringLiteral("board state: writing to %1 again").arg(m_path));
+            m_failing = false;
+        } else if (!m_failing) {
+            m_failing = true;
+            m_report(QStringLiteral("board state: cannot write %1 (%2); tried again with the next change").arg(m_path, error));
+        }
+        return written;
+    }
+
+    bool writeFile(const QByteArray &bytes, QString *error)
+    {
+        const QString folder = QFileInfo(m_path).absolutePath();
+        if (!QDir().mkpath(folder)) {
+            *error = QStringLiteral("cannot make the folder %1").arg(folder);
+            return false;
+        }
+        QSaveFile file(m_path);
+        if (!file.open(QIODevice::WriteOnly)) {
+            *error = file.errorString();
+            return false;
+        }
+        if (file.write(bytes) != bytes.size() || !syncToDisk(file)) {
+            *error = file.errorString();
+            file.cancelWriting();
+            return false;
+        }
+        if (!file.commit()) {
+            *error = file.errorString();
+            return false;
+        }
+#ifndef _WIN32
+        syncFolder(folder);
+#endif
+        return true;
+    }
+
+    const QString m_path;
+    const Reporter m_report;
+    const std::chrono::milliseconds m_interval;
+    std::atomic<int> m_writes{0};
+    bool m_failing = false; // the worker's own
+
+    mutable std::mutex m_mutex;
+    std::condition_variable m_wake;
+    std::condition_variable m_done;
+    std::optional<Pending> m_pending; // offered, not yet written
+    std::optional<Pending> m_latest; // the last offered
+    Clock::time_point m_deadline;
+    int64_t m_cleanAt = 0;
+    bool m_cleanWritten = false;
+    bool m_stopping = false;
+    uint64_t m_flushAsked = 0;
+    uint64_t m_flushAnswered = 0;
+    uint64_t m_cleanAsked = 0;
+    uint64_t m_cleanAnswered = 0;
+    std::thread m_thread; // last: starts when everything above is ready
+};
+
+StateJournal::StateJournal(const QString &file, Reporter report, std::chrono::milliseconds interval)
+    : m_worker(std::make_unique<Worker>(file.isEmpty() ? defaultFile() : file,
+                                        report ? std::move(report) : Reporter(&reportToStandardError), interval))
+{
+}
+
+StateJournal::~StateJournal() = default;
+
+// The moment is taken here, on the caller's thread, where the local-time source lives.
+void StateJournal::offer(const BoardState &state)
+{
+    m_worker->offer(state, localMilliseconds());
+}
+
+bool StateJournal::markClean()
+{
+    return m_worker->markClean(localMilliseconds());
+}
+
+bool StateJournal::flush()
+{
+    return m_worker->flush();
+}
+
+QString StateJournal::fileName() const
+{
+    return m_worker->path();
+}
+
+int StateJournal::writes() const
+{
+    return m_worker->writes();
+}
+
+QString StateJournal::defaultFile()
+{
+    QString folder = folderOverride();
+    if (folder.isEmpty()) {
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
+        // Qt 6.4 knows no state location: the XDG rule by hand (a relative path is ignored).
+        folder = qEnvironmentVariable("XDG_STATE_HOME");
+        if (!QDir::isAbsolutePath(folder))
+            folder = QDir::homePath() + QStringLiteral("/.local/state");
+        folder += QStringLiteral("/Tallyard");
+#else
+        folder = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
+#endif
+    }
+    return folder + QStringLiteral("/board.json");
+}
+
+void StateJournal::setFolderOverride(const QString &folder)
+{
+    folderOverride() = folder;
+}
+
+QByteArray StateJournal::toJson(const BoardState &state, bool clean, int64_t writtenAt)
+{
+    QJsonObject clocks;
+    for (size_t i = 0; i < state.clocks.size(); ++i) {
+        const ClockState &clock = state.clocks[i];
+        clocks.insert(QLatin1String(ClockKeys[i]), QJsonObject{
+                                                       {QStringLiteral("seconds"), clock.seconds},
+                                                       {QStringLiteral("takenAt"), static_cast<double>(clock.takenAtMs)},
+                                                       {QStringLiteral("running"), clock.running},
+                                                       {QStringLiteral("countsUp"), clock.countsUp},
+                                                       {QStringLiteral("preset"), clock.preset},
+                                                   });
+    }
+    const QJsonObject colors{
+        {QStringLiteral("back"), state.backColor},
+        {QStringLiteral("text"), state.textColor},
+        {QStringLiteral("ledBack"), state.ledBackColor},
+        {QStringLiteral("score"), state.scoreColor},
+        {QStringLiteral("gymnast"), state.gymnastColor},
+        {QStringLiteral("routine"), state.clockColors[0]},
+        {QStringLiteral("fall"), state.clockColors[1]},
+        {QStringLiteral("warmUp"), state.clockColors[2]},
+    };
+    const QJsonObject document{
+        {QStringLiteral("format"), Format},
+        {QStringLiteral("clean"), clean},
+        {QStringLiteral("writtenAt"), static_cast<double>(writtenAt)},
+        {QStringLiteral("event"), state.event},
+        {QStringLiteral("name"), state.name},
+        {QStringLiteral("team"), state.team},
+        {QStringLiteral("number"), state.number},
+        {QStringLiteral("score"), QJsonObject{{QStringLiteral("whole"), state.scoreWhole},
+                                              {QStringLiteral("thousandths"), state.scoreThousandths}}},
+        {QStringLiteral("clocks"), clocks},
+        {QStringLiteral("colors"), colors},
+        {QStringLiteral("digitStyle"), state.digitStyle},
+        {QStringLiteral("pictures"), QJsonObject{{QStringLiteral("home"), state.homePicture},
+                                                 {QStringLiteral("visitor"), state.visitorPicture}}},
+    };
+    return QJsonDocument(document).toJson(QJsonDocument::Indented);
+}
+
+std::optional<StoredBoard> StateJournal::read(QByteArrayView bytes, QStringList *problems)
+{
+    Reader in(problems);
+    if (bytes.size() > MaxFileBytes) {
+        in.note(QStringLiteral("larger than %1 bytes; nothing read").arg(MaxFileBytes));
+        return std::nullopt;
+    }
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(bytes.toByteArray(), &error);
+    if (error.error != QJsonParseError::NoError || !document.isObject()) {
+        in.note(error.error != QJsonParseError::NoError
+                    ? QStringLiteral("damaged JSON (%1 at byte %2); nothing read").arg(error.errorString()).arg(error.offset)
+                    : QStringLiteral("not a JSON object; nothing read"));
+        return std::nullopt;
+    }
+    const QJsonObject root = document.object();
+    const QJsonValue format = root.value(QStringLiteral("format"));
+    if (!format.isDouble() || format.toDouble() != Format) {
+        in.note(QStringLiteral("format %1, not %2; nothing read")
+                    .arg(format.isDouble() ? QString::number(format.toDouble()) : QStringLiteral("missing"))
+                    .arg(Format));
+        return std::nullopt;
+    }
+
+    StoredBoard out;
+    BoardState &state = out.state;
+    const auto mark = [&](bool taken, StoredBoard::Field field) {
+        if (taken)
+            out.fields |= field;
+    };
+    take(in.flag(root, QStringLiteral("clean"), QStringLiteral("clean")), out.clean);
+    take(in.integer(root, QStringLiteral("writtenAt"), QStringLiteral("writtenAt"), 0, MaxCivilMs), out.writtenAt);
+    for (const auto &[key, target, field] : {std::tuple{"event", &state.event, StoredBoard::Event},
+                                             std::tuple{"name", &state.name, StoredBoard::Name},
+                                             std::tuple{"team", &state.team, StoredBoard::Team}}) {
+        const QString where = QLatin1String(key);
+        mark(take(in.text(root, where, where, MaxTextLength), *target), field);
+    }
+    mark(take(in.integer(root, QStringLiteral("number"), QStringLiteral("number"), -1, MaxNumber), state.number),
+         StoredBoard::Number);
+    if (const auto score = in.object(root, QStringLiteral("score"), QStringLiteral("score"))) {
+        const auto whole = in.integer(*score, QStringLiteral("whole"), QStringLiteral("score.whole"), -1, MaxScoreWhole);
+        const auto thousandths
+            = in.integer(*score, QStringLiteral("thousandths"), QStringLiteral("score.thousandths"), 0, 999);
+        // Points without their thousandths would be another score: both or neither.
+        if (whole && thousandths) {
+            state.scoreWhole = static_cast<int>(*whole);
+            state.scoreThousandths = static_cast<int>(*thousandths);
+            out.fields |= StoredBoard::Score;
+        }
+    }
+    if (const auto clocks = in.object(root, QStringLiteral("clocks"), QStringLiteral("clocks"))) {
+        for (size_t i = 0; i < state.clocks.size(); ++i) {
+            const QString name = QLatin1String(ClockKeys[i]);
+            const QString where = QStringLiteral("clocks.") + name;
+            const auto clockObject = in.object(*clocks, name, where);
+            if (!clockObject)
+                continue;
+            ClockState &clock = state.clocks[i];
+            const QString prefix = where + u'.';
+            take(in.flag(*clockObject, QStringLiteral("countsUp"), prefix + QStringLiteral("countsUp")), clock.countsUp);
+            take(in.flag(*clockObject, QStringLiteral("running"), prefix + QStringLiteral("running")), clock.running);
+            take(in.integer(*clockObject, QStringLiteral("preset"), prefix + QStringLiteral("preset"), 0, MaxPreset),
+                 clock.preset);
+            take(in.integer(*clockObject, QStringLiteral("takenAt"), prefix + QStringLiteral("takenAt"), 0, MaxCivilMs),
+                 clock.takenAtMs);
+            mark(take(in.seconds(*clockObject, QStringLiteral("seconds"), prefix + QStringLiteral("seconds"),
+                                 clock.countsUp ? MaxCountUp : MaxCountDown),
+                      clock.seconds),
+                 StoredBoard::clockField(i));
+        }
+    }
+    if (const auto colors = in.object(root, QStringLiteral("colors"), QStringLiteral("colors"))) {
+        constexpr int64_t lowest = std::numeric_limits<int32_t>::min();
+        constexpr int64_t highest = std::numeric_limits<int32_t>::max();
+        for (const auto &[key, target, field] : {std::tuple{"back", &state.backColor, StoredBoard::BackColor},
+                                                 std::tuple{"text", &state.textColor, StoredBoard::TextColor},
+                                                 std::tuple{"ledBack", &state.ledBackColor, StoredBoard::LedBackColor},
+                                                 std::tuple{"score", &state.scoreColor, StoredBoard::ScoreColor},
+                                                 std::tuple{"gymnast", &state.gymnastColor, StoredBoard::GymnastColor},
+                                                 std::tuple{"routine", &state.clockColors[0], StoredBoard::RoutineColor},
+                                                 std::tuple{"fall", &state.clockColors[1], StoredBoard::FallColor},
+                                                 std::tuple{"warmUp", &state.clockColors[2], StoredBoard::WarmUpColor}}) {
+            const QString name = QLatin1String(key);
+            mark(take(in.integer(*colors, name, QStringLiteral("colors.") + name, lowest, highest), *target), field);
+        }
+    }
+    mark(take(in.integer(root, QStringLiteral("digitStyle"), QStringLiteral("digitStyle"),
+                         std::numeric_limits<int16_t>::min(), std::numeric_limits<int16_t>::max()),
+              state.digitStyle),
+         StoredBoard::DigitStyle);
+    if (const auto pictures = in.object(root, QStringLiteral("pictures"), QStringLiteral("pictures"))) {
+        mark(take(in.text(*pictures, QStringLiteral("home"), QStringLiteral("pictures.home"), MaxPictureLength),
+                  state.homePicture),
+             StoredBoard::HomePicture);
+        mark(take(in.text(*pictures, QStringLiteral("visitor"), QStringLiteral("pictures.visitor"), MaxPictureLength),
+                  state.visitorPicture),
+             StoredBoard::VisitorPicture);
+    }
+    return out;
+}
+
+std::optional<StoredBoard> StateJournal::readFile(const QString &path, QStringList *problems)
+{
+    QFile file(path);
+    if (!file.exists())
+        return std::nullopt;
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (problems)
+            problems->append(QStringLiteral("cannot read %1 (%2)").arg(path, file.errorString()));
+        return std::nullopt;
+    }
+    // One byte more than allowed tells a file that is too large without reading it whole.
+    return read(file.read(MaxFileBytes + 1), problems);
+}
+
+} // namespace tallyard

@@ -1,0 +1,108 @@
+#pragma once
+// The board's live state kept on disk (board.json), so that the board comes back after a
+// crash or a power cut. The board offers each new state and goes on; a worker thread writes
+// the latest one within a second of a change, atomically and synced, so the file on disk is
+// always one whole state. A clean quit marks the file clean.
+
+#include "scoreboard/state/BoardState.h"
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+#include <QStringList>
+
+#include <chrono>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+
+namespace tallyard {
+
+// What a board.json gave back: the state with the fields the file held validly, the others
+// as a default BoardState has them.
+struct StoredBoard {
+    enum Field : uint32_t {
+        Event = 1u << 0,
+        Name = 1u << 1,
+        Team = 1u << 2,
+        Number = 1u << 3,
+        Score = 1u << 4, // whole points and thousandths, both valid
+        RoutineClock = 1u << 5, // a clock whose value was valid; its other fields each alone
+        FallClock = 1u << 6,
+        WarmUpClock = 1u << 7,
+        BackColor = 1u << 8,
+        TextColor = 1u << 9,
+        LedBackColor = 1u << 10,
+        ScoreColor = 1u << 11,
+        GymnastColor = 1u << 12,
+        RoutineColor = 1u << 13,
+        FallColor = 1u << 14,
+        WarmUpColor = 1u << 15,
+        DigitStyle = 1u << 16,
+        HomePicture = 1u << 17,
+        VisitorPicture = 1u << 18,
+    };
+
+    BoardState state;
+    uint32_t fields = 0; // the Fields read
+    bool clean = false; // written at a clean quit
+    int64_t writtenAt = 0; // civil local milliseconds; 0 when the file gave none
+
+    bool has(Field field) const { return (fields & field) != 0; }
+    static Field clockField(size_t clock) { return static_cast<Field>(RoutineClock << clock); }
+};
+
+class StateJournal {
+public:
+    // Lines for the operator about a state that cannot be written; called on the writer's
+    // thread. The default writes them to standard error.
+    using Reporter = std::function<void(const QString &)>;
+
+    // Keeps the state in file, or in defaultFile() when file is empty. interval: how long a
+    // change may wait, so that a burst of changes costs one write.
+    explicit StateJournal(const QString &file = {}, Reporter report = {},
+                          std::chrono::milliseconds interval = std::chrono::seconds(1));
+    // Writes a state still waiting (not clean), then stops the worker.
+    ~StateJournal();
+    StateJournal(const StateJournal &) = delete;
+    StateJournal &operator=(const StateJournal &) = delete;
+
+    // Takes a new state from the board and returns at once; never waits for the disk.
+    void offer(const BoardState &state);
+    // At a clean quit: writes the latest state once more, marked clean, and waits for it.
+    // Nothing is written when no state was ever offered. True when the file was written.
+    bool markClean();
+    // Writes a waiting state now and waits for it; true when nothing is left unwritten.
+    bool flush();
+
+    QString fileName() const;
+    // Files written so far.
+    int writes() const;
+
+    // $XDG_STATE_HOME/Tallyard/board.json (~/.local/state by default) on Linux, the
+    // application's local data folder elsewhere.
+    static QString defaultFile();
+    // A test seam: the folder board.json is kept in; an empty path brings the real one back.
+    static void setFolderOverride(const QString &folder);
+
+    // The file's bytes for a state. writtenAt: civil local milliseconds.
+    static QByteArray toJson(const BoardState &state, bool clean, int64_t writtenAt);
+    // What bytes hold of a state: nothing for damaged JSON or another format; else each valid
+    // field, the others left out. One line in problems (when given) for each thing ignored.
+    static std::optional<StoredBoard> read(QByteArrayView bytes, QStringList *problems);
+    // The same from a file; nothing, and no problem, when there is no file.
+    static std::optional<StoredBoard> readFile(const QString &path, QStringList *problems);
+
+    static constexpr int Format = 1;
+    static constexpr qsizetype MaxFileBytes = 1 << 20;
+    static constexpr int MaxTextLength = 1000;
+    static constexpr int MaxPictureLength = 4096;
+
+    class Worker;
+
+private:
+    std::unique_ptr<Worker> m_worker;
+};
+
+} // namespace tallyard
