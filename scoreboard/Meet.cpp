@@ -77,9 +77,12 @@ void Meet::attach(frmScoreboard *board)
         m_err << "tallyard: restored the board of " << timeOfDay(m_kept->writtenAt) << '\n';
         m_err.flush();
     }
-    m_kept.reset();
-    // From now on the board's state is kept, within a second of each change.
+    // From now on the board's state is kept, within a second of each change; a board brought
+    // back is kept at once, as a crash now must not lose it again.
     m_journal = std::make_unique<StateJournal>();
+    if (m_kept && (!m_kept->clean || m_resume))
+        m_journal->offer(board->State());
+    m_kept.reset();
     connect(&boardStates(), &BoardStatePublisher::changed, this, [this](const BoardState &state) {
         if (m_journal)
             m_journal->offer(state);

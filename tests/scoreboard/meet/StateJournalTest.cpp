@@ -1,0 +1,99 @@
+// The state file as the next start will read it: a whole state after a burst of changes,
+// and from a damaged or foreign file every value that is valid and nothing else.
+
+#include "scoreboard/meet/StateJournal.h"
+#include "tests/support/TestSupport.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace tallyard {
+namespace {
+
+BoardState sample()
+{
+    BoardState s;
+    s.event = QStringLiteral("Vault");
+    s.name = QStringLiteral("Zoë");
+    s.team = QStringLiteral("TSV \"Nord\"");
+    s.number = 42;
+    s.scoreWhole = 13;
+    s.scoreThousandths = 475;
+    s.clocks[BoardState::Routine] = {72.5, 1000, true, false, 90};
+    s.clocks[BoardState::WarmUp] = {30, 2000, false, true, 1200};
+    s.homePicture = QStringLiteral("/meet/home.png");
+    return s;
+}
+
+TEST(StateJournal, ABurstOfChangesEndsAsTheLastStateWholeOnDisk)
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("state/board.json"));
+    StateJournal journal(file, {}, std::chrono::milliseconds(200));
+    BoardState state = sample();
+    for (int i = 0; i < 50; ++i) {
+        state.number = static_cast<int16_t>(i);
+        journal.offer(state);
+    }
+    ASSERT_TRUE(journal.flush());
+    EXPECT_LE(journal.writes(), 3) << "a burst costs a write or two, not one each";
+    QStringList problems;
+    const auto kept = StateJournal::readFile(file, &problems);
+    ASSERT_TRUE(kept.has_value());
+    EXPECT_TRUE(problems.isEmpty()) << problems.join(u'\n').toStdString();
+    EXPECT_FALSE(kept->clean);
+    EXPECT_EQ(kept->state.number, 49);
+    EXPECT_EQ(kept->state.name, state.name);
+    EXPECT_EQ(kept->state.team, state.team);
+    EXPECT_TRUE(kept->state.clocks[BoardState::Routine].sameAs(state.clocks[BoardState::Routine]));
+    EXPECT_TRUE(kept->state.clocks[BoardState::WarmUp].sameAs(state.clocks[BoardState::WarmUp]));
+    ASSERT_TRUE(journal.markClean());
+    EXPECT_TRUE(StateJournal::readFile(file, nullptr)->clean);
+    EXPECT_FALSE(StateJournal::readFile(dir.filePath(QStringLiteral("none.json")), &problems).has_value());
+}
+
+// Each broken file keeps what it can: the fields named in `kept` are read, every ignored
+// value is one line for the operator.
+TEST(StateJournal, ADamagedFileGivesBackWhatIsValidAndSaysWhatIsNot)
+{
+    const QByteArray whole = StateJournal::toJson(sample(), false, 5000);
+    const auto edited = [&whole](const char *from, const char *to) {
+        QByteArray bytes = whole;
+        const qsizetype at = bytes.indexOf(from);
+        EXPECT_GE(at, 0) << from;
+        return bytes.replace(at, qstrlen(from), to);
+    };
+    using F = StoredBoard;
+    const struct {
+        const char *name;
+        QByteArray bytes;
+        bool read;
+        uint32_t kept, lost;
+    } cases[]{
+        {"Whole", whole, true, F::Event | F::Name | F::Team | F::Number | F::Score | F::RoutineClock | F::HomePicture, 0},
+        {"NumberOutOfRange", edited("\"number\": 42", "\"number\": 12345"), true, F::Name | F::Score, F::Number},
+        {"ScoreOutOfRange", edited("\"whole\": 13", "\"whole\": 20"), true, F::Number, F::Score},
+        {"NameNotText", edited("\"name\": \"Zo", "\"name\": 7, \"x\": \"Zo"), true, F::Team, F::Name},
+        {"ClockNotANumber", edited("\"seconds\": 72.5", "\"seconds\": \"soon\""), true, F::Number, F::RoutineClock},
+        {"Cut", whole.left(whole.size() / 2), false, 0, 0},
+        {"AnotherVersion", edited("\"format\": 1", "\"format\": 2"), false, 0, 0},
+        {"NotJson", QByteArray("\x89PNG\r\n\x1a\n", 8), false, 0, 0},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        QStringList problems;
+        const auto kept = StateJournal::read(c.bytes, &problems);
+        ASSERT_EQ(kept.has_value(), c.read);
+        EXPECT_EQ(problems.isEmpty(), c.read && c.lost == 0) << problems.join(u'\n').toStdString();
+        if (!kept)
+            continue;
+        EXPECT_EQ(kept->fields & c.kept, c.kept);
+        EXPECT_EQ(kept->fields & c.lost, 0u);
+        EXPECT_EQ(kept->writtenAt, 5000);
+    }
+}
+
+} // namespace
+} // namespace tallyard
