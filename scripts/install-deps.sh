@@ -14,7 +14,7 @@ if [ "${1:-}" = "--test" ]; then
   # tool, the menu-entry checker and the cross compiler that checks the Windows sources, and
   # clang with libFuzzer and its sanitizers for the fuzz build.
   packages+=(xvfb xauth x11-utils x11-xserver-utils x11-xkb-utils xdotool openbox imagemagick pulseaudio pulseaudio-utils
-             desktop-file-utils g++-mingw-w64-x86-64 clang libclang-rt-14-dev)
+             desktop-file-utils g++-mingw-w64-x86-64 clang libclang-rt-14-dev python3)
 fi
 missing=()
 for p in "${packages[@]}"; do
