@@ -254,8 +254,8 @@ private:
             };
             if (m_pending)
                 m_wake.wait_until(lock, m_deadline, asked);
-            else
-                m_wake.wait(lock, asked);
+            else // until a state comes, then until its deadline
+                m_wake.wait(lock, [&] { return asked() || m_pending; });
             if (m_stopping)
                 return;
             const uint64_t flushTicket = m_flushAsked;
