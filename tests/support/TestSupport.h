@@ -13,6 +13,19 @@
 
 namespace tallyard::test {
 
+// Civil local milliseconds of a date and time, as the local-time source counts them.
+inline int64_t civilMs(int year, int month, int day, int hour, int minute, int second, int ms = 0)
+{
+    SYSTEMTIME t;
+    t.wYear = static_cast<int16_t>(year);
+    t.wMonth = static_cast<int16_t>(month);
+    t.wDay = static_cast<int16_t>(day);
+    t.wHour = static_cast<int16_t>(hour);
+    t.wMinute = static_cast<int16_t>(minute);
+    t.wSecond = static_cast<int16_t>(second);
+    return civilSeconds(t) * 1000 + ms;
+}
+
 // A local clock the test sets and steps; installed for the lifetime of the object.
 class FakeLocalTime {
 public:
@@ -27,14 +40,7 @@ public:
 
     void set(int year, int month, int day, int hour, int minute, int second, int ms = 0)
     {
-        SYSTEMTIME t;
-        t.wYear = static_cast<int16_t>(year);
-        t.wMonth = static_cast<int16_t>(month);
-        t.wDay = static_cast<int16_t>(day);
-        t.wHour = static_cast<int16_t>(hour);
-        t.wMinute = static_cast<int16_t>(minute);
-        t.wSecond = static_cast<int16_t>(second);
-        m_ms = civilSeconds(t) * 1000 + ms;
+        m_ms = civilMs(year, month, day, hour, minute, second, ms);
     }
     // Moves the clock on (or back, for a negative step) by milliseconds.
     void advance(int64_t ms) { m_ms += ms; }

@@ -23,6 +23,8 @@
 #endif
 
 namespace tallyard {
+using test::civilMs;
+
 namespace {
 
 QByteArray contents(const QString &path)
@@ -55,18 +57,6 @@ struct Reports {
         return lines.filter(QString::fromLatin1(what)).size();
     }
 };
-
-int64_t civilMs(int year, int month, int day, int hour, int minute, int second, int ms)
-{
-    SYSTEMTIME t;
-    t.wYear = static_cast<int16_t>(year);
-    t.wMonth = static_cast<int16_t>(month);
-    t.wDay = static_cast<int16_t>(day);
-    t.wHour = static_cast<int16_t>(hour);
-    t.wMinute = static_cast<int16_t>(minute);
-    t.wSecond = static_cast<int16_t>(second);
-    return civilSeconds(t) * 1000 + ms;
-}
 
 ResultRow row(int number, const QString &name = QStringLiteral("Anna"))
 {
