@@ -50,13 +50,13 @@ public:
     MemberNotFound() : RuntimeError(438, "Object doesn't support this property or method") { }
 };
 
-// Nearest whole number, a tie going to the even one: 0.5 -> 0, 1.5 -> 2, 90.5 -> 90.
 // "0" to "9" and nothing else: not the other scripts' digits QChar::isDigit also takes.
 constexpr bool isAsciiDigit(char32_t c)
 {
     return c >= U'0' && c <= U'9';
 }
 
+// Nearest whole number, a tie going to the even one: 0.5 -> 0, 1.5 -> 2, 90.5 -> 90.
 TALLYARD_CORE_EXPORT double roundHalfEven(double value);
 
 // Rounded half to even, then range-checked; out of range (or NaN) throws OverflowError.

@@ -1,5 +1,6 @@
 #include "platform/readers/RtfTokenizer.h"
 
+#include "platform/core/Values.h"
 #include "platform/readers/RtfReader.h"
 
 #include <algorithm>
@@ -15,14 +16,9 @@ bool isLetter(char c)
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
 }
 
-bool isDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
-
 int hexValue(char c)
 {
-    if (isDigit(c))
+    if (isAsciiDigit(c))
         return c - '0';
     if (c >= 'a' && c <= 'f')
         return c - 'a' + 10;
@@ -168,13 +164,13 @@ bool RtfTokenizer::controlWord(RtfToken &token)
     token.kind = Kind::Word;
     token.text = std::string_view(start, static_cast<std::size_t>(m_p - start));
     bool negative = false;
-    if (m_end - m_p >= 2 && *m_p == '-' && isDigit(m_p[1])) {
+    if (m_end - m_p >= 2 && *m_p == '-' && isAsciiDigit(m_p[1])) {
         negative = true;
         ++m_p;
     }
     int64_t value = 0;
     // Every digit is read, however many, but the value stops growing at the int limit.
-    for (; m_p < m_end && isDigit(*m_p); ++m_p) {
+    for (; m_p < m_end && isAsciiDigit(*m_p); ++m_p) {
         token.hasParam = true;
         value = std::min<int64_t>(value * 10 + (*m_p - '0'), std::numeric_limits<int>::max());
     }
