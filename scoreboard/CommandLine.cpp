@@ -3,6 +3,8 @@
 #include <QCommandLineParser>
 #include <QTextStream>
 
+#include <algorithm>
+
 namespace tallyard {
 
 CommandLine parseCommandLine(const QStringList &arguments, QTextStream &out, QTextStream &err)
@@ -31,7 +33,11 @@ CommandLine parseCommandLine(const QStringList &arguments, QTextStream &out, QTe
     const QCommandLineOption noResults(QStringLiteral("no-results"), QStringLiteral("Keep no record of the scores."));
     const QCommandLineOption resume(QStringLiteral("resume"),
                                     QStringLiteral("Bring back the board as it was, also after a clean quit."));
-    parser.addOptions({screen, fullscreen, audienceScreen, listScreens, startList, results, noResults, resume});
+    const QCommandLineOption serve(
+        QStringLiteral("serve"),
+        QStringLiteral("Serve live, read-only views of the board to web browsers on <[address:]port>."),
+        QStringLiteral("[address:]port"));
+    parser.addOptions({screen, fullscreen, audienceScreen, listScreens, startList, results, noResults, resume, serve});
     QCommandLineOption quitWhenShown(QStringLiteral("quit-when-shown"));
     quitWhenShown.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOption(quitWhenShown);
@@ -75,6 +81,21 @@ CommandLine parseCommandLine(const QStringList &arguments, QTextStream &out, QTe
         err << "--results and --no-results exclude each other\n\n" << parser.helpText();
         result.exitCode = 1;
         return result;
+    }
+    if (parser.isSet(serve)) {
+        // The port follows the last colon ("[v6]:PORT" keeps its colons inside the brackets).
+        const QString value = parser.value(serve).trimmed();
+        const QString port = value.mid(value.lastIndexOf(u':') + 1);
+        bool ok = !port.isEmpty() && std::all_of(port.begin(), port.end(), [](QChar c) { return c.isDigit(); });
+        ok = ok && port.size() <= 5 && port.toUInt() <= 65535;
+        if (!ok) {
+            err << "--serve takes [address:]port, the port a number from 0 to 65535: '" << parser.value(serve)
+                << "'\n\n"
+                << parser.helpText();
+            result.exitCode = 1;
+            return result;
+        }
+        result.serve = value;
     }
     result.startList = parser.value(startList);
     result.results = parser.value(results);

@@ -27,6 +27,9 @@ struct CommandLine {
     QString results;
     bool noResults = false;
     bool resume = false;
+    // The live web views' "[ADDRESS:]PORT" (empty: not served); the port is checked here,
+    // the address where it is bound.
+    QString serve;
 };
 
 // arguments as QCoreApplication::arguments() gives them, the program's name first.

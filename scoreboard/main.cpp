@@ -7,6 +7,9 @@
 #include "scoreboard/forms/frmSplash.h"
 #include "scoreboard/hall/Hall.h"
 #include "scoreboard/settings/Settings.h"
+#ifdef TALLYARD_WEB_VIEWS
+#include "scoreboard/web/WebViews.h"
+#endif
 
 #include <QApplication>
 #include <QTextStream>
@@ -46,6 +49,16 @@ int run(int argc, char *argv[])
     tallyard::registerProgramControls();
     QTextStream err(stderr);
     tallyard::Meet meet({options.startList, options.results, options.noResults, options.resume}, err);
+    if (!options.serve.isEmpty()) {
+        // A port that cannot be served is said on standard error; the board runs on.
+#ifdef TALLYARD_WEB_VIEWS
+        QTextStream out(stdout);
+        tallyard::WebViews::start(options.serve, out, err);
+#else
+        err << "--serve: this build has no web views (Qt Network was missing)\n";
+#endif
+        err.flush();
+    }
     tallyard::forms::setPlacement({tallyard::hall::placeOnChosenScreen, [&meet](tallyard::frmScoreboard *board) {
                                        tallyard::hall::prepareBoard(board);
                                        meet.attach(board);

@@ -1,0 +1,454 @@
+#include "scoreboard/web/WebServer.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QImageReader>
+#include <QTcpSocket>
+
+#include <algorithm>
+#include <string_view>
+
+// Compiled into a static library: the resources are registered by hand.
+static void initWebResources()
+{
+    Q_INIT_RESOURCE(web);
+}
+
+namespace tallyard {
+
+namespace {
+
+// What every answer carries: pages may run only their own script and style, talk only to
+// their own origin, and nothing is taken for another type than it says it is.
+constexpr const char *CommonHeaders = "X-Content-Type-Options: nosniff\r\n"
+                                      "Content-Security-Policy: default-src 'self'; script-src 'self'; "
+                                      "style-src 'self'; img-src 'self'; connect-src 'self'; object-src 'none'; "
+                                      "base-uri 'none'; form-action 'none'\r\n"
+                                      "Referrer-Policy: no-referrer\r\n";
+
+// The fixed routes to what is compiled in.
+struct PageRoute {
+    const char *path;
+    const char *resource;
+    const char *type;
+};
+constexpr PageRoute PageRoutes[] = {
+    {"/", ":/web/board.html", "text/html; charset=utf-8"},
+    {"/overlay", ":/web/overlay.html", "text/html; charset=utf-8"},
+    {"/clock", ":/web/clock.html", "text/html; charset=utf-8"},
+    {"/tallyard.js", ":/web/tallyard.js", "text/javascript; charset=utf-8"},
+    {"/tallyard.css", ":/web/tallyard.css", "text/css; charset=utf-8"},
+};
+
+const char *reason(int status)
+{
+    switch (status) {
+    case 200:
+        return "OK";
+    case 400:
+        return "Bad Request";
+    case 404:
+        return "Not Found";
+    case 405:
+        return "Method Not Allowed";
+    case 408:
+        return "Request Timeout";
+    case 414:
+        return "URI Too Long";
+    case 431:
+        return "Request Header Fields Too Large";
+    case 503:
+        return "Service Unavailable";
+    default:
+        return "Error";
+    }
+}
+
+bool isTokenChar(char c)
+{
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9')
+        || std::string_view("!#$%&'*+-.^_`|~").find(c) != std::string_view::npos;
+}
+
+bool isToken(QByteArrayView text)
+{
+    return !text.isEmpty() && std::all_of(text.begin(), text.end(), isTokenChar);
+}
+
+} // namespace
+
+// One client: reads requests one after another (pipelined ones too), answers each at once,
+// or turns into a stream of the board's changes.
+class WebConnection : public QObject {
+public:
+    WebConnection(WebServer &server, QTcpSocket *socket) : QObject(&server), m_server(server), m_socket(socket)
+    {
+        socket->setParent(this);
+        // Qt keeps no more of a client's bytes than one request head may hold.
+        socket->setReadBufferSize(server.limits().maxHeadBytes + 1);
+        m_timer.setSingleShot(true);
+        connect(&m_timer, &QTimer::timeout, this, [this] { drop(); });
+        connect(socket, &QTcpSocket::readyRead, this, [this] { readRequests(); });
+        connect(socket, &QTcpSocket::bytesWritten, this, [this] { m_wroteSinceBeat = true; });
+        connect(socket, &QTcpSocket::disconnected, this, [this] { gone(); });
+        connect(socket, &QTcpSocket::errorOccurred, this, [this] {
+            if (m_socket->state() != QAbstractSocket::ConnectedState)
+                gone();
+        });
+        m_timer.start(server.limits().requestTimeoutMs);
+    }
+
+    bool streaming() const { return m_streaming; }
+
+    // Sends bytes unless the client has left too much unread: then it is dropped.
+    bool send(const QByteArray &bytes)
+    {
+        if (m_closing)
+            return false;
+        if (m_socket->bytesToWrite() + bytes.size() > m_server.limits().maxPendingOutput
+            && m_socket->bytesToWrite() > 0) {
+            ++m_server.m_dropped;
+            drop();
+            return false;
+        }
+        m_socket->write(bytes);
+        return true;
+    }
+
+    // Between two heartbeats a stream must have moved some bytes, or it has stalled.
+    void beat(const QByteArray &bytes)
+    {
+        if (m_socket->bytesToWrite() > 0 && !m_wroteSinceBeat) {
+            ++m_server.m_dropped;
+            drop();
+            return;
+        }
+        m_wroteSinceBeat = false;
+        send(bytes);
+    }
+
+    void drop()
+    {
+        if (m_gone)
+            return;
+        m_closing = true;
+        m_socket->abort();
+        gone();
+    }
+
+private:
+    void gone()
+    {
+        if (m_gone)
+            return;
+        m_gone = true;
+        m_timer.stop();
+        m_server.connectionGone(this);
+        deleteLater();
+    }
+
+    void readRequests()
+    {
+        const WebLimits &limits = m_server.limits();
+        // A stream's client has nothing more to say, and a closing one is not listened to.
+        if (m_streaming || m_closing) {
+            m_socket->skip(m_socket->bytesAvailable());
+            return;
+        }
+        const bool wasEmpty = m_buffer.isEmpty();
+        m_buffer += m_socket->read(limits.maxHeadBytes + 1 - m_buffer.size());
+        if (wasEmpty && !m_buffer.isEmpty())
+            m_timer.start(limits.requestTimeoutMs); // a request has that long to arrive whole
+        while (!m_closing && !m_streaming) {
+            qsizetype end = m_buffer.indexOf("\r\n\r\n");
+            qsizetype skip = 4;
+            const qsizetype bare = m_buffer.indexOf("\n\n");
+            if (bare >= 0 && (end < 0 || bare < end)) {
+                end = bare;
+                skip = 2;
+            }
+            if (end < 0 || end + skip > limits.maxHeadBytes) {
+                if (m_buffer.size() > limits.maxHeadBytes)
+                    refuse(m_buffer.indexOf('\n') < 0 ? 414 : 431);
+                return;
+            }
+            const QByteArray head = m_buffer.left(end);
+            m_buffer.remove(0, end + skip);
+            answer(head);
+            if (!m_closing && !m_streaming && m_buffer.size() <= limits.maxHeadBytes)
+                m_buffer += m_socket->read(limits.maxHeadBytes + 1 - m_buffer.size());
+        }
+        if (!m_closing && !m_streaming && m_buffer.isEmpty())
+            m_timer.start(limits.idleTimeoutMs);
+    }
+
+    void refuse(int status)
+    {
+        respond(status, "text/plain; charset=utf-8", QByteArray(reason(status)) + '\n', false, true);
+    }
+
+    void respond(int status, const QByteArray &type, const QByteArray &body, bool headOnly, bool close,
+                 const char *extraHeaders = "")
+    {
+        QByteArray response = "HTTP/1.1 " + QByteArray::number(status) + ' ' + reason(status) + "\r\n";
+        response += "Content-Type: " + type + "\r\n";
+        response += "Content-Length: " + QByteArray::number(body.size()) + "\r\n";
+        response += "Cache-Control: no-cache\r\n";
+        response += CommonHeaders;
+        response += extraHeaders;
+        response += close ? "Connection: close\r\n\r\n" : "Connection: keep-alive\r\n\r\n";
+        if (!headOnly)
+            response += body;
+        if (!send(response))
+            return;
+        if (close) {
+            m_closing = true;
+            m_timer.start(m_server.limits().requestTimeoutMs); // time to take the answer
+            m_socket->disconnectFromHost();
+        }
+    }
+
+    void answer(const QByteArray &head)
+    {
+        const QList<QByteArray> lines = head.split('\n');
+        const QList<QByteArray> request = lines.value(0).trimmed().split(' ');
+        if (request.size() != 3 || !isToken(request[0]) || !request[1].startsWith('/')
+            || !request[2].startsWith("HTTP/1.")) {
+            refuse(400);
+            return;
+        }
+        if (lines.size() - 1 > m_server.limits().maxHeaderLines) {
+            refuse(431);
+            return;
+        }
+        const QByteArray &method = request[0];
+        const bool http10 = request[2] == "HTTP/1.0";
+        bool close = http10;
+        bool body = false;
+        for (qsizetype i = 1; i < lines.size(); ++i) {
+            const QByteArray line = lines[i].trimmed();
+            const qsizetype colon = line.indexOf(':');
+            if (colon <= 0 || !isToken(QByteArrayView(line).first(colon))) {
+                refuse(400);
+                return;
+            }
+            const QByteArray name = line.left(colon).toLower();
+            const QByteArray value = line.mid(colon + 1).trimmed().toLower();
+            if (name == "connection")
+                close = value.contains("close") || (http10 && !value.contains("keep-alive"));
+            else if (name == "transfer-encoding" || (name == "content-length" && value != "0"))
+                body = true;
+        }
+        if (method != "GET" && method != "HEAD") {
+            // Whatever body may follow is never read: the connection ends with the answer.
+            respond(405, "text/plain; charset=utf-8", "Method Not Allowed\n", false, true, "Allow: GET, HEAD\r\n");
+            return;
+        }
+        if (body) {
+            refuse(400);
+            return;
+        }
+        const bool headOnly = method == "HEAD";
+        QByteArray path = request[1];
+        if (const qsizetype query = path.indexOf('?'); query >= 0)
+            path.truncate(query);
+
+        if (path == "/events") {
+            startStream(headOnly);
+            return;
+        }
+        if (path == "/state") {
+            respond(200, "application/json", tallyard::stateJson(m_server.m_state, m_server.now(), m_server.m_pictures),
+                    headOnly, close, "Access-Control-Allow-Origin: *\r\n");
+            return;
+        }
+        if (path == "/picture/home" || path == "/picture/visitor") {
+            const QByteArray png = m_server.picture(path == "/picture/home");
+            if (png.isEmpty())
+                respond(404, "text/plain; charset=utf-8", "Not Found\n", headOnly, close);
+            else
+                respond(200, "image/png", png, headOnly, close);
+            return;
+        }
+        if (const WebServer::Resource *page = m_server.resource(path)) {
+            respond(200, page->type, page->body, headOnly, close);
+            return;
+        }
+        respond(404, "text/plain; charset=utf-8", "Not Found\n", headOnly, close);
+    }
+
+    void startStream(bool headOnly)
+    {
+        QByteArray response = "HTTP/1.1 200 OK\r\n"
+                              "Content-Type: text/event-stream\r\n"
+                              "Cache-Control: no-store\r\n";
+        response += CommonHeaders;
+        if (headOnly) {
+            send(response + "Content-Length: 0\r\nConnection: close\r\n\r\n");
+            m_closing = true;
+            m_socket->disconnectFromHost();
+            return;
+        }
+        // A page that loses the stream comes back after a second, as EventSource does.
+        response += "Connection: keep-alive\r\n\r\nretry: 1000\n\n";
+        m_streaming = true;
+        m_timer.stop();
+        m_buffer.clear();
+        if (send(response + m_server.stateMessage()))
+            m_server.streamStarted(this);
+    }
+
+    WebServer &m_server;
+    QTcpSocket *m_socket;
+    QByteArray m_buffer;
+    QTimer m_timer;
+    bool m_streaming = false;
+    bool m_closing = false;
+    bool m_gone = false;
+    bool m_wroteSinceBeat = false;
+};
+
+WebServer::WebServer(const WebLimits &limits, QObject *parent) : QTcpServer(parent), m_limits(limits)
+{
+    initWebResources();
+    for (const PageRoute &route : PageRoutes) {
+        QFile file(QString::fromLatin1(route.resource));
+        if (file.open(QIODevice::ReadOnly))
+            m_resources.insert(route.path, Resource{route.type, file.readAll()});
+    }
+    m_resources.insert("/segments", Resource{"application/json", segmentsJson()});
+    m_stateJson = tallyard::stateJson(m_state, 0, m_pictures);
+    m_heartbeat.setInterval(m_limits.heartbeatMs);
+    connect(&m_heartbeat, &QTimer::timeout, this, [this] { heartbeat(); });
+    m_heartbeat.start();
+}
+
+WebServer::~WebServer()
+{
+    // The connections are children; they must not call back into a half-destroyed server.
+    const QSet<WebConnection *> connections = m_connections;
+    m_connections.clear();
+    m_streams.clear();
+    for (WebConnection *connection : connections)
+        delete connection;
+}
+
+int64_t WebServer::now() const
+{
+    return m_nowOverride ? m_nowOverride() : localMilliseconds();
+}
+
+QByteArray WebServer::message(const char *event, const QByteArray &data) const
+{
+    return QByteArray("event: ") + event + "\ndata: " + data + "\n\n";
+}
+
+QByteArray WebServer::stateMessage() const
+{
+    return message("state", tallyard::stateJson(m_state, now(), m_pictures));
+}
+
+void WebServer::publish(const BoardState &state)
+{
+    m_state = state;
+    m_pictures.follow(state);
+    if (m_streams.isEmpty())
+        return;
+    const QByteArray bytes = stateMessage();
+    // A copy: a client that cannot keep up leaves the set while it is walked.
+    const QSet<WebConnection *> streams = m_streams;
+    for (WebConnection *stream : streams)
+        if (m_streams.contains(stream))
+            stream->send(bytes);
+}
+
+void WebServer::heartbeat()
+{
+    if (m_streams.isEmpty())
+        return;
+    const QByteArray bytes = message("time",
+                                     "{\"now\":" + QByteArray::number(static_cast<qlonglong>(now()))
+                                         + ",\"version\":" + QByteArray::number(static_cast<qulonglong>(m_state.version))
+                                         + "}");
+    const QSet<WebConnection *> streams = m_streams;
+    for (WebConnection *stream : streams)
+        if (m_streams.contains(stream))
+            stream->beat(bytes);
+}
+
+void WebServer::incomingConnection(qintptr socketDescriptor)
+{
+    auto *socket = new QTcpSocket(this);
+    if (!socket->setSocketDescriptor(socketDescriptor)) {
+        delete socket;
+        return;
+    }
+    if (m_connections.size() >= m_limits.maxConnections) {
+        // Told why, and closed at once.
+        ++m_refused;
+        socket->write(QByteArray("HTTP/1.1 503 Service Unavailable\r\nContent-Length: 0\r\nConnection: close\r\n")
+                      + CommonHeaders + "\r\n");
+        socket->flush();
+        socket->abort();
+        delete socket;
+        return;
+    }
+    auto *connection = new WebConnection(*this, socket);
+    m_connections.insert(connection);
+    m_connectionCount = static_cast<int>(m_connections.size());
+}
+
+void WebServer::connectionGone(WebConnection *connection)
+{
+    m_connections.remove(connection);
+    m_streams.remove(connection);
+    m_connectionCount = static_cast<int>(m_connections.size());
+    m_streamCount = static_cast<int>(m_streams.size());
+}
+
+void WebServer::streamStarted(WebConnection *connection)
+{
+    if (m_connections.contains(connection))
+        m_streams.insert(connection);
+    m_streamCount = static_cast<int>(m_streams.size());
+}
+
+const WebServer::Resource *WebServer::resource(const QByteArray &path)
+{
+    const auto it = m_resources.constFind(path);
+    return it == m_resources.constEnd() ? nullptr : &it.value();
+}
+
+QByteArray WebServer::picture(bool home)
+{
+    // Only the file the board shows, never a path from the request.
+    const QString path = home ? m_state.homePicture : m_state.visitorPicture;
+    Picture &cached = m_picture[home ? 0 : 1];
+    const QFileInfo info(path);
+    if (path.isEmpty() || !info.isFile() || !info.isReadable() || info.size() > m_limits.maxPictureFileBytes)
+        return {};
+    if (cached.path == path && cached.modified == info.lastModified() && cached.size == info.size())
+        return cached.png;
+    cached = Picture{path, info.lastModified(), info.size(), {}};
+    QImageReader reader(path);
+    reader.setAutoTransform(true);
+    QImage image;
+    const QSize size = reader.size();
+    // A large picture is decoded straight to a size worth sending.
+    if (size.isValid() && (size.width() > m_limits.maxPictureSide || size.height() > m_limits.maxPictureSide))
+        reader.setScaledSize(size.scaled(m_limits.maxPictureSide, m_limits.maxPictureSide, Qt::KeepAspectRatio));
+    if (!reader.read(&image) || image.isNull())
+        return {};
+    if (image.width() > m_limits.maxPictureSide || image.height() > m_limits.maxPictureSide)
+        image = image.scaled(m_limits.maxPictureSide, m_limits.maxPictureSide, Qt::KeepAspectRatio,
+                             Qt::SmoothTransformation);
+    QBuffer buffer(&cached.png);
+    buffer.open(QIODevice::WriteOnly);
+    if (!image.save(&buffer, "PNG"))
+        cached.png.clear();
+    return cached.png;
+}
+
+} // namespace tallyard

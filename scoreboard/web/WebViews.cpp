@@ -1,0 +1,202 @@
+#include "scoreboard/web/WebViews.h"
+
+#include "scoreboard/state/BoardState.h"
+#include "scoreboard/web/WebServer.h"
+
+#include <QCoreApplication>
+#include <QHostAddress>
+#include <QNetworkInterface>
+#include <QTextStream>
+#include <QThread>
+
+#include <memory>
+#include <optional>
+
+namespace tallyard::WebViews {
+
+namespace {
+
+struct Serving {
+    QThread thread;
+    WebServer *server = nullptr; // lives in thread
+    QMetaObject::Connection feed;
+    QMetaObject::Connection quit;
+    quint16 port = 0;
+};
+
+// A program that ends without quitting its event loop still stops the thread first.
+struct Holder {
+    std::unique_ptr<Serving> current;
+    ~Holder() { stop(); }
+};
+
+std::unique_ptr<Serving> &serving()
+{
+    static Holder holder;
+    return holder.current;
+}
+
+struct Endpoint {
+    QHostAddress address;
+    quint16 port = 0;
+};
+
+std::optional<Endpoint> parseEndpoint(const QString &text, QString &why)
+{
+    QString host;
+    QString port = text;
+    if (text.startsWith(u'[')) {
+        const qsizetype close = text.indexOf(QLatin1String("]:"));
+        if (close < 0) {
+            why = QStringLiteral("an IPv6 address is written [ADDRESS]:PORT");
+            return std::nullopt;
+        }
+        host = text.mid(1, close - 1);
+        port = text.mid(close + 2);
+    } else if (const qsizetype colon = text.lastIndexOf(u':'); colon >= 0) {
+        host = text.left(colon);
+        port = text.mid(colon + 1);
+        if (host.contains(u':')) {
+            why = QStringLiteral("an IPv6 address is written [ADDRESS]:PORT");
+            return std::nullopt;
+        }
+    }
+    bool ok = false;
+    const uint number = port.toUInt(&ok);
+    if (!ok || number > 65535 || port.isEmpty() || !port.front().isDigit()) {
+        why = QStringLiteral("the port is a number from 0 to 65535");
+        return std::nullopt;
+    }
+    Endpoint endpoint{QHostAddress::Any, static_cast<quint16>(number)};
+    if (host.compare(u"localhost", Qt::CaseInsensitive) == 0)
+        endpoint.address = QHostAddress::LocalHost;
+    else if (!host.isEmpty() && host != u"*" && !endpoint.address.setAddress(host)) {
+        why = QStringLiteral("\"%1\" is not an IP address").arg(host);
+        return std::nullopt;
+    }
+    return endpoint;
+}
+
+// The addresses a browser on this machine or the hall's network opens.
+QList<QHostAddress> addressesToOpen(const QHostAddress &bound)
+{
+    const bool any = bound == QHostAddress::Any || bound == QHostAddress::AnyIPv4 || bound == QHostAddress::AnyIPv6;
+    if (!any)
+        return {bound};
+    QList<QHostAddress> outside;
+    QList<QHostAddress> loopback;
+    for (const QHostAddress &address : QNetworkInterface::allAddresses()) {
+        const bool v4 = address.protocol() == QAbstractSocket::IPv4Protocol;
+        if (bound == QHostAddress::AnyIPv6 && v4)
+            continue;
+        if (bound == QHostAddress::AnyIPv4 && !v4)
+            continue;
+        // Link-local IPv6 addresses need a zone that no one types into a browser.
+        if (!v4 && (address.isLinkLocal() || !address.scopeId().isEmpty()))
+            continue;
+        (address.isLoopback() ? loopback : outside).append(address);
+    }
+    return outside + loopback;
+}
+
+QString url(const QHostAddress &address, quint16 port, const char *path)
+{
+    const QString host = address.protocol() == QAbstractSocket::IPv6Protocol
+        ? QStringLiteral("[%1]").arg(address.toString())
+        : address.toString();
+    return QStringLiteral("http://%1:%2%3").arg(host).arg(port).arg(QLatin1String(path));
+}
+
+} // namespace
+
+bool start(const QString &addressAndPort, QTextStream &out, QTextStream &err)
+{
+    return start(addressAndPort, WebLimits{}, out, err);
+}
+
+bool start(const QString &addressAndPort, const WebLimits &limits, QTextStream &out, QTextStream &err)
+{
+    if (serving()) {
+        err << "--serve: the web views are served already\n";
+        return false;
+    }
+    QString why;
+    const std::optional<Endpoint> endpoint = parseEndpoint(addressAndPort.trimmed(), why);
+    if (!endpoint) {
+        err << "--serve " << addressAndPort << ": " << why << "\n";
+        err.flush();
+        return false;
+    }
+    qRegisterMetaType<tallyard::BoardState>("tallyard::BoardState");
+
+    auto current = std::make_unique<Serving>();
+    current->thread.setObjectName(QStringLiteral("web views"));
+    current->thread.start();
+    // The server is made, bound and later destroyed in its own thread.
+    QObject context;
+    context.moveToThread(&current->thread);
+    QString error;
+    Serving *s = current.get();
+    QMetaObject::invokeMethod(
+        &context,
+        [&] {
+            auto *server = new WebServer(limits);
+            if (server->listen(endpoint->address, endpoint->port)) {
+                s->server = server;
+                s->port = server->serverPort();
+            } else {
+                error = server->errorString();
+                delete server;
+            }
+            context.moveToThread(nullptr);
+        },
+        Qt::BlockingQueuedConnection);
+    if (!s->server) {
+        current->thread.quit();
+        current->thread.wait();
+        err << "--serve " << addressAndPort << ": cannot serve there (" << error << ")\n";
+        err.flush();
+        return false;
+    }
+
+    WebServer *server = s->server;
+    const BoardState first = boardStates().current();
+    QMetaObject::invokeMethod(server, [server, first] { server->publish(first); }, Qt::QueuedConnection);
+    s->feed = QObject::connect(&boardStates(), &BoardStatePublisher::changed, server, &WebServer::publish,
+                               Qt::QueuedConnection);
+    if (QCoreApplication *app = QCoreApplication::instance())
+        s->quit = QObject::connect(app, &QCoreApplication::aboutToQuit, [] { stop(); });
+
+    const char *views[][2] = {
+        {"/", "the board"},
+        {"/overlay", "a lower third for a stream"},
+        {"/clock", "one large clock"},
+        {"/state", "the state as JSON"},
+    };
+    for (const QHostAddress &address : addressesToOpen(endpoint->address))
+        for (const auto &[path, what] : views)
+            out << url(address, s->port, path) << "  " << what << "\n";
+    out.flush();
+    serving() = std::move(current);
+    return true;
+}
+
+void stop()
+{
+    std::unique_ptr<Serving> current = std::move(serving());
+    if (!current)
+        return;
+    QObject::disconnect(current->feed);
+    QObject::disconnect(current->quit);
+    WebServer *server = current->server;
+    QMetaObject::invokeMethod(server, [server] { delete server; }, Qt::BlockingQueuedConnection);
+    current->thread.quit();
+    current->thread.wait();
+}
+
+quint16 port()
+{
+    return serving() ? serving()->port : 0;
+}
+
+} // namespace tallyard::WebViews

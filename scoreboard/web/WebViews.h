@@ -1,0 +1,31 @@
+#pragma once
+// The live web views of the board (tallyard --serve [ADDRESS:]PORT): the board as the
+// audience sees it at /, a lower third for streams at /overlay, one large clock at /clock and
+// the state as JSON at /state, served read-only from a thread of their own. The board's
+// thread only hands each new state over (a queued signal); it never waits on a socket.
+
+#include <QString>
+
+class QTextStream;
+
+namespace tallyard {
+
+struct WebLimits;
+
+namespace WebViews {
+
+// Starts serving the board's states (boardStates()) on "PORT" (every interface) or
+// "ADDRESS:PORT" ("[v6]:PORT" for an IPv6 address); port 0 takes a free one. Lists the
+// address of each view on out; on a bad address or one that cannot be bound, says why on
+// err and returns false. Needs the application object; stops by itself when it quits.
+bool start(const QString &addressAndPort, QTextStream &out, QTextStream &err);
+// The same with other bounds (the tests').
+bool start(const QString &addressAndPort, const WebLimits &limits, QTextStream &out, QTextStream &err);
+// Stops serving and closes every connection; nothing when not serving.
+void stop();
+// The port served on, 0 when not serving.
+quint16 port();
+
+} // namespace WebViews
+
+} // namespace tallyard
