@@ -1,0 +1,219 @@
+// The web views' server as a browser, a stream viewer and a hostile client meet it, on
+// loopback with small bounds so that every timeout is over in a fraction of a second.
+#include "scoreboard/web/WebServer.h"
+
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QRandomGenerator>
+#include <QTcpSocket>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+using namespace tallyard;
+
+namespace {
+
+WebLimits smallLimits()
+{
+    WebLimits limits;
+    limits.maxConnections = 16;
+    limits.maxHeadBytes = 1024;
+    limits.requestTimeoutMs = 300;
+    limits.idleTimeoutMs = 300;
+    limits.maxPendingOutput = 16 * 1024;
+    limits.heartbeatMs = 200;
+    return limits;
+}
+
+class WebServerTest : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(server.listen(QHostAddress::LocalHost, 0)); }
+
+    std::unique_ptr<QTcpSocket> connectClient()
+    {
+        auto socket = std::make_unique<QTcpSocket>();
+        socket->connectToHost(QHostAddress::LocalHost, server.serverPort());
+        EXPECT_TRUE(QTest::qWaitFor([&] { return socket->state() == QAbstractSocket::ConnectedState; }, 5000));
+        return socket;
+    }
+
+    // Sends bytes and gathers the answer until the server closes (or 5 s pass).
+    QByteArray exchange(const QByteArray &request)
+    {
+        auto socket = connectClient();
+        socket->write(request);
+        QByteArray answer;
+        (void)QTest::qWaitFor(
+            [&] {
+                answer += socket->readAll();
+                return socket->state() == QAbstractSocket::UnconnectedState;
+            },
+            5000);
+        return answer + socket->readAll();
+    }
+
+    static int status(const QByteArray &answer) { return answer.mid(9, 3).toInt(); }
+    static QByteArray body(const QByteArray &answer) { return answer.mid(answer.indexOf("\r\n\r\n") + 4); }
+
+    WebServer server{smallLimits()};
+};
+
+TEST_F(WebServerTest, AnswersOnlyGetAndHeadOnTheFixedRoutesWithAPolicyAgainstOutsideScripts)
+{
+    struct Case {
+        QByteArray method;
+        QByteArray path;
+        int status;
+        QByteArray bodyHas; // empty: no body at all
+    };
+    const Case cases[] = {
+        {"GET", "/", 200, "<html"},
+        {"GET", "/overlay", 200, "<html"},
+        {"GET", "/clock?clock=fall", 200, "<html"},
+        {"GET", "/tallyard.js", 200, "EventSource"},
+        {"GET", "/state", 200, "\"version\""},
+        {"HEAD", "/", 200, ""},
+        {"HEAD", "/state", 200, ""},
+        {"POST", "/", 405, "Not Allowed"},
+        {"PUT", "/state", 405, "Not Allowed"},
+        {"DELETE", "/overlay", 405, "Not Allowed"},
+        {"GET", "/../etc/passwd", 404, "Not Found"},
+        {"GET", "/web/board.html", 404, "Not Found"},
+        {"GET", "/%2e%2e/%2e%2e/etc/passwd", 404, "Not Found"},
+        {"GET", "/state/../state", 404, "Not Found"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE((c.method + ' ' + c.path).constData());
+        const QByteArray answer = exchange(c.method + ' ' + c.path + " HTTP/1.1\r\nHost: x\r\nConnection: close\r\n\r\n");
+        EXPECT_EQ(status(answer), c.status);
+        EXPECT_TRUE(answer.contains("\r\nContent-Security-Policy: default-src 'self'; script-src 'self';"));
+        if (c.bodyHas.isEmpty())
+            EXPECT_TRUE(body(answer).isEmpty());
+        else
+            EXPECT_TRUE(body(answer).contains(c.bodyHas)) << body(answer).left(200).constData();
+    }
+    const QJsonObject state =
+        QJsonDocument::fromJson(body(exchange("GET /state HTTP/1.0\r\n\r\n"))).object();
+    EXPECT_EQ(state.value("format").toString(), QString::fromLatin1(StateFormat));
+    EXPECT_TRUE(state.contains("version") && state.contains("clocks") && state.contains("score"));
+}
+
+TEST_F(WebServerTest, RefusesOversizedHeadsAndClosesSlowWritersAndConnectionsBeyondTheBound)
+{
+    const QByteArray longPath = "GET /" + QByteArray(2000, 'a') + " HTTP/1.1\r\n\r\n";
+    EXPECT_EQ(status(exchange(longPath)), 414);
+    QByteArray manyHeaders = "GET / HTTP/1.1\r\n";
+    for (int i = 0; i < 100; ++i)
+        manyHeaders += "X-" + QByteArray::number(i) + ": 1234567890\r\n";
+    EXPECT_EQ(status(exchange(manyHeaders + "\r\n")), 431);
+
+    // A request that never ends is closed after its time, with nothing more sent.
+    auto slow = connectClient();
+    slow->write("GET / HTTP/1.1\r\nHost:");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return slow->state() == QAbstractSocket::UnconnectedState; }, 3000));
+    EXPECT_FALSE(slow->readAll().contains("200 OK"));
+
+    // Idle connections fill the server: the next one is refused, a free place serves again.
+    std::vector<std::unique_ptr<QTcpSocket>> idle;
+    for (int i = 0; i < server.limits().maxConnections; ++i) {
+        idle.push_back(connectClient());
+        idle.back()->write("G"); // started, so that each is held for its request's time
+    }
+    ASSERT_TRUE(QTest::qWaitFor([&] { return server.connectionCount() == server.limits().maxConnections; }, 3000));
+    const quint64 refused = server.refusedCount();
+    const QByteArray answer = exchange("GET / HTTP/1.1\r\n\r\n");
+    EXPECT_EQ(status(answer), 503);
+    EXPECT_EQ(server.refusedCount(), refused + 1);
+    idle.clear();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return server.connectionCount() == 0; }, 3000));
+    EXPECT_EQ(status(exchange("GET / HTTP/1.1\r\nConnection: close\r\n\r\n")), 200);
+}
+
+TEST_F(WebServerTest, AStreamGetsTheStateThenEachChangeAndAViewerThatStopsReadingIsDropped)
+{
+    BoardState state;
+    state.version = 1;
+    state.name = QStringLiteral("Ada Lovelace");
+    server.publish(state);
+
+    auto viewer = connectClient();
+    viewer->write("GET /events HTTP/1.1\r\nAccept: text/event-stream\r\n\r\n");
+    QByteArray seen;
+    const auto sees = [&](const QByteArray &text) {
+        return QTest::qWaitFor(
+            [&] {
+                seen += viewer->readAll();
+                return seen.contains(text);
+            },
+            3000);
+    };
+    EXPECT_TRUE(sees("Content-Type: text/event-stream"));
+    EXPECT_TRUE(sees("event: state\ndata: {") && seen.contains("Ada Lovelace"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return server.streamCount() == 1; }, 3000));
+    for (const char *name : {"Bea Brown", "Cleo Chen", "Dana Diaz"}) {
+        state.version++;
+        state.name = QString::fromLatin1(name);
+        server.publish(state);
+        EXPECT_TRUE(sees(name)) << name;
+    }
+
+    // A viewer that takes no more bytes: the server's output for it stays bounded, and it goes.
+    auto stalled = connectClient();
+    stalled->setReadBufferSize(1);
+    stalled->write("GET /events HTTP/1.1\r\n\r\n");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return server.streamCount() == 2; }, 3000));
+    state.event = QString(8000, u'x');
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] {
+            state.version++;
+            server.publish(state);
+            viewer->readAll();
+            return server.droppedCount() == 1;
+        },
+        20000));
+    EXPECT_EQ(server.streamCount(), 1); // the reading viewer stays
+}
+
+TEST_F(WebServerTest, AStormOfGarbageLeavesAWellFormedClientServed)
+{
+    QRandomGenerator random(20261209);
+    std::vector<std::unique_ptr<QTcpSocket>> storm;
+    const QByteArray kinds[] = {
+        "", // random bytes
+        "GET / HTTP/1.1\r\nHost: x", // truncated
+        "BREW /pot HTTP/1.1\r\n\r\n",
+        "GET " + QByteArray(5000, '/') + " HTTP/1.1\r\n\r\n",
+        "GET / HTTP/1.1\r\n" + QByteArray(5000, 'h') + "\r\n\r\n",
+        "GET /../../etc/passwd HTTP/1.1\r\n\r\n",
+        "GET / HTTP/1.1\r\nContent-Length: 99999999\r\n\r\n",
+        "\r\n\r\n\r\n",
+    };
+    for (int round = 0; round < 20; ++round) {
+        for (const QByteArray &kind : kinds) {
+            auto socket = std::make_unique<QTcpSocket>();
+            socket->connectToHost(QHostAddress::LocalHost, server.serverPort());
+            QByteArray bytes = kind;
+            if (bytes.isEmpty()) {
+                bytes.resize(1 + random.bounded(3000));
+                for (char &b : bytes)
+                    b = static_cast<char>(random.bounded(256));
+            }
+            socket->write(bytes);
+            storm.push_back(std::move(socket));
+        }
+        QTest::qWait(1); // the server takes its connections as they come
+        if (storm.size() > 64)
+            storm.erase(storm.begin(), storm.begin() + 32);
+    }
+    const QByteArray answer = exchange("GET /state HTTP/1.1\r\nConnection: close\r\n\r\n");
+    EXPECT_EQ(status(answer), 200);
+    EXPECT_TRUE(body(answer).contains("\"version\""));
+    storm.clear();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return server.connectionCount() == 0; }, 5000));
+}
+
+} // namespace
