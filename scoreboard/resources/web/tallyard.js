@@ -352,10 +352,10 @@
     const team = text(svg, { x: 440, y: 948, 'font-size': 40, 'dominant-baseline': 'central', 'fill-opacity': 0.85 }, 'team');
     const score = el('g', {}, svg);
     score.dataset.role = 'score';
-    const scoreBack = el('rect', { x: 1444, y: 836, width: 364, height: 144, rx: 8 }, score);
-    const scoreLeft = new Cell(score, { ...digit, x: 1460, y: 848, max: 19, paddingI: 8 });
-    const point = el('rect', { x: 1584, y: 950, width: 16, height: 16 }, score);
-    const scoreRight = new Cell(score, { ...digit, x: 1606, y: 848, max: 999, paddingI: 8 });
+    const scoreBack = el('rect', { x: 1430, y: 836, width: 380, height: 144, rx: 8 }, score);
+    const scoreLeft = new Cell(score, { ...digit, x: 1446, y: 848, max: 19, paddingI: 8 });
+    const point = el('rect', { x: 1550, y: 950, width: 16, height: 16 }, score);
+    const scoreRight = new Cell(score, { ...digit, x: 1578, y: 848, max: 999, paddingI: 8 });
     const clockGroup = el('g', {}, svg);
     clockGroup.dataset.role = 'clock';
     const clockPlate = el('rect', { y: 676, height: 128, rx: 14, 'fill-opacity': 0.9 }, clockGroup);
