@@ -86,6 +86,8 @@ public:
     WebConnection(WebServer &server, QTcpSocket *socket) : QObject(&server), m_server(server), m_socket(socket)
     {
         socket->setParent(this);
+        // A change is a small message that must leave at once, not wait for the last one's ack.
+        socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
         // Qt keeps no more of a client's bytes than one request head may hold.
         socket->setReadBufferSize(server.limits().maxHeadBytes + 1);
         m_timer.setSingleShot(true);
