@@ -1,0 +1,161 @@
+// The board's refresh while the web views serve 200 live viewers on loopback, against the same
+// refresh with nobody following, in the same run. Each tick shows a new second on three
+// running clocks and a changed event name, so that every tick makes a state for the viewers.
+// The figure to compare is the board's thread's CPU; the web views' own thread and the
+// viewers are outside it by design, and the wall time includes a pause a tick.
+#include "platform/core/LocalTime.h"
+#include "platform/intrinsics/TextBox.h"
+#include "platform/intrinsics/TimerControl.h"
+#include "platform/system/SettingsStore.h"
+#include "scoreboard/Registration.h"
+#include "scoreboard/forms/frmScoreboard.h"
+#include "scoreboard/web/WebServer.h"
+#include "scoreboard/web/WebViews.h"
+
+#include <QApplication>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextStream>
+
+#include <benchmark/benchmark.h>
+
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <chrono>
+#include <thread>
+#include <vector>
+
+using namespace tallyard;
+
+namespace {
+
+std::atomic<int64_t> fakeMs{0};
+
+SYSTEMTIME fakeNow()
+{
+    const int64_t ms = fakeMs.load();
+    return fromCivilSeconds(ms / 1000, static_cast<int>(ms % 1000));
+}
+
+struct Board {
+    Board()
+    {
+        SettingsStore::setFolderOverride(store.path());
+        registerProgramControls();
+        setLocalTimeOverride(fakeNow);
+        fakeMs = civilSeconds(fromCivilSeconds(1'773'489'600)) * 1000;
+        board = new frmScoreboard();
+        board->Show();
+        if (!QTest::qWaitForWindowExposed(board))
+            qWarning("the board was not shown");
+        board->tmrClock1->setProperty("Enabled", false);
+        for (Control *clock : {board->tkRoutine, board->tkFall, board->tkWarmUp}) {
+            clock->setProperty("CountDirection", 1);
+            clock->setProperty("Running", true);
+        }
+        board->RefreshTime();
+        QCoreApplication::processEvents();
+    }
+    ~Board()
+    {
+        delete board;
+        setLocalTimeOverride({});
+        SettingsStore::setFolderOverride({});
+    }
+    void tick()
+    {
+        fakeMs += 1000;
+        board->txtEvent->setProperty("Text", (++ticks % 2) ? QStringLiteral("Vault") : QStringLiteral("Floor"));
+        board->RefreshTime();
+        QCoreApplication::processEvents();
+        QCoreApplication::processEvents();
+        // Ticks a few hundred times a second (the board refreshes twenty times), so that the
+        // server keeps up; the pause costs the board's thread no CPU.
+        std::this_thread::sleep_for(std::chrono::milliseconds(3));
+    }
+    QTemporaryDir store;
+    frmScoreboard *board = nullptr;
+    int ticks = 0;
+};
+
+// Viewers that read everything on a thread of their own, as browsers would.
+struct Viewers {
+    explicit Viewers(quint16 port, int count)
+    {
+        for (int i = 0; i < count; ++i) {
+            const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
+            sockaddr_in address{};
+            address.sin_family = AF_INET;
+            address.sin_port = htons(port);
+            address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+            if (::connect(fd, reinterpret_cast<sockaddr *>(&address), sizeof address) != 0) {
+                ::close(fd);
+                continue;
+            }
+            const char request[] = "GET /events HTTP/1.1\r\nHost: bench\r\n\r\n";
+            if (::send(fd, request, sizeof request - 1, 0) < 0)
+                qWarning("a viewer could not ask");
+            fds.push_back({fd, POLLIN, 0});
+        }
+        reader = std::thread([this] {
+            char buffer[65536];
+            while (!stop) {
+                if (::poll(fds.data(), fds.size(), 50) <= 0)
+                    continue;
+                for (pollfd &p : fds)
+                    if (p.revents & POLLIN)
+                        bytes += std::max<ssize_t>(0, ::recv(p.fd, buffer, sizeof buffer, 0));
+            }
+        });
+    }
+    ~Viewers()
+    {
+        stop = true;
+        reader.join();
+        for (const pollfd &p : fds)
+            ::close(p.fd);
+    }
+    std::vector<pollfd> fds;
+    std::thread reader;
+    std::atomic<bool> stop{false};
+    std::atomic<int64_t> bytes{0};
+};
+
+void BM_RefreshAlone(benchmark::State &state)
+{
+    Board b;
+    for (auto _ : state)
+        b.tick();
+}
+BENCHMARK(BM_RefreshAlone);
+
+void BM_RefreshWith200Viewers(benchmark::State &state)
+{
+    Board b;
+    QString none;
+    QTextStream out(&none);
+    if (!WebViews::start(QStringLiteral("127.0.0.1:0"), out, out)) {
+        state.SkipWithError("the web views could not serve");
+        return;
+    }
+    {
+        Viewers viewers(WebViews::port(), 200);
+        QTest::qWait(500); // every viewer has its first state
+        const int64_t before = viewers.bytes;
+        for (auto _ : state)
+            b.tick();
+        QTest::qWait(200);
+        state.counters["viewers"] = double(viewers.fds.size());
+        state.counters["bytes_per_tick_per_viewer"] =
+            double(viewers.bytes - before) / double(state.iterations()) / double(viewers.fds.size());
+    }
+    WebViews::stop();
+}
+BENCHMARK(BM_RefreshWith200Viewers);
+
+} // namespace
