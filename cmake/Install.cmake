@@ -45,7 +45,7 @@ install(FILES ${CMAKE_BINARY_DIR}/QuellinConfig.cmake ${CMAKE_BINARY_DIR}/Quelli
 
 # Two Debian packages: tallyard (the program and the shared libraries) and libquellin-dev
 # (headers, the CMake package and the Designer plugin). Each description's first line is its
-# package's synopsis.
+# package's synopsis; the lines stay within 80 columns, as Debian's tools want.
 set(CPACK_PACKAGE_NAME tallyard)
 set(CPACK_PACKAGE_VENDOR "Tallyard")
 set(CPACK_PACKAGE_CONTACT "Tallyard developers <tallyard@example.org>")
@@ -71,11 +71,13 @@ set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_SHLIBDEPS OFF)
 set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_DEPENDS "tallyard (= ${PROJECT_VERSION}), qt6-base-dev")
 string(CONCAT CPACK_DEBIAN_RUNTIME_DESCRIPTION
   "Scoreboard for gymnastics competitions\n"
-  "A desktop scoreboard driven by one operator from the keyboard, facing the audience on a\n"
-  "monitor or projector: event, gymnast number, name and team, the score, the Routine, Fall\n"
-  "and Warm-Up LED clocks, two team pictures and a buzzer at five seconds.")
+  "A desktop scoreboard driven by one operator from the keyboard, facing the\n"
+  "audience on a monitor or projector: event, gymnast number, name and team, the\n"
+  "score, the Routine, Fall and Warm-Up LED clocks, two team pictures and a buzzer\n"
+  "at five seconds.")
 string(CONCAT CPACK_DEBIAN_DEVELOPMENT_DESCRIPTION
   "Quellin LED clock controls for Qt 6 (development files)\n"
-  "Headers and the CMake package of Quellin, the TimeKeeper clock model and the TimeLED\n"
-  "display, with a Qt Designer plugin offering TimeLED, TimeKeeper, NumberLED and Ortagon.")
+  "Headers and the CMake package of Quellin, the TimeKeeper clock model and the\n"
+  "TimeLED display, with a Qt Designer plugin offering TimeLED, TimeKeeper,\n"
+  "NumberLED and Ortagon.")
 include(CPack)
