@@ -119,6 +119,7 @@ TEST(HelpDocument, ReadsWithEveryHeadingAndNoControlWordShowsAsText)
                                   QStringLiteral("Starting Tallyard"),
                                   QStringLiteral("The board"),
                                   QStringLiteral("In the hall"),
+                                  QStringLiteral("On other screens and in a stream"),
                                   QStringLiteral("The meet: start list, results and a crash"),
                                   QStringLiteral("Keys at a glance"),
                                   QStringLiteral("Running the clocks"),
@@ -136,7 +137,7 @@ TEST(HelpDocument, ReadsWithEveryHeadingAndNoControlWordShowsAsText)
     EXPECT_FALSE(text.contains(u'{') || text.contains(u'}'));
     EXPECT_TRUE(text.contains(u'\u2022')) << "the bullets read as bullets";
     for (const char *option : {"--screen", "--fullscreen", "--audience-screen", "--list-screens", "--start-list", "--results",
-                               "--no-results", "--resume"})
+                               "--no-results", "--resume", "--serve"})
         EXPECT_TRUE(text.contains(QLatin1StringView(option))) << option;
 }
 
