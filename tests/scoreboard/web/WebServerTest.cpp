@@ -192,7 +192,7 @@ TEST_F(WebServerTest, AStormOfGarbageLeavesAWellFormedClientServed)
         "GET / HTTP/1.1\r\nContent-Length: 99999999\r\n\r\n",
         "\r\n\r\n\r\n",
     };
-    for (int round = 0; round < 20; ++round) {
+    for (int round = 0; round < 300; ++round) { // 2,400 connections
         for (const QByteArray &kind : kinds) {
             auto socket = std::make_unique<QTcpSocket>();
             socket->connectToHost(QHostAddress::LocalHost, server.serverPort());
