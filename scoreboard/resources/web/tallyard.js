@@ -137,19 +137,19 @@
   // An LED cell as the board sizes it, in the view's units: digit height, paddings around
   // (H, V) and between the digits (I), a narrow leading position for a Max of 10-19, 100-199.
   const WIDTH_PER_HEIGHT = { '9:5': 5 / 9, '7:4': 4 / 7 };
-  function cellLayout(spec) {
-    const h = spec.height;
-    const w = h * WIDTH_PER_HEIGHT[spec.ratio];
-    const positions = digitsOf(spec.max);
-    const half = hasHalfDigit(spec.max);
-    const shape = shapes.ratios[spec.ratio];
+  function cellLayout(cell) {
+    const h = cell.height;
+    const w = h * WIDTH_PER_HEIGHT[cell.ratio];
+    const positions = digitsOf(cell.max);
+    const half = hasHalfDigit(cell.max);
+    const shape = shapes.ratios[cell.ratio];
     const halfW = (shape.halfWidth / shape.width) * w;
     const boxes = [];
-    let x = spec.x + spec.paddingH;
-    const y = spec.y + spec.paddingV;
+    let x = cell.x + cell.paddingH;
+    const y = cell.y + cell.paddingV;
     for (let i = 0; i < positions; ++i) {
       let step = w;
-      let gap = spec.paddingI;
+      let gap = cell.paddingI;
       if (i === 0 && half) {
         step = halfW;
         gap = 0;
@@ -157,56 +157,56 @@
       boxes.push({ x: x + step - w, y, w, h, half: i === 0 && half });
       x += step + (i < positions - 1 ? gap : 0);
     }
-    return { boxes, width: x - spec.x + spec.paddingH, height: h + 2 * spec.paddingV };
+    return { boxes, width: x - cell.x + cell.paddingH, height: h + 2 * cell.paddingV };
   }
 
   // A cell, redrawn only when what it shows or how it looks changed.
   class Cell {
-    constructor(parent, spec) {
-      this.spec = { paddingH: 0, paddingV: 0, ...spec };
+    constructor(parent, cell) {
+      this.cell = { paddingH: 0, paddingV: 0, ...cell };
       this.group = el('g', {}, parent);
-      if (spec.role) this.group.dataset.role = spec.role;
+      if (cell.role) this.group.dataset.role = cell.role;
       this.key = null;
     }
     show(masks, litHex, backHex, style, background) {
       const key = `${masks.join(',')}|${litHex}|${backHex}|${style}|${background}`;
       if (key === this.key) return;
       this.key = key;
-      const layout = cellLayout(this.spec);
+      const layout = cellLayout(this.cell);
       this.group.replaceChildren();
       if (background)
-        el('rect', { x: this.spec.x, y: this.spec.y, width: layout.width, height: layout.height, fill: backHex }, this.group);
+        el('rect', { x: this.cell.x, y: this.cell.y, width: layout.width, height: layout.height, fill: backHex }, this.group);
       const colors = palette(litHex, backHex);
       layout.boxes.forEach((box, i) =>
-        drawDigit(this.group, box, masks[i], box.half ? shapes.halfDigit : 127, style, this.spec.ratio, colors));
+        drawDigit(this.group, box, masks[i], box.half ? shapes.halfDigit : 127, style, this.cell.ratio, colors));
     }
     width() {
-      return cellLayout(this.spec).width;
+      return cellLayout(this.cell).width;
     }
   }
 
   // A clock display as the board's TimeLED, in the view's units: a minutes and a seconds
   // cell with a pair of round dots between them (dark while the minutes are blank).
-  // spec: x, y, height (of a digit), minuteDigits, paddingH, paddingV, paddingI, paddingD,
+  // clock: x, y, height (of a digit), minuteDigits, paddingH, paddingV, paddingI, paddingD,
   // dot (diameter), inset (of the dots from the digits' top and bottom).
   class ClockDisplay {
-    constructor(parent, spec) {
-      this.spec = spec;
+    constructor(parent, clock) {
+      this.clock = clock;
       this.group = el('g', {}, parent);
-      this.group.dataset.role = spec.role;
+      this.group.dataset.role = clock.role;
       this.back = el('rect', {}, this.group);
-      const digit = { height: spec.height, ratio: '7:4', paddingI: spec.paddingI };
-      const y = spec.y + spec.paddingV;
-      this.minutesMax = 10 ** spec.minuteDigits - 1;
-      this.minutes = new Cell(this.group, { ...digit, max: this.minutesMax, x: spec.x + spec.paddingH, y });
-      const dotsX = spec.x + spec.paddingH + this.minutes.width() + spec.paddingD;
-      const secondsX = dotsX + spec.dot + spec.paddingD;
+      const digit = { height: clock.height, ratio: '7:4', paddingI: clock.paddingI };
+      const y = clock.y + clock.paddingV;
+      this.minutesMax = 10 ** clock.minuteDigits - 1;
+      this.minutes = new Cell(this.group, { ...digit, max: this.minutesMax, x: clock.x + clock.paddingH, y });
+      const dotsX = clock.x + clock.paddingH + this.minutes.width() + clock.paddingD;
+      const secondsX = dotsX + clock.dot + clock.paddingD;
       this.seconds = new Cell(this.group, { ...digit, max: 99, x: secondsX, y });
-      this.dots = [y + spec.inset, y + spec.height - spec.dot - spec.inset].map((top) =>
-        el('circle', { cx: dotsX + spec.dot / 2, cy: top + spec.dot / 2, r: spec.dot / 2 }, this.group));
-      this.width = secondsX + this.seconds.width() + spec.paddingH - spec.x;
-      this.height = spec.height + 2 * spec.paddingV;
-      const box = { x: spec.x, y: spec.y, width: this.width, height: this.height };
+      this.dots = [y + clock.inset, y + clock.height - clock.dot - clock.inset].map((top) =>
+        el('circle', { cx: dotsX + clock.dot / 2, cy: top + clock.dot / 2, r: clock.dot / 2 }, this.group));
+      this.width = secondsX + this.seconds.width() + clock.paddingH - clock.x;
+      this.height = clock.height + 2 * clock.paddingV;
+      const box = { x: clock.x, y: clock.y, width: this.width, height: this.height };
       for (const [k, v] of Object.entries(box)) this.back.setAttribute(k, v);
     }
     show(second, litHex, backHex, separatorHex, style) {
