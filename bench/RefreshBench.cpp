@@ -13,6 +13,7 @@
 #include "platform/intrinsics/TimerControl.h"
 #include "scoreboard/forms/frmScoreboard.h"
 #include "scoreboard/settings/Settings.h"
+#include "bench/BenchBoard.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -26,44 +27,9 @@ using namespace tallyard;
 
 namespace {
 
-std::atomic<int64_t> fakeMs{0};
+using bench::Board;
+using bench::fakeMs;
 
-SYSTEMTIME fakeNow()
-{
-    const int64_t ms = fakeMs.load();
-    return fromCivilSeconds(ms / 1000, static_cast<int>(ms % 1000));
-}
-
-struct Board {
-    Board()
-    {
-        SettingsStore::setFolderOverride(store.path());
-        registerProgramControls();
-        setLocalTimeOverride(fakeNow);
-        fakeMs = civilSeconds(fromCivilSeconds(1'773'489'600)) * 1000;
-        board = new frmScoreboard();
-        board->Show();
-        if (!QTest::qWaitForWindowExposed(board))
-            qWarning("the board was not shown");
-        // Three running clocks; the timer's own ticks stay out of the measurement.
-        board->tmrClock1->setProperty("Enabled", false);
-        // Counting up, so that every second of a long run changes every display.
-        for (Control *clock : {board->tkRoutine, board->tkFall, board->tkWarmUp}) {
-            clock->setProperty("CountDirection", 1);
-            clock->setProperty("Running", true);
-        }
-        board->RefreshTime();
-        QCoreApplication::processEvents();
-    }
-    ~Board()
-    {
-        delete board;
-        setLocalTimeOverride({});
-        SettingsStore::setFolderOverride({});
-    }
-    QTemporaryDir store;
-    frmScoreboard *board = nullptr;
-};
 
 void BM_ThreeBareReads(benchmark::State &state)
 {

@@ -11,6 +11,7 @@
 #include "scoreboard/forms/frmScoreboard.h"
 #include "scoreboard/web/WebServer.h"
 #include "scoreboard/web/WebViews.h"
+#include "bench/BenchBoard.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -34,39 +35,10 @@ using namespace tallyard;
 
 namespace {
 
-std::atomic<int64_t> fakeMs{0};
+using bench::fakeMs;
 
-SYSTEMTIME fakeNow()
-{
-    const int64_t ms = fakeMs.load();
-    return fromCivilSeconds(ms / 1000, static_cast<int>(ms % 1000));
-}
-
-struct Board {
-    Board()
-    {
-        SettingsStore::setFolderOverride(store.path());
-        registerProgramControls();
-        setLocalTimeOverride(fakeNow);
-        fakeMs = civilSeconds(fromCivilSeconds(1'773'489'600)) * 1000;
-        board = new frmScoreboard();
-        board->Show();
-        if (!QTest::qWaitForWindowExposed(board))
-            qWarning("the board was not shown");
-        board->tmrClock1->setProperty("Enabled", false);
-        for (Control *clock : {board->tkRoutine, board->tkFall, board->tkWarmUp}) {
-            clock->setProperty("CountDirection", 1);
-            clock->setProperty("Running", true);
-        }
-        board->RefreshTime();
-        QCoreApplication::processEvents();
-    }
-    ~Board()
-    {
-        delete board;
-        setLocalTimeOverride({});
-        SettingsStore::setFolderOverride({});
-    }
+// Each tick a new second and a changed event name, so that every tick makes a state.
+struct Board : bench::Board {
     void tick()
     {
         fakeMs += 1000;
@@ -78,8 +50,6 @@ struct Board {
         // server keeps up; the pause costs the board's thread no CPU.
         std::this_thread::sleep_for(std::chrono::milliseconds(3));
     }
-    QTemporaryDir store;
-    frmScoreboard *board = nullptr;
     int ticks = 0;
 };
 
