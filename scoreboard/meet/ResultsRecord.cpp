@@ -35,10 +35,6 @@ QString &folderOverride()
     return folder;
 }
 
-void reportToStandardError(const QString &line)
-{
-    std::fprintf(stderr, "tallyard: %s\n", line.toLocal8Bit().constData());
-}
 
 SYSTEMTIME civilTime(int64_t localMs)
 {
@@ -87,6 +83,11 @@ QByteArray scoreField(int whole, int thousandths)
 }
 
 } // namespace
+
+void reportToStandardError(const QString &line)
+{
+    std::fprintf(stderr, "tallyard: %s\n", line.toLocal8Bit().constData());
+}
 
 bool syncToDisk(QFileDevice &file)
 {

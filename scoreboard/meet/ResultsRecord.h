@@ -70,6 +70,9 @@ private:
     std::unique_ptr<Worker> m_worker;
 };
 
+// A line for the operator on standard error, "tallyard: " first. Shared with the state journal.
+void reportToStandardError(const QString &line);
+
 // Pushes what was written to file down to the disk (fsync, or FlushFileBuffers on Windows).
 // Shared with the state journal.
 bool syncToDisk(QFileDevice &file);

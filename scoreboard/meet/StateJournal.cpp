@@ -40,11 +40,6 @@ QString &folderOverride()
     return folder;
 }
 
-void reportToStandardError(const QString &line)
-{
-    std::fprintf(stderr, "tallyard: %s\n", line.toLocal8Bit().constData());
-}
-
 // The ranges a stored value must lie in to be taken.
 constexpr int64_t MaxNumber = 9999;
 constexpr int64_t MaxScoreWhole = 19;
