@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tallyard developers
+// SPDX-License-Identifier: MIT
+
 // The baseline of the start-up benchmark: a bare Qt program that shows one window and
 // quits as soon as the window is on the screen.
 #include <QApplication>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tallyard developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The loaded board the benchmarks measure: default settings in a folder of their own, a fake
 // local clock the benchmark moves on, three clocks counting up and running, and the board's

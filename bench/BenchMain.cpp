@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tallyard developers
+// SPDX-License-Identifier: MIT
+
 // The one main of every benchmark program: an offscreen QApplication, then the benchmarks.
 #include <QApplication>
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tallyard developers
+// SPDX-License-Identifier: MIT
+
 // The board at 1920 x 1080 with the Routine and Warm-Up clocks running on the real clock and
 // its own 50 ms refresh, for a minute (TALLYARD_HALL_SECONDS to change it): the process's CPU
 // time alone, and with the audience window beside it, against a bare Qt window of the same

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tallyard developers
+// SPDX-License-Identifier: MIT
+
 // The record of the meet, against what any program doing the same must pay:
 // - loading a start list of 10,000 gymnasts, against reading the file and splitting it into
 //   lines;

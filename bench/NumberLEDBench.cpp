@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tallyard developers
+// SPDX-License-Identifier: MIT
+
 // A LED cell painting four digits at the board's size (digits 90 pixels tall) against
 // QLCDNumber painting the same four digits at the same pixel size, both into an image.
 #include "components/NumberLED.h"

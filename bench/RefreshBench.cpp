@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tallyard developers
+// SPDX-License-Identifier: MIT
+
 // The board's 50 ms refresh with three running clocks: a tick whose shown seconds did not
 // change (no paint expected) and a tick where they did, against three bare reads of the
 // clocks in the same run.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tallyard developers
+// SPDX-License-Identifier: MIT
+
 // Reading a settings file an operator has grown by hand to a megabyte (notes, copied blocks,
 // keys of other programs) into the program's variables, before the splash: against reading
 // the same bytes from disk and splitting them into lines, which any reader has to do.

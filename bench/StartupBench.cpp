@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tallyard developers
+// SPDX-License-Identifier: MIT
+
 // The program's start to its splash being shown, against a bare Qt program that shows one
 // window. Both run as real processes (offscreen platform, a fresh settings folder) and quit
 // once their first window is shown; beside the time, each reports its peak resident memory.

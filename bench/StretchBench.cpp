@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tallyard developers
+// SPDX-License-Identifier: MIT
+
 // Scaling the whole board to 1920 x 1080 (the resize handler's StretchControls, the outline
 // and the picture refit) and the repaint that follows, against a plain repaint of the same
 // board at that size in the same run.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tallyard developers
+// SPDX-License-Identifier: MIT
+
 // Reading a running clock against the bare local-time call it is built on.
 #include "controls/TimeKeeper.h"
 #include "platform/core/LocalTime.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tallyard developers
+// SPDX-License-Identifier: MIT
+
 // The board's refresh writes a Caption into each of its three clock displays 20 times a
 // second. A Caption equal to what is shown must cost no paint; a ticking one repaints only
 // the group that changed. Baselines in the same run: a bare pass of the event loop, and

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tallyard developers
+// SPDX-License-Identifier: MIT
+
 // The board's refresh while the web views serve 200 live viewers on loopback, against the same
 // refresh with nobody following, in the same run. Each tick shows a new second on three
 // running clocks and a changed event name, so that every tick makes a state for the viewers.

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Tallyard developers
+# SPDX-License-Identifier: MIT
+
 # Refuses an #include that runs up a layer. Run as a test:
 #   cmake -DSOURCE_DIR=<the source tree> -P CheckLayers.cmake
 # Each folder may include from itself and from the folders (or files) listed for it, nothing

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Tallyard developers
+# SPDX-License-Identifier: MIT
+
 # What `cmake --install` and `cpack -G DEB` lay down:
 #   bin/tallyard                         a link to the program
 #   lib/tallyard/                        the program, its buzzer sound and its help document,

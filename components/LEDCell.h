@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tallyard developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // What the LED cells share: the look of their digits (size, ratio, style, colours), a
 // painter that caches the digit glyphs, and the rule that a cell sizes itself. A setter

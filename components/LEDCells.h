@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tallyard developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The LED cells, creatable by the ProgIDs their classes declare ("Brenlite.NumberLED",
 // "prjOrtagon.Ortagon").

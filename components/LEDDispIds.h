@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tallyard developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The dispatch identifiers of the LED cells, each written once: the classes declare their
 // members' ids from these lists; hosts call by the constants (tallyard::dispid::NumberLED::Caption).

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tallyard developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // How an LED digit looks: its height-to-width ratio and its drawing style. The cells draw
 // by these; the control library publishes them to its hosts under its own namespace.

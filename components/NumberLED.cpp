@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tallyard developers
+// SPDX-License-Identifier: MIT
+
 #include "components/NumberLED.h"
 
 #include "platform/core/Properties.h"

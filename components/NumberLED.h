@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tallyard developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // A numeric LED display: a whole number drawn as seven-segment digits in a fixed count of
 // digit positions (the digits of Max), as solid bars or as rows of round lamps. The cell

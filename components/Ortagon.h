@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tallyard developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // A single LED character cell: one seven-segment character (a digit, the minus sign, a
 // blank or one of the letters seven segments can show) in bars or in round lamps. The

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tallyard developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // Seven-segment glyphs as data, kept apart from painting so that a test can check every
 // glyph, and the one painter both LED cells draw their digits with: solid bevelled bars or

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tallyard developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The dispatch identifiers Quellin publishes, each written once: the classes declare their
 // members' ids from these lists, and hosts call the members by the constants below

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tallyard developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // A stopwatch or count-down clock without a timer of its own: it keeps a base value and
 // the local time of its last start, and works its value out from the local time whenever

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tallyard developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // A time display: a number of seconds shown as groups of LED digits (minutes and seconds by
 // default) with colon or decimal-point dots between the groups. It draws nothing itself

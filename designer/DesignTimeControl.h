@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tallyard developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // A control as Designer holds it. It is the control's own class to everyone looking (no
 // Q_OBJECT here, so Designer, uic and the .ui file see quellin::TimeLED and not a

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tallyard developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // Qt Designer's view of the control library: one widget box entry per control, collected
 // under "Quellin".

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tallyard developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // What the fuzz targets share: the input as bytes or text, one offscreen application for the
 // targets that need Qt's GUI types, and a check that stops the run loudly when an invariant

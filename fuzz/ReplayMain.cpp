@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tallyard developers
+// SPDX-License-Identifier: MIT
+
 // Runs a fuzz target over every file in the folders (or the files) named on the command line,
 // so that the normal build can replay the seed corpora without libFuzzer.
 

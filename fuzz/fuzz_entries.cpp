@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tallyard developers
+// SPDX-License-Identifier: MIT
+
 // The board's typed entries on any keys. The input is read twice: as a whole, as the text of
 // a typed time; then byte by byte, as the characters typed on the board's displays. A tab
 // moves on to the next display (routine clock, fall clock, score, gymnast number) and a line

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tallyard developers
+// SPDX-License-Identifier: MIT
+
 // The Options dialog's key assignment fed random sequences of clicks on key labels and keys
 // pressed during a capture. Each input byte is one step: below 0x20 a click on key label
 // (byte mod count); 0xFF the capture abandoned (the focus left); 0xFE a 16-bit key code from

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tallyard developers
+// SPDX-License-Identifier: MIT
+
 // Number reading and formatting on any text. The input is a value text, then (after the first
 // line break) a pattern text. Reading a number beyond double's range is an OverflowError, as
 // are Currency conversions and sums out of range; anything else going wrong is a finding.

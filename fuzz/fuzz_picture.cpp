@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tallyard developers
+// SPDX-License-Identifier: MIT
+
 // Picture loading on any file: the loader's header gives no picture or a natural size within
 // the limit, and a decode gives no picture or one of the size asked, whatever the bytes; it
 // never crashes. The bytes are written to a file because the loader, like the picture

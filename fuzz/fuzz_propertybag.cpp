@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tallyard developers
+// SPDX-License-Identifier: MIT
+
 // A property bag's text form on any text: what fromText reads, toText writes so that reading
 // it again gives the same bag, and writing that gives the same text.
 

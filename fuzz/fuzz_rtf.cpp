@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tallyard developers
+// SPDX-License-Identifier: MIT
+
 // The rich-text reader on any bytes: it refuses what does not start as RTF and leaves the
 // document alone, and reads the rest into a document no larger than the file, never
 // crashing, hanging or recursing with the file's nesting.

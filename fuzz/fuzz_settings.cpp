@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tallyard developers
+// SPDX-License-Identifier: MIT
+
 // The settings load on any stored file: every numeric variable ends up as the whole number the
 // file holds for it, when that is within the variable's range, or else as its default; text
 // variables take the stored text as it stands. Saving into that same file then reads back

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tallyard developers
+// SPDX-License-Identifier: MIT
+
 // The buzzer's sound reader on any bytes: it refuses the file or gives a sound whose shape
 // agrees with itself and stays within the reader's bounds, however much sound the bytes
 // claim to hold.

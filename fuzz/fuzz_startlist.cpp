@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tallyard developers
+// SPDX-License-Identifier: MIT
+
 // The start list on any bytes: every entry read has a number in range that no other entry
 // has, fields within the bound, and the line it started on, in the file's order; there are
 // at most MaxRows entries; each problem is one line without control characters. What was

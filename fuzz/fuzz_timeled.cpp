@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tallyard developers
+// SPDX-License-Identifier: MIT
+
 // A TimeLED given its group lengths, group dividers and caption together, as a host sets them.
 // The input is three lines: the lengths, the dividers and the caption ("2,2\n60,1\n75.5").
 // A setter may refuse a value with a runtime error; the display must stay whole either way:

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tallyard developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The program's command line: --help and --version answer and end the program, an unknown
 // option prints the usage and fails; everything else says how the program should start.

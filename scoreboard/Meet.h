@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tallyard developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The record of the meet, joined to the board: the start list fills in the gymnast, every
 // committed score goes to the results record, and the board's state is kept for a crash.

@@ -1,2 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tallyard developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 #include "scoreboard/VersionInfo.h"

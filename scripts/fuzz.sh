@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Tallyard developers
+# SPDX-License-Identifier: MIT
+
 # Builds the libFuzzer targets with clang and the address and undefined-behaviour sanitizers
 # and runs each for a while (default 30 s) from its committed seeds, as many at once as
 # there are cores. An input that crashes a target or breaks one of its checks fails the run;

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Tallyard developers
+# SPDX-License-Identifier: MIT
+
 # Installs what Tallyard needs to build, run and test on Debian 12. Run as root.
 set -euo pipefail
 packages=(

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Tallyard developers
+# SPDX-License-Identifier: MIT
+
 # Installs what is missing, builds Tallyard and starts it.
 set -euo pipefail
 cd "$(dirname "$0")/.."

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Tallyard developers
+# SPDX-License-Identifier: MIT
+
 # Starts a PulseAudio server with a null sink (no sound card needed) if none is running.
 set -u
 command -v pulseaudio >/dev/null || exit 1

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Tallyard developers
+# SPDX-License-Identifier: MIT
+
 # Makes the Debian packages from a build tree, installs them with apt as a user would, runs
 # the installed program and builds the example host against the installed Quellin, then
 # removes both packages again. Needs root (the test command runs as root).

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Tallyard developers
+# SPDX-License-Identifier: MIT
+
 # Installs what is missing, builds Tallyard three times (plain, with the address and
 # undefined-behaviour sanitizers, and the fuzz targets with clang) and runs every test under
 # a virtual display and a silent sound server.

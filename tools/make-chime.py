@@ -1,4 +1,7 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 The Tallyard developers
+# SPDX-License-Identifier: MIT
+
 """Writes the buzzer's default sound, chime2.wav: a short two-tone bell ("ding-dong").
 
 Each tone is a few bell-like partials (the fundamental, its octave, a slightly sharp

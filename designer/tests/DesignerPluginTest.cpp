@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tallyard developers
+// SPDX-License-Identifier: MIT
+
 // The plugin as Designer meets it: loaded from its file, asked for its collection, making
 // controls and having their properties set through the meta-object system.
 #include "components/NumberLED.h"

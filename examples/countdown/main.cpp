@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tallyard developers
+// SPDX-License-Identifier: MIT
+
 // A count-down on an LED display, as a host program builds one from Quellin: a TimeKeeper
 // keeps the time, a timer of the host's own reads it and shows it on a TimeLED.
 //

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tallyard developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The boundary of an event: a handler or timer tick runs so that a failure inside it never
 // escapes into the event loop. The operator never sees a crash; the board keeps running.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tallyard developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // Colours as the settings and properties hold them: 32-bit 0x00BBGGRR (red in the low byte).
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tallyard developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // Late-bound access to controls: properties by name (case-insensitive), members by their
 // dispatch identifiers, and the control's type name. Generic procedures use these and

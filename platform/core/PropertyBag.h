@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tallyard developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The design-time property values of one control on a form, as the control saves and
 // loads them. A value equal to its default is never stored, so a bag holds only what a

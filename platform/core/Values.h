@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tallyard developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The value rules the board's arithmetic depends on: checked 16/32-bit conversions,
 // round-half-to-even, a fixed-point Currency, lenient number reading and locale-free

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tallyard developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The base of every control on a form: twip geometry relative to its container, the
 // container-supplied properties (Name, Index, Visible, Tag, TabIndex, ...), the persistence

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tallyard developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // A control array: elements of one kind under one name, told apart by Index, grown and
 // shrunk at run time. A new element starts as a copy of element 0 (every property but

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tallyard developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // Hosts create library controls by ProgID. A library registers a factory per ProgID;
 // createControl builds the control and runs its persistence protocol: ReadProperties with

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tallyard developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // A top-level window holding controls: outer geometry in twips on the screen, an inner
 // (client) area in twips, a caption and background, the control collection in creation

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tallyard developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // A form's design as one readable table: each row one element with its kind (a ProgID),
 // container, twip geometry, tab index, design-time properties (set by name, in order) and,

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tallyard developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // An intrinsic control (label, text box, button, ...): created from a design table by ProgID,
 // its design-time values set by property name; and the rules its properties share.

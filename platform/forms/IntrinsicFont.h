@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tallyard developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // Fonts by name and point size, drawn at a pixel size tied to the twip geometry, so text
 // scales exactly with the controls whatever the screen's DPI setting.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tallyard developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The shape of the forms: a rectangle, square, oval, circle or rounded box drawn on its
 // container, with a border and a fill. It is decoration only: it never takes the focus and

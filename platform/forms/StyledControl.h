@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tallyard developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // An intrinsic control with colours (0x00BBGGRR or system colours) and a font by name and
 // point size.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tallyard developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // Colours as the forms store them: 0x00BBGGRR values, or the old runtime's system colours
 // (high bit set), resolved against the application's palette.

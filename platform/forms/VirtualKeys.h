@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tallyard developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // Windows virtual-key codes for Qt key events. The settings store keeps command keys as
 // these codes and the board compares against them, so they must be the same on every

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tallyard developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // What the push and option buttons share: a caption whose "&" letter acts with Alt
 // ("&Help": Alt+H), the button colours, hover tracking and the focus.

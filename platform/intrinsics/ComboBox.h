@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tallyard developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // A drop-down list the operator can only choose from (no typing). Every change of the
 // selection, by the operator or by code, raises Click.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tallyard developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // A push button. Its caption's "&" letter clicks it with Alt ("&Help": Alt+H); Enter
 // clicks the window's Default button, Esc its Cancel button; a focused button clicks on

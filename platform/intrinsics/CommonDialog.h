@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tallyard developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The forms' one system dialog component: an invisible control that shows the colour
 // picker or the open-file dialog. Its colour, filter, flags and file name stay set from one

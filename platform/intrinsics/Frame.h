@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tallyard developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // A frame: a container that groups controls under a caption, with a line around them or
 // nothing at all. It never takes the focus; a click on it raises Click.

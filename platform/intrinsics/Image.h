@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tallyard developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // An image: a picture shown at its natural size or stretched to fill the control. Without
 // stretching, assigning a picture gives the control the picture's natural size (15 twips

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tallyard developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The intrinsic controls of the forms, creatable by the ProgIDs their classes declare:
 // labels, text boxes, picture boxes, images, shapes, frames, buttons, lists, scroll bars,

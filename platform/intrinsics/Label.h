@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tallyard developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // A label: text drawn on its container, transparent or on its own background. It never
 // takes the focus; a click on it raises Click.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tallyard developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The multimedia device a form plays a sound file through: an invisible control driven by
 // command strings, as the board drives its buzzer. It opens a sound file (a WAVE in any

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tallyard developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The message box forms ask questions with: a prompt, a title, an icon and a set of
 // buttons, answered with the button pressed. Tests (and hosts without a screen) answer it

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tallyard developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // An option button: one choice of a group. The option buttons of one container are one
 // group: selecting one clears the others. Selecting raises Click; the arrow keys move the

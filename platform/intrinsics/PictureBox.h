@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tallyard developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // A picture box: a coloured area that holds other controls (their twips count from its
 // top-left corner) and may show a picture at its natural size in that corner. It takes

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tallyard developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // A box of formatted text: loads an RTF file (through the platform's RTF reader) or takes
 // plain text, wraps its lines at a right margin, scrolls vertically, and lets the operator

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tallyard developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // A tab control: a row of tabs over one panel, and one page of controls per tab; only the
 // current tab's page is shown. Controls on a page count their twips from the tab

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tallyard developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // Horizontal and vertical scroll bars over a range Min .. Max (Min at the left or top end;
 // Min may be the larger one). Value stays inside the range; a new value raises Change,

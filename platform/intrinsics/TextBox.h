@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tallyard developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // A one-line text box: the operator types into it, and it raises KeyDown / KeyPress /
 // KeyUp for every key while the letters still go into the text. Keys the text does not

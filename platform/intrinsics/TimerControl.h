@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tallyard developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The forms' timer: raises Timer every Interval milliseconds while Enabled. It is never
 // seen and never takes the focus. A failure in a Timer handler is caught at the tick, so

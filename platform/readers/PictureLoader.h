@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tallyard developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // Pictures for images and picture boxes, loaded from files the operator chose: whatever
 // the file holds, loading either gives a usable picture or throws; it never crashes and

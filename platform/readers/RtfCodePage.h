@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tallyard developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The code pages of an RTF text: which ones the reader understands, what a font's character
 // set stands for, and how the bytes written in one become characters.

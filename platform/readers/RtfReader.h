@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tallyard developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // Reading rich text (RTF) into a QTextDocument, for the help text and the formatted texts an
 // operator keeps beside a competition: what hand-written files and word processors' "Save as

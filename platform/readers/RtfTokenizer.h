@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tallyard developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The tokens of an RTF text, one at a time, with no recursion however deep the groups nest.
 // It knows the syntax only: groups, control words with their parameters, control symbols,

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tallyard developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // Reading a sound file into plain 16-bit samples, ready for the sound device. The decoding
 // is libsndfile's: every WAVE encoding it reads (integer PCM, float, IMA and Microsoft ADPCM,

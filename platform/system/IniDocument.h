@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tallyard developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // A settings file in the INI form: sections of keys, each value text. Operators edit these
 // files by hand, so reading keeps every key it can whatever else the file holds (comments,

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tallyard developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The keyboard's NumLock: read and set where the platform allows it. On Windows through
 // the keyboard state table (and a synthesised NumLock key press where the system wants

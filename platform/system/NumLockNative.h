@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tallyard developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The platforms' own NumLock calls, each in a file of its own that includes no Qt header,
 // so the Windows one can be compile-checked with a MinGW compiler and the X11 one keeps

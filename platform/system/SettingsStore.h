@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tallyard developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The per-user settings store: application, section and key, every value text. On Linux
 // an INI file in the user's configuration folder (sections as INI groups), read leniently

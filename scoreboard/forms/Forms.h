@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tallyard developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // One instance of each form, created on first use and reused; a form that was unloaded is
 // created anew by its next use.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tallyard developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The help window: the operator's help document, delivered beside the program, in a
 // read-only rich-text box that follows the window's size. It does not block the window

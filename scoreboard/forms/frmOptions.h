@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tallyard developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The Options dialog: every setting of the board edited in a working copy (the dialog's own
 // controls and the ...Temp variables), applied and stored only by OK. Cancel, Esc and the

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tallyard developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The board the audience sees and the operator drives from the keyboard: event name,
 // gymnast number, name and team, the score, three clocks with their displays, the home and

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tallyard developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The start-up panel: loads the settings, shows the program's name and version, and opens
 // the board at a click anywhere on it.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tallyard developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The board's face for the audience: a frameless, full-screen copy of the board on another
 // screen, built from the board's own design and scaled to fill that screen by the board's own

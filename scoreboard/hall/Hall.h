@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tallyard developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The board in the hall: which screen it opens on, whether full-screen, and the audience
 // window on another screen. Chosen on the command line for each competition, never stored.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tallyard developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The results record: a CSV journal of the meet, one row per committed score, only ever
 // appended to. The board hands a row over and goes on; a worker thread writes each row and

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tallyard developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The meet's start list: who competes, in which order, as the organisers' spreadsheet saves
 // it (CSV, comma or semicolon, UTF-8). The reader keeps every row it can use and tells, row

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tallyard developers
+// SPDX-License-Identifier: MIT
+
 #include "scoreboard/meet/StateJournal.h"
 
 #include "scoreboard/meet/ResultsRecord.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tallyard developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The board's live state kept on disk (board.json), so that the board comes back after a
 // crash or a power cut. The board offers each new state and goes on; a worker thread writes

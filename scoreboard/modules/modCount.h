@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tallyard developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // Typed entries of times and scores: characters are collected out of sight per display and
 // take effect only when committed with Enter.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tallyard developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The gymnast number: digits collected out of sight and committed with Enter, or a sign and
 // one digit that add to or subtract from the number shown at once.

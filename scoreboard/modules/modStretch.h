@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tallyard developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // Proportional scaling of a form: the design geometry is recorded once, and every resize
 // scales it by one factor (the smaller of the two ratios), centring the design in the other

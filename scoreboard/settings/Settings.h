@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tallyard developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The program-wide settings variables, the clock presets, and the one table that ties
 // each setting to its section, key, type and default. The store is read once at start

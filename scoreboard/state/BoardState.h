@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tallyard developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // What the board shows now, as one plain value: the one source the record of the meet and
 // the web views follow, so that none of them reaches into the board's controls. The board

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tallyard developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The board's state as the web views read it: one JSON object, the same at /state and in each
 // message of the live stream, and the LED digits' shapes the pages draw with.

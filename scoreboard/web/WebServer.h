@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tallyard developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The web views' server: a small HTTP/1.1 server of our own on a QTcpServer, read-only by
 // construction. It answers GET and HEAD on a fixed table of routes (the pages and their

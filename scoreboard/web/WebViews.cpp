@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tallyard developers
+// SPDX-License-Identifier: MIT
+
 #include "scoreboard/web/WebViews.h"
 
 #include "scoreboard/state/BoardState.h"

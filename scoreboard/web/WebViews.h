@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tallyard developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The live web views of the board (tallyard --serve [ADDRESS:]PORT): the board as the
 // audience sees it at /, a lower third for streams at /overlay, one large clock at /clock and

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Tallyard developers
+# SPDX-License-Identifier: MIT
+
 # The program's command line on a machine without a display:
 #   cmake -DTALLYARD=<the executable> -DVERSION=<x.y.z> -P CommandLine.cmake
 cmake_minimum_required(VERSION 3.25)

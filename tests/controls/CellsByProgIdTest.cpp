@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tallyard developers
+// SPDX-License-Identifier: MIT
+
 // The LED cells are reached by their ProgIDs through the library's registry, as the
 // program's forms create every library control.
 #include "components/NumberLED.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tallyard developers
+// SPDX-License-Identifier: MIT
+
 // The published dispatch ids, written out here as hosts know them, checked against the
 // classes that carry them: each id names a real member of its class (a property or a
 // method), by that id and by that name; the events keep their published ids too.

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Tallyard developers
+# SPDX-License-Identifier: MIT
+
 # The operator sounds the buzzer and closes the board at once, the window manager's way
 # (Alt+F4 sends WM_DELETE_WINDOW): the program ends with status 0 and no crash report.
 set -euo pipefail

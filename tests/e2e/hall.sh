@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Tallyard developers
+# SPDX-License-Identifier: MIT
+
 # The board in the hall, on a display of two screens (Xvfb gives each X screen to Qt as a
 # screen of its own): full-screen on screen 1; the audience window on screen 1 beside the
 # board on screen 0, live and without the operator's selection outline or text cursor; a

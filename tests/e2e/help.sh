@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Tallyard developers
+# SPDX-License-Identifier: MIT
+
 # The help window as an operator meets it under a window manager: the start-up panel's Help
 # opens it before the board exists; F1 on the board brings the same one window forward, also
 # from minimised;

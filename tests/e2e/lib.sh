@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Tallyard developers
+# SPDX-License-Identifier: MIT
+
 # Shared by the end-to-end scripts: the real program on a real desktop (a display with a
 # window manager), found and watched through the window system as an operator sees it.
 # Sourced; expects TALLYARD (the executable). Ends with 77 (skipped, to CTest) on a machine

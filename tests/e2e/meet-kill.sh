@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Tallyard developers
+# SPDX-License-Identifier: MIT
+
 # The meet through a crash, again and again: an operator steps through a start list of 30
 # gymnasts with Page Down and Page Up, commits a score for each and starts and stops the
 # Routine clock, and the program is killed (SIGKILL) at a random moment and started again.

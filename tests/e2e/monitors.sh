@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Tallyard developers
+# SPDX-License-Identifier: MIT
+
 # Two monitors on one X screen, the primary on the right (a laptop with the projector set up
 # as the main display): the splash and the board open centred on the primary monitor, and
 # --screen 1 puts the splash on the other one.

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Tallyard developers
+# SPDX-License-Identifier: MIT
+
 # An operator's evening at the board, start to end, on a large screen under a window manager:
 # the splash, "&Options" (the Routine clock magenta, the Fall key J), the board (a typed time
 # on Routine, run, swap to Fall and back, stop, a score, a gymnast number, the chime, F1),

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Tallyard developers
+# SPDX-License-Identifier: MIT
+
 # The Options dialog from the board, as an operator uses it under a window manager: F2
 # opens it with the focus on Ok, so Enter stores every setting; Esc and the window
 # manager's close store nothing; the Routine key reassigned to X starts the clock with X.

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Tallyard developers
+# SPDX-License-Identifier: MIT
+
 # The program killed (SIGKILL) at random moments while the operator confirms the Options
 # dialog again and again: the settings file on disk is always whole, the old one or the new
 # one, with the operator's own lines (a note, a hand-set key, another program's keys) kept.

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Tallyard developers
+# SPDX-License-Identifier: MIT
+
 # The real program on a desktop with a window manager: the splash opens the board at a
 # click, and the operator's very first key, R, starts the Routine clock (its display changes
 # from one second to the next) and types nothing into the event name; G puts it back at 30:00.

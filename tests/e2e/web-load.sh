@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Tallyard developers
+# SPDX-License-Identifier: MIT
+
 # The web views under load on loopback: 200 live viewers for 60 s (WEB_LOAD_SECONDS) while the
 # operator runs the clocks and types scores. Every viewer sees every change the board made,
 # in order and none missing, and the 99th percentile of the time from the server taking a

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Tallyard developers
+# SPDX-License-Identifier: MIT
+
 # The live web views in a real browser: the program serves on a free loopback port, the
 # operator types a score and a name and starts the Routine clock, and headless Chromium opens
 # the board and the stream's lower third. The board's page changes with the keys, the lower

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Tallyard developers
+# SPDX-License-Identifier: MIT
+
 # Installs the build into a fresh prefix, then uses it as a user and a developer would:
 # the program from its link in bin with its files beside it, and the example host built
 # against the installed Quellin package.

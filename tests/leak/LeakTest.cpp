@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tallyard developers
+// SPDX-License-Identifier: MIT
+
 // The Options dialog and the help window opened and closed a hundred times leave nothing
 // behind: LeakSanitizer looks at the heap afterwards, with the one-off allocations of the
 // libraries under Qt suppressed (lsan.supp beside this file).

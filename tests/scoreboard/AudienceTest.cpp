@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tallyard developers
+// SPDX-License-Identifier: MIT
+
 // The audience window beside a loaded board: it follows the board, shows none of the
 // operator's working state, costs nothing while the board stands still, and takes no keys.
 #include "tests/scoreboard/BoardFixture.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tallyard developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // A loaded board on a machine with default settings and a fake local clock, driven with real
 // key events on the focused element.

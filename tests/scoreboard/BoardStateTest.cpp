@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tallyard developers
+// SPDX-License-Identifier: MIT
+
 // What the board tells its followers (the record of the meet, the web views) and what they
 // may ask of it: the state it shows, counted only when it changes; the commits; the board
 // brought back to a state it showed.

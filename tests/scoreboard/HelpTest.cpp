@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tallyard developers
+// SPDX-License-Identifier: MIT
+
 // The help window: what it shows, how it follows its size, and that there is one.
 #include "platform/intrinsics/RichTextBox.h"
 #include "platform/readers/RtfReader.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tallyard developers
+// SPDX-License-Identifier: MIT
+
 // Keys from the X server on keyboards that are not US English: setxkbmap switches the layout
 // of the test's display, and xdotool presses physical keys by their X keycodes (evdev).
 // Skips without an X server, setxkbmap or xdotool.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tallyard developers
+// SPDX-License-Identifier: MIT
+
 // Random keys on a loaded board: whatever the operator hits, the board stays up and every
 // number it shows stays within what its display and its entry allow.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tallyard developers
+// SPDX-License-Identifier: MIT
+
 // The board holds NumLock as configured, on the X server's real keyboard state.
 #include "platform/system/NumLock.h"
 #include "platform/forms/VirtualKeys.h"

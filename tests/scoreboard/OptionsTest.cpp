@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tallyard developers
+// SPDX-License-Identifier: MIT
+
 // The Options dialog driven through its own widgets: the message box and the common dialog
 // answered by the test, NumLock by a stand-in keyboard, the store in a folder of the test's.
 #include "platform/core/Properties.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tallyard developers
+// SPDX-License-Identifier: MIT
+
 // What the hall sees of the board: the selection outline, the colours and digit style, the
 // team pictures fitted into their boxes, the buzzer, and the layout at any window size.
 #include "tests/scoreboard/BoardFixture.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tallyard developers
+// SPDX-License-Identifier: MIT
+
 // A day at the board: 24 hours of 50 ms refresh ticks on a fake clock, through midnight and a
 // clock set back one hour, with the three clocks started and stopped by their keys on a
 // 20-minute schedule. Every clock reads within a tenth of a second of the time it really ran,

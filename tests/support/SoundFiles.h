@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tallyard developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // Sound files for the sound suites, written by libsndfile itself: a soft tone in every
 // encoding an operator may pick, and bytes that are no sound at all.

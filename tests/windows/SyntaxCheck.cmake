@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Tallyard developers
+# SPDX-License-Identifier: MIT
+
 # Compiles every source with a Windows branch (and every *Windows.cpp) with the MinGW-w64
 # cross compiler, syntax only, against Qt's headers, so the Windows paths cannot rot on a
 # Linux-only CI. Qt's headers count as system headers: their own Windows-only warnings are

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tallyard developers
+// SPDX-License-Identifier: MIT
+
 // A look at every LED the board uses, on black as the audience sees them: NumberLED and
 // Ortagon cells in both styles and every digit ratio, and the board's three clocks at their
 // design settings. `--screenshot FILE` saves the window as a PNG and quits.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tallyard developers
+// SPDX-License-Identifier: MIT
+
 // Draws Tallyard's emblem, 131 x 143 pixels on a transparent background: a gymnast in a
 // split leap over an LED score panel reading 10.0, on a deep blue badge with a gold star.
 // Everything is plain shapes, so the picture is the same on every run.

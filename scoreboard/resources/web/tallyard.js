@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tallyard developers
+// SPDX-License-Identifier: MIT
+
 // The board's web views: draws the board's state as SVG and follows its changes from the
 // program's event stream. Each page names its view in <body data-view="...">.
 'use strict';

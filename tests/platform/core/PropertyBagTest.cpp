@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tallyard developers
+// SPDX-License-Identifier: MIT
+
 // The property bag a form's design and a control's persistence are kept in.
 #include "platform/core/PropertyBag.h"
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tallyard developers
+// SPDX-License-Identifier: MIT
+
 // What every control of a form does: twip geometry, its key events (handlers in order,
 // failures kept inside, inner widgets raising them) and a composite taking the focus as one.
 #include "tests/platform/forms/Probe.h"

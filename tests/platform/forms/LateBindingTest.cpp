@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tallyard developers
+// SPDX-License-Identifier: MIT
+
 // Late binding, as a host reaches a control: properties by name whatever the case, with the
 // old runtime's conversions; members by their dispatch ids; type names; creation by ProgID
 // with the control's persistence.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tallyard developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // A control with one property of each kind the forms use, dispatch ids of its own, and a
 // persistence of its own: what the late binding and the control's events are tried on.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tallyard developers
+// SPDX-License-Identifier: MIT
+
 #include "platform/forms/ControlRegistry.h"
 #include "platform/core/OleColor.h"
 #include "platform/core/Properties.h"

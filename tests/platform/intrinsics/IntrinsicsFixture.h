@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tallyard developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // Controls created by ProgID on one window, their design values set by name from
 // "Key = value" lines, as a form's design table creates them.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tallyard developers
+// SPDX-License-Identifier: MIT
+
 // What every intrinsic control shares: creation by ProgID with its properties reachable by
 // name, design values from a bag, twip geometry, OLE colours, and the tab order.
 #include "tests/platform/intrinsics/IntrinsicsFixture.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tallyard developers
+// SPDX-License-Identifier: MIT
+
 #include "tests/platform/intrinsics/IntrinsicsFixture.h"
 
 #include "platform/intrinsics/TimerControl.h"

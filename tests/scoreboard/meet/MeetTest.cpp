@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tallyard developers
+// SPDX-License-Identifier: MIT
+
 // The meet on a real board: the start list as the operator uses it, the record a scripted
 // run leaves, and the board brought back after an end that was not clean.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tallyard developers
+// SPDX-License-Identifier: MIT
+
 // The results record as a spreadsheet will read it: whole rows in the order of the commits,
 // quoted and guarded text, scores with a point in any locale, a file only ever added to, and
 // a disk that fails told once while the rows wait for it.

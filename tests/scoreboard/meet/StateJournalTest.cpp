@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tallyard developers
+// SPDX-License-Identifier: MIT
+
 // The state file as the next start will read it: a whole state after a burst of changes,
 // and from a damaged or foreign file every value that is valid and nothing else.
 

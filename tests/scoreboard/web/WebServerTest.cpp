@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tallyard developers
+// SPDX-License-Identifier: MIT
+
 // The web views' server as a browser, a stream viewer and a hostile client meet it, on
 // loopback with small bounds so that every timeout is over in a fraction of a second.
 #include "scoreboard/web/WebServer.h"
