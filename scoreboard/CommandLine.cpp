@@ -4,6 +4,7 @@
 #include "scoreboard/CommandLine.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QTextStream>
 
 #include <algorithm>
@@ -14,33 +15,40 @@ CommandLine parseCommandLine(const QStringList &arguments, QTextStream &out, QTe
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        QStringLiteral("A scoreboard for gymnastics competitions, driven from the keyboard."));
+        QCoreApplication::translate("CommandLine", "A scoreboard for gymnastics competitions, driven from the keyboard."));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     const QCommandLineOption screen(QStringLiteral("screen"),
-                                    QStringLiteral("Open the board on screen <n> (0 is the primary)."),
-                                    QStringLiteral("n"));
-    const QCommandLineOption fullscreen(QStringLiteral("fullscreen"), QStringLiteral("Open the board full-screen."));
+                                    QCoreApplication::translate("CommandLine", "Open the board on screen <n> (0 is the primary)."),
+                                    QCoreApplication::translate("CommandLine", "n"));
+    const QCommandLineOption fullscreen(QStringLiteral("fullscreen"), QCoreApplication::translate("CommandLine", "Open the board full-screen."));
     const QCommandLineOption audienceScreen(
         QStringLiteral("audience-screen"),
-        QStringLiteral("Show the audience a full-screen copy of the board on screen <n>; Esc on it hides it."),
-        QStringLiteral("n"));
+        QCoreApplication::translate("CommandLine", "Show the audience a full-screen copy of the board on screen <n>; Esc on it hides it."),
+        QCoreApplication::translate("CommandLine", "n"));
     const QCommandLineOption listScreens(QStringLiteral("list-screens"),
-                                         QStringLiteral("List the screens with their numbers and sizes."));
+                                         QCoreApplication::translate("CommandLine", "List the screens with their numbers and sizes."));
     const QCommandLineOption startList(QStringLiteral("start-list"),
-                                       QStringLiteral("Load the gymnasts of a start list (CSV: number, name, team)."),
-                                       QStringLiteral("file"));
+                                       QCoreApplication::translate("CommandLine", "Load the gymnasts of a start list (CSV: number, name, team)."),
+                                       QCoreApplication::translate("CommandLine", "file"));
     const QCommandLineOption results(QStringLiteral("results"),
-                                     QStringLiteral("Append each committed score to <file> instead of the day's record."),
-                                     QStringLiteral("file"));
-    const QCommandLineOption noResults(QStringLiteral("no-results"), QStringLiteral("Keep no record of the scores."));
+                                     QCoreApplication::translate("CommandLine", "Append each committed score to <file> instead of the day's record."),
+                                     QCoreApplication::translate("CommandLine", "file"));
+    const QCommandLineOption noResults(QStringLiteral("no-results"), QCoreApplication::translate("CommandLine", "Keep no record of the scores."));
     const QCommandLineOption resume(QStringLiteral("resume"),
-                                    QStringLiteral("Bring back the board as it was, also after a clean quit."));
+                                    QCoreApplication::translate("CommandLine", "Bring back the board as it was, also after a clean quit."));
     const QCommandLineOption serve(
         QStringLiteral("serve"),
-        QStringLiteral("Serve live, read-only views of the board to web browsers on <[address:]port>."),
-        QStringLiteral("[address:]port"));
-    parser.addOptions({screen, fullscreen, audienceScreen, listScreens, startList, results, noResults, resume, serve});
+        QCoreApplication::translate("CommandLine", "Serve live, read-only views of the board to web browsers on <[address:]port>."),
+        QCoreApplication::translate("CommandLine", "[address:]port"));
+    const QCommandLineOption boardLanguage(
+        QStringLiteral("board-language"),
+        QCoreApplication::translate("CommandLine",
+                                    "Show the board's captions in <language> (en, de, fr, es); the dialogs follow "
+                                    "the system's language."),
+        QCoreApplication::translate("CommandLine", "language"));
+    parser.addOptions(
+        {screen, fullscreen, audienceScreen, listScreens, startList, results, noResults, resume, serve, boardLanguage});
     QCommandLineOption quitWhenShown(QStringLiteral("quit-when-shown"));
     quitWhenShown.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOption(quitWhenShown);
@@ -68,8 +76,9 @@ CommandLine parseCommandLine(const QStringList &arguments, QTextStream &out, QTe
         bool ok = false;
         const int n = parser.value(option).toInt(&ok);
         if (!ok || n < 0) {
-            err << "--" << option.names().constFirst() << " takes a screen number, 0 or more: '" << parser.value(option)
-                << "'\n\n"
+            err << QCoreApplication::translate("CommandLine", "--%1 takes a screen number, 0 or more: '%2'")
+                       .arg(option.names().constFirst(), parser.value(option))
+                << "\n\n"
                 << parser.helpText();
             return false;
         }
@@ -81,7 +90,8 @@ CommandLine parseCommandLine(const QStringList &arguments, QTextStream &out, QTe
         return result;
     }
     if (parser.isSet(results) && parser.isSet(noResults)) {
-        err << "--results and --no-results exclude each other\n\n" << parser.helpText();
+        err << QCoreApplication::translate("CommandLine", "--results and --no-results exclude each other") << "\n\n"
+            << parser.helpText();
         result.exitCode = 1;
         return result;
     }
@@ -92,14 +102,17 @@ CommandLine parseCommandLine(const QStringList &arguments, QTextStream &out, QTe
         bool ok = !port.isEmpty() && std::all_of(port.begin(), port.end(), [](QChar c) { return c.isDigit(); });
         ok = ok && port.size() <= 5 && port.toUInt() <= 65535;
         if (!ok) {
-            err << "--serve takes [address:]port, the port a number from 0 to 65535: '" << parser.value(serve)
-                << "'\n\n"
+            err << QCoreApplication::translate("CommandLine",
+                                               "--serve takes [address:]port, the port a number from 0 to 65535: '%1'")
+                       .arg(parser.value(serve))
+                << "\n\n"
                 << parser.helpText();
             result.exitCode = 1;
             return result;
         }
         result.serve = value;
     }
+    result.boardLanguage = parser.value(boardLanguage);
     result.startList = parser.value(startList);
     result.results = parser.value(results);
     result.noResults = parser.isSet(noResults);

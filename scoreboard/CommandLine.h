@@ -33,6 +33,8 @@ struct CommandLine {
     // The live web views' "[ADDRESS:]PORT" (empty: not served); the port is checked here,
     // the address where it is bound.
     QString serve;
+    // The language of the board's captions (empty: English, as designed).
+    QString boardLanguage;
 };
 
 // arguments as QCoreApplication::arguments() gives them, the program's name first.

@@ -9,6 +9,7 @@
 #include "scoreboard/meet/ResultsRecord.h"
 #include "scoreboard/state/BoardState.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QTextStream>
 
@@ -77,7 +78,8 @@ void Meet::attach(frmScoreboard *board)
     m_board = board;
     if (m_kept && (!m_kept->clean || m_resume)) {
         board->RestoreState(overlay(board->State(), *m_kept), localMilliseconds());
-        m_err << "tallyard: restored the board of " << timeOfDay(m_kept->writtenAt) << '\n';
+        m_err << QCoreApplication::translate("Meet", "tallyard: restored the board of %1").arg(timeOfDay(m_kept->writtenAt))
+              << '\n';
         m_err.flush();
     }
     // From now on the board's state is kept, within a second of each change; a board brought
@@ -114,8 +116,10 @@ void Meet::loadList(const QString &path)
     StartList list = loadStartList(path, &problems);
     for (const QString &problem : problems)
         m_err << "tallyard: " << path << ": " << problem << '\n';
-    m_err << "tallyard: " << list.size() << (list.size() == 1 ? " gymnast" : " gymnasts") << " in the start list "
-          << path << '\n';
+    m_err << (list.size() == 1
+                  ? QCoreApplication::translate("Meet", "tallyard: 1 gymnast in the start list %1").arg(path)
+                  : QCoreApplication::translate("Meet", "tallyard: %1 gymnasts in the start list %2").arg(list.size()).arg(path))
+          << '\n';
     m_err.flush();
     // A dropped file that holds nobody leaves the list there was.
     if (!list.isEmpty() || m_list.isEmpty())

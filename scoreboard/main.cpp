@@ -9,6 +9,7 @@
 #include "scoreboard/forms/Forms.h"
 #include "scoreboard/forms/frmSplash.h"
 #include "scoreboard/hall/Hall.h"
+#include "scoreboard/i18n/Language.h"
 #include "scoreboard/settings/Settings.h"
 #ifdef TALLYARD_WEB_VIEWS
 #include "scoreboard/web/WebViews.h"
@@ -32,6 +33,7 @@ int run(int argc, char *argv[])
         // The command line is read before any window system is asked for, so --help and
         // --version answer on a machine without a display too.
         QCoreApplication reader(argc, argv);
+        tallyard::language::installOperatorLanguage();
         QTextStream out(stdout);
         QTextStream err(stderr);
         options = tallyard::parseCommandLine(QCoreApplication::arguments(), out, err);
@@ -40,6 +42,14 @@ int run(int argc, char *argv[])
         return options.exitCode;
 
     QApplication app(argc, argv);
+    tallyard::language::installOperatorLanguage();
+    if (!tallyard::language::setBoardLanguage(options.boardLanguage)) {
+        QTextStream(stderr) << QCoreApplication::translate("CommandLine",
+                                                           "Tallyard: there is no board language '%1' (%2); the "
+                                                           "board shows English.")
+                                   .arg(options.boardLanguage, tallyard::language::available().join(QStringLiteral(", ")))
+                            << '\n';
+    }
     if (options.listScreens) {
         QTextStream(stdout) << tallyard::hall::describeScreens();
         return 0;

@@ -34,11 +34,11 @@ constexpr double WrapInset = 450;
 
 frmHelp::frmHelp(QWidget *parent) : Form(parent)
 {
-    setCaption(QStringLiteral("Tallyard Help"));
+    setCaption(tr("Tallyard Help"));
     setBackColor(0xFFFFFF);
     setBorderStyle(Sizable);
     setClientSize(11055, 9270);
-    loadDesign(this, design);
+    loadDesign(this, design, {metaObject()->className()});
     rtbHelp = control(QStringLiteral("rtbHelp"));
     connect(this, &Form::Resize, this, [this] { Form_Resize(); });
     Form_Load();
@@ -47,7 +47,7 @@ frmHelp::frmHelp(QWidget *parent) : Form(parent)
 
 QString frmHelp::missingFileMessage()
 {
-    return QStringLiteral("Help file has been moved from its normal location.  Please reinstall the program.");
+    return tr("Help file has been moved from its normal location.  Please reinstall the program.");
 }
 
 QString frmHelp::helpFilePath()

@@ -241,7 +241,10 @@ constexpr ElementDesign design[] = {
 #undef KEY_LABEL
 #undef SWATCH
 
-const char *const tabCaptions[] = {"Keys", "Colors", "Pictures", "Other Settings"};
+const char *const tabCaptions[] = {QT_TRANSLATE_NOOP("tallyard::frmOptions", "Keys"),
+                                   QT_TRANSLATE_NOOP("tallyard::frmOptions", "Colors"),
+                                   QT_TRANSLATE_NOOP("tallyard::frmOptions", "Pictures"),
+                                   QT_TRANSLATE_NOOP("tallyard::frmOptions", "Other Settings")};
 
 // Each colour swatch with its button and the key of the setting it edits; the variable and
 // the default are the settings table's.
@@ -318,15 +321,20 @@ private:
 
 } // namespace
 
+std::span<const ElementDesign> frmOptions::designTable()
+{
+    return design;
+}
+
 frmOptions::frmOptions(QWidget *owner) : Form(owner)
 {
-    setCaption(QStringLiteral("Options"));
+    setCaption(tr("Options"));
     setBorderStyle(FixedSingle);
     setClientSize(6300, 4890);
-    loadDesign(this, design);
+    loadDesign(this, design, {metaObject()->className()});
     SSTab1 = element<SSTab>("SSTab1");
     for (int i = 0; i < 4; ++i)
-        SSTab1->setTabCaption(i, QString::fromLatin1(tabCaptions[i]));
+        SSTab1->setTabCaption(i, tr(tabCaptions[i]));
     cmdOk = element<CommandButton>("cmdOk");
     cmdCancel = element<CommandButton>("cmdCancel");
     cdColors = element<CommonDialog>("cdColors");
@@ -348,8 +356,8 @@ frmOptions::frmOptions(QWidget *owner) : Form(owner)
     picVisitorPicPreviewCon = element<PictureBox>("picVisitorPicPreviewCon");
     // The capture box is covered by the Reset Keys button.
     txtGetKey->lower();
-    cmbLedType->AddItem(QStringLiteral("Lines"));
-    cmbLedType->AddItem(QStringLiteral("Dots"));
+    cmbLedType->AddItem(tr("Lines"));
+    cmbLedType->AddItem(tr("Dots"));
     connectHandlers();
     Form_Load();
 }
@@ -469,7 +477,7 @@ bool frmOptions::confirm(const QString &prompt, const QString &title)
 
 void frmOptions::cmdResetColors_Click()
 {
-    if (!confirm(QStringLiteral("Are you sure you want to reset the colors?"), QStringLiteral("Reset Colors")))
+    if (!confirm(tr("Are you sure you want to reset the colors?"), tr("Reset Colors")))
         return;
     for (const ColorEditor &e : colorEditors)
         setPropertyByName(control(QString::fromLatin1(e.swatch)), u"BackColor", settingOf(e.key).defaultNumber);
@@ -480,8 +488,7 @@ void frmOptions::cmdResetColors_Click()
 
 void frmOptions::cmdResetKeys_Click()
 {
-    if (!confirm(QStringLiteral("Are you sure you want to reset Keys and Numlock option?"),
-                 QStringLiteral("Reset Keys")))
+    if (!confirm(tr("Are you sure you want to reset Keys and Numlock option?"), tr("Reset Keys")))
         return;
     for (const char *key : keyEditors)
         control(labelOf(key))->setTag(QString::number(settingOf(key).defaultNumber));
@@ -491,7 +498,7 @@ void frmOptions::cmdResetKeys_Click()
 
 void frmOptions::cmdResetAdditSetttings_Click()
 {
-    if (!confirm(QStringLiteral("Are you sure you want to reset these settings?"), QStringLiteral("Reset Settings?")))
+    if (!confirm(tr("Are you sure you want to reset these settings?"), tr("Reset Settings?")))
         return;
     BuzzTemp = defaultBuzzerFile();
     setPropertyByName(lblBFile, u"Caption", soundFileCaption(BuzzTemp));
@@ -500,7 +507,7 @@ void frmOptions::cmdResetAdditSetttings_Click()
 QString frmOptions::soundFileCaption(const QString &path)
 {
     if (path.isEmpty())
-        return QStringLiteral("[No File Selected]");
+        return tr("[No File Selected]");
     if (path.size() <= 50)
         return path;
     const QFileInfo file(path);
@@ -520,7 +527,7 @@ void frmOptions::chooseColor(Control *swatch)
 void frmOptions::choosePicture(QString &path, Control *image, Control *container)
 {
     auto *dialog = qobject_cast<CommonDialog *>(cdColors);
-    dialog->setFilter(QStringLiteral("Pictures (*.bmp;*.gif;*.jpg)|*.bmp;*.gif;*.jpg"));
+    dialog->setFilter(tr("Pictures") + QStringLiteral(" (*.bmp;*.gif;*.jpg)|*.bmp;*.gif;*.jpg"));
     dialog->setFlags(CommonDialog::FileMustExist);
     if (!dialog->ShowOpen())
         return;
@@ -540,7 +547,7 @@ void frmOptions::clearPicture(QString &path, Control *image)
 void frmOptions::cmdBuzzerSound_Click()
 {
     auto *dialog = qobject_cast<CommonDialog *>(cdColors);
-    dialog->setFilter(QStringLiteral("Sounds *.wav|*.wav"));
+    dialog->setFilter(tr("Sounds") + QStringLiteral(" *.wav|*.wav"));
     if (!dialog->ShowOpen())
         return;
     const QString chosen = dialog->FileName();
@@ -556,27 +563,27 @@ QString frmOptions::KeyCodeToStr(qint16 KeyCode)
 {
     switch (KeyCode) {
     case vk::Back:
-        return QStringLiteral("Backspace");
+        return tr("Backspace");
     case vk::Control:
-        return QStringLiteral("Ctrl");
+        return tr("Ctrl");
     case vk::Pause:
-        return QStringLiteral("Pause/Break");
+        return tr("Pause/Break");
     case vk::Prior:
-        return QStringLiteral("Page Up");
+        return tr("Page Up");
     case vk::Next:
-        return QStringLiteral("Page Down");
+        return tr("Page Down");
     case vk::End:
-        return QStringLiteral("End");
+        return tr("End");
     case vk::Home:
-        return QStringLiteral("Home");
+        return tr("Home");
     case vk::Insert:
-        return QStringLiteral("Insert");
+        return tr("Insert");
     case vk::Delete:
-        return QStringLiteral("Delete");
+        return tr("Delete");
     case vk::Multiply:
-        return QStringLiteral("Numpad *");
+        return tr("Numpad *");
     case vk::Divide:
-        return QStringLiteral("Numpad /");
+        return tr("Numpad /");
     case 186:
         return QStringLiteral(";");
     case 188:
@@ -646,7 +653,7 @@ void frmOptions::ChooseKey(Control *label)
     if (!capturing || capturing->Name() != label->Name()) {
         txtGetKey->SetFocus();
         setPropertyByName(label, u"BackColor", CapturingKeyColor);
-        setPropertyByName(label, u"Caption", QStringLiteral("<Press any key>"));
+        setPropertyByName(label, u"Caption", tr("<Press any key>"));
         ReturnKeyToObj = label;
     }
 }
@@ -666,7 +673,7 @@ void frmOptions::KeyChosen(qint16 KeyCode)
         ReturnKeyToObj = nullptr;
         restoreLabel(label);
     } else {
-        setPropertyByName(label, u"Caption", QStringLiteral("Choose another"));
+        setPropertyByName(label, u"Caption", tr("Choose another"));
     }
 }
 

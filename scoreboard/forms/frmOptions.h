@@ -8,9 +8,12 @@
 
 #include "platform/forms/Form.h"
 
+#include <span>
+
 namespace tallyard {
 
 class ComboBox;
+struct ElementDesign;
 class CommandButton;
 class CommonDialog;
 class Image;
@@ -26,6 +29,9 @@ class frmOptions : public Form {
 
 public:
     explicit frmOptions(QWidget *owner = nullptr);
+
+    // The dialog's design, the texts translators are given among it.
+    static std::span<const ElementDesign> designTable();
 
     // The key's name on a key label; empty for a key that cannot be assigned.
     static QString KeyCodeToStr(qint16 KeyCode);

@@ -16,6 +16,7 @@
 #include "platform/intrinsics/TextBox.h"
 #include "platform/intrinsics/TimerControl.h"
 #include "scoreboard/forms/Forms.h"
+#include "scoreboard/i18n/Language.h"
 #include "scoreboard/modules/modColor.h"
 #include "scoreboard/modules/modCount.h"
 #include "scoreboard/modules/modGrabKeys.h"
@@ -265,7 +266,7 @@ frmScoreboard::frmScoreboard(QWidget *parent) : Form(parent)
     // A start list dropped on the board; taken only while somebody listens (FileDropped).
     setAcceptDrops(true);
     setClientSize(DesignScaleWidth, DesignScaleHeight);
-    loadDesign(this, design);
+    loadDesign(this, design, language::boardDesignLanguage());
     txtEvent = element<TextBox>("txtEvent");
     nledGymnastNum = element<Control>("nledGymnastNum");
     txtGymnastName = element<TextBox>("txtGymnastName");

@@ -82,11 +82,16 @@ constexpr ElementDesign design[] = {
 
 } // namespace
 
+std::span<const ElementDesign> frmSplash::designTable()
+{
+    return design;
+}
+
 frmSplash::frmSplash(QWidget *parent) : Form(parent)
 {
     setBorderStyle(BorderNone);
     setClientSize(6240, 3210);
-    loadDesign(this, design);
+    loadDesign(this, design, {metaObject()->className()});
     frameSplash = control(QStringLiteral("frameSplash"));
     lblVersion = control(QStringLiteral("lblVersion"));
     cmdHelp = control(QStringLiteral("cmdHelp"));
@@ -111,7 +116,7 @@ void frmSplash::Form_Load()
     frameSplash->setHeight(3120);
     setPropertyByName(
         lblVersion, u"Caption",
-        QStringLiteral("Version %1.%2.%3").arg(version::Major).arg(version::Minor).arg(version::Revision));
+        tr("Version %1.%2.%3").arg(version::Major).arg(version::Minor).arg(version::Revision));
     LoadSettings(SettingsStore(ApplicationName));
     cmdHelp->setFocus();
 }

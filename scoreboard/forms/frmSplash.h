@@ -7,13 +7,20 @@
 
 #include "platform/forms/Form.h"
 
+#include <span>
+
 namespace tallyard {
+
+struct ElementDesign;
 
 class frmSplash : public Form {
     Q_OBJECT
 
 public:
     explicit frmSplash(QWidget *parent = nullptr);
+
+    // The panel's design, the texts translators are given among it.
+    static std::span<const ElementDesign> designTable();
 
     // Closes the panel and shows the board.
     void GoScore();

@@ -13,6 +13,7 @@
 #include "platform/intrinsics/TextBox.h"
 #include "platform/intrinsics/TimerControl.h"
 #include "scoreboard/forms/frmScoreboard.h"
+#include "scoreboard/i18n/Language.h"
 #include "scoreboard/modules/modStretch.h"
 
 #include <QApplication>
@@ -65,7 +66,7 @@ AudienceWindow::AudienceWindow(frmScoreboard *board, QScreen *screen) : m_board(
     for (const ElementDesign &element : frmScoreboard::designTable())
         if (isShownToTheAudience(element))
             design.push_back(element);
-    loadDesign(this, design);
+    loadDesign(this, design, language::boardDesignLanguage());
     modStretch::RecordLayout(this);
     // Nothing on it takes the focus or a click: no cursor, no selection, no keys.
     for (QWidget *child : findChildren<QWidget *>()) {

@@ -6,6 +6,7 @@
 #include "scoreboard/forms/frmScoreboard.h"
 #include "scoreboard/hall/AudienceWindow.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QPointer>
 #include <QScreen>
@@ -36,7 +37,8 @@ QScreen *screenNumber(int n)
 QString range()
 {
     const qsizetype count = screens().size();
-    return count == 1 ? QStringLiteral("only screen 0") : QStringLiteral("screens 0 to %1").arg(count - 1);
+    return count == 1 ? QCoreApplication::translate("Hall", "only screen 0")
+                      : QCoreApplication::translate("Hall", "screens 0 to %1").arg(count - 1);
 }
 
 } // namespace
@@ -64,7 +66,7 @@ QString describeScreens()
                     .arg(g.height())
                     .arg(g.x())
                     .arg(g.y())
-                    .arg(i == 0 ? QStringLiteral(" (primary)") : QString());
+                    .arg(i == 0 ? QCoreApplication::translate("Hall", " (primary)") : QString());
     }
     return text;
 }
@@ -73,13 +75,18 @@ Options checked(const Options &wanted, QTextStream &err)
 {
     Options options = wanted;
     if (options.screen >= 0 && !screenNumber(options.screen)) {
-        err << "Tallyard: there is no screen " << options.screen << " (" << range()
-            << "); the board opens on screen 0.\n";
+        err << QCoreApplication::translate("Hall", "Tallyard: there is no screen %1 (%2); the board opens on screen 0.")
+                   .arg(options.screen)
+                   .arg(range())
+            << '\n';
         options.screen = -1;
     }
     if (options.audienceScreen >= 0 && !screenNumber(options.audienceScreen)) {
-        err << "Tallyard: there is no screen " << options.audienceScreen << " for the audience window (" << range()
-            << "); the board opens alone.\n";
+        err << QCoreApplication::translate(
+                   "Hall", "Tallyard: there is no screen %1 for the audience window (%2); the board opens alone.")
+                   .arg(options.audienceScreen)
+                   .arg(range())
+            << '\n';
         options.audienceScreen = -1;
     }
     err.flush();
