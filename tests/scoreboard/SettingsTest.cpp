@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLocale>
 #include <QSettings>
 #include <QTemporaryDir>
 
@@ -117,6 +118,29 @@ TEST_F(SettingsTest, SavingWritesAll21KeysAsDecimalText)
     EXPECT_EQ(HomePic, QStringLiteral("/pics/home team.png"));
     EXPECT_EQ(NumLockForce, 2);
     EXPECT_EQ(KeyClear, 110);
+}
+
+// The operator's locale may write 16.777.215, 16 777 215 or other digits; the file holds
+// plain decimals whatever the locale, and reads them back the same.
+TEST_F(SettingsTest, NumbersAreWrittenAndReadAsPlainDecimalsUnderEveryLocale)
+{
+    for (const char *name : {"de_DE", "fr_FR", "es_ES", "ar_EG"}) {
+        QLocale::setDefault(QLocale(QString::fromLatin1(name)));
+        resetSettingsToDefaults();
+        ColorFormBack = 0xFFFFFF;
+        KeyClear = 110;
+        {
+            SettingsStore store(ApplicationName);
+            ASSERT_TRUE(SaveSettings(store)) << name;
+        }
+        EXPECT_TRUE(fileBytes().contains("Color_FormBack=16777215")) << name;
+        EXPECT_TRUE(fileBytes().contains("KeyClear=110")) << name;
+        resetSettingsToDefaults();
+        load();
+        EXPECT_EQ(ColorFormBack, 0xFFFFFF) << name;
+        EXPECT_EQ(KeyClear, 110) << name;
+    }
+    QLocale::setDefault(QLocale::c());
 }
 
 TEST_F(SettingsTest, TheBuzzerDefaultFollowsTheProgramFolderUntilSaved)
