@@ -18,9 +18,10 @@ set(layers
   # Inside the program: the forms know nothing of the hall; main.cpp joins the two.
   "scoreboard/settings:platform"
   "scoreboard/state:platform"
+  "scoreboard/i18n:platform"
   "scoreboard/modules:platform,components,controls,scoreboard/settings"
-  "scoreboard/forms:platform,components,controls,scoreboard/modules,scoreboard/settings,scoreboard/state,scoreboard/Version.h"
-  "scoreboard/hall:platform,components,controls,scoreboard/forms,scoreboard/modules,scoreboard/settings,scoreboard/state")
+  "scoreboard/forms:platform,components,controls,scoreboard/modules,scoreboard/settings,scoreboard/state,scoreboard/i18n,scoreboard/Version.h"
+  "scoreboard/hall:platform,components,controls,scoreboard/forms,scoreboard/modules,scoreboard/settings,scoreboard/state,scoreboard/i18n")
 set(project_roots platform components controls scoreboard)
 
 set(faults "")
