@@ -88,6 +88,12 @@ const QTranslator *boardTranslator()
     return board().get();
 }
 
+QString boardText(const char *source)
+{
+    const QString translation = board() ? board()->translate(BoardContext, source) : QString();
+    return translation.isEmpty() ? QString::fromUtf8(source) : translation;
+}
+
 DesignLanguage boardDesignLanguage()
 {
     return board() ? DesignLanguage{BoardContext, board().get()} : DesignLanguage{};

@@ -32,6 +32,10 @@ bool setBoardLanguage(const QString &name);
 // The board's translator; nullptr while the board is English.
 const QTranslator *boardTranslator();
 
+// A caption of the board in the board's language, from its English source ("Routine"): what
+// the web views show beside the board.
+QString boardText(const char *source);
+
 // How the board's design texts are shown: as designed while the board is English, whatever
 // the operator's language.
 DesignLanguage boardDesignLanguage();

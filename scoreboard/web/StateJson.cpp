@@ -5,6 +5,7 @@
 
 #include "components/LEDStyle.h"
 #include "components/SevenSegment.h"
+#include "scoreboard/i18n/Language.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -257,6 +258,14 @@ QByteArray stateJson(const BoardState &state, int64_t nowMs, const PictureRevisi
          }},
         {"digitStyle", state.digitStyle == led::CircleLED ? "dots" : "lines"},
         {"pictures", QJsonObject{{"home", picture(true)}, {"visitor", picture(false)}}},
+        // The board's captions in its language, so that a page in the hall reads like the board.
+        {"captions",
+         QJsonObject{
+             {"routine", language::boardText("Routine")},
+             {"fall", language::boardText("Fall")},
+             {"warmup", language::boardText("Warm-Up")},
+             {"score", language::boardText("Score")},
+         }},
     };
     return QJsonDocument(root).toJson(QJsonDocument::Compact);
 }

@@ -239,7 +239,9 @@
 
   // ---- The views ------------------------------------------------------------------------------
   const CLOCKS = ['routine', 'fall', 'warmup'];
-  const TITLES = { routine: 'Routine', fall: 'Fall', warmup: 'Warm-Up' };
+  // The board's captions: English until the state brings the board's language.
+  const TITLES = { routine: 'Routine', fall: 'Fall', warmup: 'Warm-Up', score: 'Score' };
+  const caption = (s, key) => (s.captions && s.captions[key]) || TITLES[key];
   // The clock a viewer follows: the first one running, else the one that ran last.
   let lastRunning = 'routine';
   function runningClock(s) {
@@ -281,13 +283,13 @@
       return { node, w: w - 120 };
     };
     const event = textBox(120, 360, 4695, 855, 32.25, 'start', 'event');
-    const labels = [
-      textBox(5040, 360, 615, 855, 38.25, 'middle', null, '#'),
-      textBox(1620, 3360, 1815, 615, 32.25, 'middle', null, 'Score'),
-      textBox(120, 4920, 2895, 735, 32.25, 'middle', null, TITLES.routine),
-      textBox(3240, 4920, 2895, 735, 32.25, 'middle', null, TITLES.fall),
-      textBox(6360, 4920, 2895, 735, 32.25, 'middle', null, TITLES.warmup),
-    ];
+    const captions = {
+      score: textBox(1620, 3360, 1815, 615, 32.25, 'middle', null, TITLES.score),
+      routine: textBox(120, 4920, 2895, 735, 32.25, 'middle', null, TITLES.routine),
+      fall: textBox(3240, 4920, 2895, 735, 32.25, 'middle', null, TITLES.fall),
+      warmup: textBox(6360, 4920, 2895, 735, 32.25, 'middle', null, TITLES.warmup),
+    };
+    const labels = [textBox(5040, 360, 615, 855, 38.25, 'middle', null, '#'), ...Object.values(captions)];
     const name = textBox(0, 1710, 4695, 1170, 38.25, 'middle', 'name');
     const team = textBox(4680, 1710, 4695, 1170, 38.25, 'middle', 'team');
     const digit90 = { height: 90 * TWIPS_PER_PIXEL, ratio: '9:5' };
@@ -321,6 +323,7 @@
         setText(event.node, s.event, event.w);
         setText(name.node, s.name, name.w);
         setText(team.node, s.team, team.w);
+        for (const [key, t] of Object.entries(captions)) setText(t.node, caption(s, key), t.w);
         number.show(segmentsShown(s.number ?? -1, 9999, false), c.gymnast, c.ledBack, style, true);
         number.group.dataset.shown = s.number === null ? '' : String(s.number);
         scoreLeft.show(segmentsShown(s.score ? s.score.whole : -1, 19, false), c.score, c.ledBack, style, true);
@@ -428,7 +431,7 @@
         if (n !== shown) {
           shown = n;
           for (const other of CLOCKS) displays[other].group.style.display = other === n ? '' : 'none';
-          title.textContent = TITLES[n];
+          title.textContent = caption(s, n);
           document.body.dataset.clock = n;
         }
         displays[n].display.show(shownSecond(clockValue(s.clocks[n], ms)), s.colors[n], s.colors.ledBack, s.colors.text, s.digitStyle);

@@ -3,6 +3,8 @@
 
 // The web views' server as a browser, a stream viewer and a hostile client meet it, on
 // loopback with small bounds so that every timeout is over in a fraction of a second.
+#include "scoreboard/i18n/Language.h"
+#include "scoreboard/web/StateJson.h"
 #include "scoreboard/web/WebServer.h"
 
 #include <QJsonDocument>
@@ -103,6 +105,19 @@ TEST_F(WebServerTest, AnswersOnlyGetAndHeadOnTheFixedRoutesWithAPolicyAgainstOut
         QJsonDocument::fromJson(body(exchange("GET /state HTTP/1.0\r\n\r\n"))).object();
     EXPECT_EQ(state.value("format").toString(), QString::fromLatin1(StateFormat));
     EXPECT_TRUE(state.contains("version") && state.contains("clocks") && state.contains("score"));
+}
+
+// A page in the hall reads like the board: English, or the board's language when chosen.
+TEST(StateJson, CarriesTheBoardsCaptionsInTheBoardsLanguage)
+{
+    const auto captions = [] {
+        return QJsonDocument::fromJson(stateJson(BoardState{}, 0, PictureRevisions{})).object().value("captions").toObject();
+    };
+    EXPECT_EQ(captions().value("warmup").toString(), QStringLiteral("Warm-Up"));
+    ASSERT_TRUE(language::setBoardLanguage(QStringLiteral("de")));
+    EXPECT_EQ(captions().value("routine").toString(), QStringLiteral("Übung"));
+    EXPECT_EQ(captions().value("score").toString(), QStringLiteral("Note"));
+    language::setBoardLanguage(QStringLiteral("en"));
 }
 
 TEST_F(WebServerTest, RefusesOversizedHeadsAndClosesSlowWritersAndConnectionsBeyondTheBound)
