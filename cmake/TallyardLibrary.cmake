@@ -2,6 +2,21 @@
 # SPDX-License-Identifier: MIT
 
 include(GenerateExportHeader)
+
+# On Debian and its derivatives the libraries go to the multiarch folder (lib/x86_64-linux-gnu)
+# under any prefix, where the loader and find_package look. GNUInstallDirs picks it only for
+# the prefix /usr, but the Debian packages are laid out under /usr by cpack from a tree
+# configured for another prefix. A "lib" that an older build tree took from GNUInstallDirs
+# moves once; a folder given on the command line is kept.
+if(CMAKE_SYSTEM_NAME STREQUAL "Linux" AND CMAKE_LIBRARY_ARCHITECTURE AND EXISTS /etc/debian_version)
+  set(multiarch_libdir lib/${CMAKE_LIBRARY_ARCHITECTURE})
+  get_property(libdir_type CACHE CMAKE_INSTALL_LIBDIR PROPERTY TYPE)
+  if(NOT DEFINED CACHE{CMAKE_INSTALL_LIBDIR} OR (NOT DEFINED CACHE{TALLYARD_MULTIARCH_LIBDIR}
+     AND libdir_type STREQUAL "PATH" AND CMAKE_INSTALL_LIBDIR STREQUAL "lib"))
+    set(CMAKE_INSTALL_LIBDIR ${multiarch_libdir} CACHE PATH "Object code libraries (${multiarch_libdir})" FORCE)
+  endif()
+  set(TALLYARD_MULTIARCH_LIBDIR ${multiarch_libdir} CACHE INTERNAL "the multiarch library folder")
+endif()
 include(GNUInstallDirs)
 
 # tallyard_library(<target> ALIAS <Ns::Name> [OUTPUT <file name>] [STATIC]
@@ -11,9 +26,9 @@ include(GNUInstallDirs)
 # own layout (so "platform/forms/Control.h" reads the same in the build tree and against an
 # installed package), and its code lives in namespace <ns>. Each has its own export header
 # (<target>_export.h, macro <TARGET>_EXPORT).
-# A shared library is part of the Quellin package: it is installed with the headers listed
-# in PUBLIC_HEADERS, and only those. A static one is the program's own and stays in the
-# build tree.
+# A shared library is part of Quellin: it is installed in the libdir (component Libraries),
+# its link and the headers listed in PUBLIC_HEADERS, and only those, go with the development
+# files. A static one is the program's own and stays in the build tree.
 function(tallyard_library target)
   cmake_parse_arguments(L "STATIC" "ALIAS;OUTPUT" "SOURCES;PUBLIC_HEADERS;PUBLIC;PRIVATE" ${ARGN})
   string(REGEX REPLACE "::.*$" "" ns ${L_ALIAS})
@@ -32,8 +47,8 @@ function(tallyard_library target)
       # Installed side by side, each finds the layers under it in its own folder.
       INSTALL_RPATH "$ORIGIN")
     install(TARGETS ${target} EXPORT ${ns}Targets
-      LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT Runtime NAMELINK_COMPONENT Development
-      RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT Runtime
+      LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT Libraries NAMELINK_COMPONENT Development
+      RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT Libraries
       ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT Development
       INCLUDES DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/${ns_folder})
     install(FILES ${CMAKE_CURRENT_BINARY_DIR}/export/${target}_export.h

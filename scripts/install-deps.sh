@@ -15,10 +15,12 @@ packages=(
 if [ "${1:-}" = "--test" ]; then
   # Tests also need a display server with a window manager, a sound server, a keyboard
   # driver and its layouts (setxkbmap), monitors laid out by hand (xrandr), a screenshot
-  # tool, the menu-entry checker and the cross compiler that checks the Windows sources, and
-  # clang with libFuzzer and its sanitizers for the fuzz build.
+  # tool, the menu-entry checker and the cross compiler that checks the Windows sources,
+  # clang with libFuzzer and its sanitizers for the fuzz build, and the checkers of the
+  # packages, the licences, the AppStream data and the manual page.
   packages+=(xvfb xauth x11-utils x11-xserver-utils x11-xkb-utils xdotool openbox imagemagick pulseaudio pulseaudio-utils
-             desktop-file-utils g++-mingw-w64-x86-64 clang libclang-rt-14-dev python3)
+             desktop-file-utils g++-mingw-w64-x86-64 clang libclang-rt-14-dev python3
+             lintian reuse appstream man-db)
 fi
 missing=()
 for p in "${packages[@]}"; do

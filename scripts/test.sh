@@ -28,6 +28,11 @@ fi
 scripts/start-sound.sh || echo "sound server not started; sound tests run silent"
 
 status=0
+# Cheap checks of the sources first: every file says its licence, and the AppStream data and
+# the menu entry are valid.
+if ! lint=$(reuse lint 2>&1); then echo "$lint" | tail -n 20; status=1; fi
+appstreamcli validate --pedantic --no-net scoreboard/resources/org.tallyard.Tallyard.metainfo.xml || status=1
+desktop-file-validate scoreboard/resources/org.tallyard.Tallyard.desktop || status=1
 build_and_test() {
   local dir=$1; shift
   cmake -S . -B "$dir" -G Ninja "$@"
@@ -35,7 +40,7 @@ build_and_test() {
   (cd "$dir" && ctest --output-on-failure -j "$jobs") || status=1
 }
 build_and_test build/test -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTALLYARD_WERROR=ON
-# The Debian packages of the plain build, installed with apt, run and removed again.
+# The Debian packages of the plain build, checked by lintian, installed with apt, run and removed again.
 scripts/test-package.sh build/test || status=1
 ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
   build_and_test build/sanitize -DCMAKE_BUILD_TYPE=Debug -DTALLYARD_SANITIZE=ON -DTALLYARD_BENCHMARKS=OFF -DTALLYARD_WERROR=ON

@@ -36,11 +36,13 @@ foreach(file chime2.wav tallyardhelpfile.rtf)
 endforeach()
 set(ENV{QT_QPA_PLATFORM} offscreen)
 run(${prefix}/bin/tallyard --quit-when-shown)
-file(GLOB_RECURSE entry ${prefix}/share/applications/tallyard.desktop)
 file(GLOB_RECURSE icon ${prefix}/share/icons/hicolor/*/apps/tallyard.*)
-if(NOT entry OR NOT icon)
-  message(FATAL_ERROR "the menu entry or the icon is missing: '${entry}' '${icon}'")
-endif()
+foreach(file share/applications/org.tallyard.Tallyard.desktop share/metainfo/org.tallyard.Tallyard.metainfo.xml
+             share/man/man1/tallyard.1.gz)
+  if(NOT EXISTS ${prefix}/${file} OR NOT icon)
+    message(FATAL_ERROR "the install lacks ${file} or the icon ('${icon}')")
+  endif()
+endforeach()
 
 # A developer's host, built against the installed package only.
 run(${CMAKE_COMMAND} -S ${SOURCE}/examples/countdown -B ${WORK}/countdown -G Ninja
