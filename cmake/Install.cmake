@@ -123,7 +123,9 @@ set(CPACK_POST_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/packaging/UseLdconfigTrigger.
 # Without a sound server the buzzer is silent, not broken; the xcb platform plugin is what
 # puts the board on an X desktop.
 set(CPACK_DEBIAN_RUNTIME_PACKAGE_DEPENDS "${TALLYARD_LIBRARY_PACKAGE} (= ${PROJECT_VERSION}), qt6-qpa-plugins")
-set(CPACK_DEBIAN_RUNTIME_PACKAGE_RECOMMENDS "pulseaudio | pipewire-pulse")
+# Qt's own texts (the buttons of a message box, the file and colour dialogs) in the operator's
+# language come from Qt's translations.
+set(CPACK_DEBIAN_RUNTIME_PACKAGE_RECOMMENDS "pulseaudio | pipewire-pulse, qt6-translations-l10n")
 set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_SECTION libdevel)
 set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_DEPENDS "${TALLYARD_LIBRARY_PACKAGE} (= ${PROJECT_VERSION}), qt6-base-dev")
 string(CONCAT CPACK_DEBIAN_RUNTIME_DESCRIPTION

@@ -37,6 +37,8 @@ DEBIAN_FRONTEND=noninteractive apt-get install -y -q "${debs[@]/#/./}" >/dev/nul
 version=$(dpkg-query -W -f='${Version}' tallyard)
 multiarch=$(dpkg-architecture -qDEB_HOST_MULTIARCH)
 [ "$(env -u DISPLAY /usr/bin/tallyard --version)" = "Tallyard $version" ] || fail "tallyard --version"
+# The translations travel inside the program: a German system reads German help.
+env -u DISPLAY LANG=de_DE.UTF-8 /usr/bin/tallyard --help | grep -q "Anzeigetafel" || fail "tallyard --help is not German under de_DE"
 [ -f /usr/lib/tallyard/chime2.wav ] && [ -f /usr/lib/tallyard/tallyardhelpfile.rtf ] \
   || fail "the sound or the help is not beside the installed program"
 # Quellin's libraries are in the multiarch folder, in the loader's cache (the ldconfig trigger ran).
