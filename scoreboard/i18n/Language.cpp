@@ -15,8 +15,10 @@ namespace tallyard::language {
 
 namespace {
 
+// The translations built into the program: :/i18n/tallyard_de.qm, ...
 const QString Folder = QStringLiteral(":/i18n");
-const QString Prefix = QStringLiteral("tallyard_");
+const QString BaseName = QStringLiteral("tallyard");
+const QString Separator = QStringLiteral("_");
 
 struct Translators {
     QTranslator program;
@@ -53,9 +55,9 @@ void installOperatorLanguage(const QLocale &locale)
         // An English system, or one we have no words for, keeps the source texts (a failed
         // load empties a translator). Qt's own texts come only with ours: a dialog half in
         // the system's language and half in English reads worse than English alone.
-        const bool ours = t.program.load(locale, QStringLiteral("tallyard"), QStringLiteral("_"), Folder);
+        const bool ours = t.program.load(locale, BaseName, Separator, Folder);
         if (!ours
-            || !t.qt.load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
+            || !t.qt.load(locale, QStringLiteral("qtbase"), Separator,
                           QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
             (void)t.qt.load(QString());
     }
@@ -77,7 +79,7 @@ bool setBoardLanguage(const QString &name)
     if (!available().contains(code))
         return false;
     auto translator = std::make_unique<QTranslator>();
-    if (!translator->load(Prefix + code, Folder))
+    if (!translator->load(BaseName + Separator + code, Folder))
         return false;
     board() = std::move(translator);
     return true;
