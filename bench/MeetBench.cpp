@@ -8,6 +8,7 @@
 //   bare unsynced write to a file: the 50 ms refresh never waits for the disk;
 // - the whole of a row's way to the disk (written and synced), against a bare write of the
 //   same bytes with its fsync.
+#include "platform/system/DurableFile.h"
 #include "scoreboard/meet/ResultsRecord.h"
 #include "scoreboard/meet/StartList.h"
 
@@ -72,7 +73,7 @@ ResultRow row(int n)
 void BM_RecordAppendOnTheBoardThread(benchmark::State &state)
 {
     QTemporaryDir dir;
-    ResultsRecord record(dir.filePath(QStringLiteral("record.csv")), [](const QString &) {});
+    ResultsRecord record(dir.filePath(QStringLiteral("record.csv")), [](const Notice &) {});
     int n = 0;
     for (auto _ : state) {
         record.append(row(++n));
@@ -102,7 +103,7 @@ void BM_BareAppend(benchmark::State &state)
 void BM_RecordAppendSynced(benchmark::State &state)
 {
     QTemporaryDir dir;
-    ResultsRecord record(dir.filePath(QStringLiteral("record.csv")), [](const QString &) {});
+    ResultsRecord record(dir.filePath(QStringLiteral("record.csv")), [](const Notice &) {});
     int n = 0;
     for (auto _ : state) {
         record.append(row(++n));

@@ -8,21 +8,24 @@
 // and otherwise behaves as the board always has.
 
 #include "platform/core/Values.h"
+#include "platform/system/Notices.h"
 #include "scoreboard/meet/StartList.h"
 #include "scoreboard/meet/StateJournal.h"
 
 #include <QObject>
 #include <QPointer>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
-class QTextStream;
+class QLockFile;
 
 namespace tallyard {
 
 class frmScoreboard;
 class ResultsRecord;
+class WriteBehind;
 
 struct MeetOptions {
     QString startList; // a file to load, or empty
@@ -35,8 +38,12 @@ class Meet : public QObject {
     Q_OBJECT
 
 public:
-    // Reads the start list and the state the last run kept; reports on err.
-    Meet(const MeetOptions &options, QTextStream &err);
+    // What the operator is to hear; the default posts to the program's notices.
+    using Reporter = std::function<void(const Notice &)>;
+
+    // Reads the start list and the state the last run kept, unless another copy of the
+    // program is running on the same state; says what the operator should know.
+    explicit Meet(const MeetOptions &options, Reporter report = {});
     ~Meet() override;
 
     // A new board: the kept state is brought back onto it when the last run did not end
@@ -45,16 +52,18 @@ public:
     // A clean quit: the results on disk, the state marked clean.
     void finish();
 
-    const StartList &startList() const { return m_list; }
-
 private:
+    void connectBoard(frmScoreboard *board);
     void loadList(const QString &path);
     void fillFromList(qint16 number);
     void step(bool forward);
     void record(Currency score);
 
-    QTextStream &m_err;
+    Reporter m_report;
     StartList m_list;
+    // One writer for both files, so that the state of a committed score is never behind its row.
+    std::shared_ptr<WriteBehind> m_writer;
+    std::unique_ptr<QLockFile> m_stateLock; // null when another copy of the program holds it
     std::unique_ptr<ResultsRecord> m_results;
     std::unique_ptr<StateJournal> m_journal;
     std::optional<StoredBoard> m_kept;

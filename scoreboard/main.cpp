@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Tallyard developers
 // SPDX-License-Identifier: MIT
 
+#include "platform/system/Notices.h"
 #include "platform/system/ProcessExit.h"
 #include "scoreboard/CommandLine.h"
 #include "scoreboard/Meet.h"
@@ -43,34 +44,41 @@ int run(int argc, char *argv[])
 
     QApplication app(argc, argv);
     tallyard::language::installOperatorLanguage();
+    // From here on whatever the program has to say reaches the operator in the program too.
+    const auto tell = [](const QString &said) {
+        for (const QString &line : said.split(u'\n', Qt::SkipEmptyParts))
+            tallyard::notices().post(tallyard::Notice::passing(line));
+    };
     if (!tallyard::language::setBoardLanguage(options.boardLanguage)) {
-        QTextStream(stderr) << QCoreApplication::translate("CommandLine",
-                                                           "Tallyard: there is no board language '%1' (%2); the "
-                                                           "board shows English.")
-                                   .arg(options.boardLanguage, tallyard::language::available().join(QStringLiteral(", ")))
-                            << '\n';
+        tell(QCoreApplication::translate("CommandLine", "There is no board language '%1' (%2); the board shows English.")
+                 .arg(options.boardLanguage, tallyard::language::available().join(QStringLiteral(", "))));
     }
     if (options.listScreens) {
         QTextStream(stdout) << tallyard::hall::describeScreens();
         return 0;
     }
     {
-        QTextStream err(stderr);
+        QString said;
+        QTextStream err(&said);
         tallyard::hall::setOptions(
             tallyard::hall::checked({options.screen, options.fullscreen, options.audienceScreen}, err));
+        tell(said);
     }
     tallyard::registerProgramControls();
-    QTextStream err(stderr);
-    tallyard::Meet meet({options.startList, options.results, options.noResults, options.resume}, err);
+    tallyard::Meet meet({options.startList, options.results, options.noResults, options.resume});
     if (!options.serve.isEmpty()) {
-        // A port that cannot be served is said on standard error; the board runs on.
+        // A port that cannot be served is said; the board runs on.
+        QString said;
+        QTextStream err(&said);
 #ifdef TALLYARD_WEB_VIEWS
         QTextStream out(stdout);
         tallyard::WebViews::start(options.serve, out, err);
 #else
-        err << "--serve: this build has no web views (Qt Network was missing)\n";
+        err << QCoreApplication::translate("CommandLine", "--serve: this build has no web views (Qt Network was missing)")
+            << '\n';
 #endif
         err.flush();
+        tell(said);
     }
     tallyard::forms::setPlacement({tallyard::hall::placeOnChosenScreen, [&meet](tallyard::frmScoreboard *board) {
                                        tallyard::hall::prepareBoard(board);

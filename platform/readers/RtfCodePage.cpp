@@ -3,6 +3,8 @@
 
 #include "platform/readers/RtfCodePage.h"
 
+#include "platform/readers/TextDecoding.h"
+
 #include <cstdint>
 
 namespace tallyard::rtf {
@@ -49,24 +51,6 @@ const CodePage *find(int number)
             return &page;
     }
     return nullptr;
-}
-
-// Windows-1252 by table: the Qt build may lack the code-page converters, and this one is by
-// far the most common in RTF. 0x80..0x9F differ from Latin-1; the five unused codes map to
-// themselves, as Windows maps them.
-QString decodeWindows1252(QByteArrayView bytes)
-{
-    static constexpr char16_t High[32]
-        = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-           0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-           0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-    QString text(bytes.size(), Qt::Uninitialized);
-    char16_t *out = reinterpret_cast<char16_t *>(text.data());
-    for (const char c : bytes) {
-        const auto u = static_cast<unsigned char>(c);
-        *out++ = u >= 0x80 && u < 0xA0 ? High[u - 0x80] : char16_t(u);
-    }
-    return text;
 }
 
 } // namespace

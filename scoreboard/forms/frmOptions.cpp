@@ -17,12 +17,14 @@
 #include "platform/intrinsics/SSTab.h"
 #include "platform/intrinsics/ScrollBar.h"
 #include "platform/intrinsics/TextBox.h"
+#include "platform/system/Notices.h"
 #include "platform/system/ProgramInfo.h"
 #include "platform/system/SettingsStore.h"
 #include "scoreboard/modules/modGrabKeys.h"
 #include "scoreboard/modules/modStretch.h"
 #include "scoreboard/settings/Settings.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 #include <array>
@@ -462,8 +464,9 @@ void frmOptions::cmdOk_Click()
     // and the board runs on with the new values all the same.
     SettingsStore store(ApplicationName);
     if (!SaveSettings(store))
-        std::fprintf(stderr, "tallyard: the settings could not be saved to %s: %s\n", qPrintable(store.location()),
-                     qPrintable(store.errorString()));
+        notices().post(Notice::passing(tr("The settings could not be saved to %1 (%2); the board uses them until it "
+                                          "closes.")
+                                           .arg(QDir::toNativeSeparators(store.location()), store.errorString())));
     Unload();
 }
 

@@ -288,6 +288,8 @@ frmScoreboard::frmScoreboard(QWidget *parent) : Form(parent)
     tkWarmUp = element<Control>("tkWarmUp");
     mmcBuzzer = element<MMControl>("mmcBuzzer");
     tmrClock1 = element<TimerControl>("tmrClock1");
+    m_namePlaceholder = txtGymnastName->Text();
+    m_teamPlaceholder = txtGymnastTeam->Text();
     // The outline lies on the board's surface, beneath every windowed element.
     shpObjectSelected->lower();
     connectHandlers();
@@ -612,13 +614,24 @@ void frmScoreboard::nledGymnastNum_KeyDown(qint16 &KeyCode, qint16 &Shift)
         emit GymnastNumberCommitted(variantToInt16(getPropertyByName(nledGymnastNum, u"Caption")));
 }
 
-void frmScoreboard::ShowGymnast(qint16 number, const QString &name, const QString &team, const QString &homePicture)
+void frmScoreboard::ShowGymnast(qint16 number, const QString &name, const QString &team,
+                                const std::optional<QString> &homePicture)
 {
     setPropertyByName(nledGymnastNum, u"Caption", number);
     txtGymnastName->setText(name);
     txtGymnastTeam->setText(team);
-    if (!homePicture.isEmpty() && fileExists(homePicture))
-        modStretch::FitPicture(imgHomePic, picHomePicContainer, homePicture);
+    // A gymnast without a picture of their own shows none, never the one before.
+    if (homePicture)
+        modStretch::FitPicture(imgHomePic, picHomePicContainer, fileExists(*homePicture) ? *homePicture : QString());
+}
+
+bool frmScoreboard::ShowsPlaceholder(const TextBox *box) const
+{
+    if (box == txtGymnastName)
+        return box->Text() == m_namePlaceholder;
+    if (box == txtGymnastTeam)
+        return box->Text() == m_teamPlaceholder;
+    return false;
 }
 
 void frmScoreboard::ClearScore()

@@ -11,6 +11,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <span>
 
 namespace tallyard {
@@ -53,14 +54,19 @@ public:
     void nledGymnastNum_KeyDown(qint16 &KeyCode, qint16 &Shift);
 
     // What the record of the meet and the start list ask of the board: the gymnast shown
-    // (number, name, team, and the home picture when one is given and there), the score
-    // cleared as the clear key clears it, and the board brought back to a state it showed
-    // (texts, number, score, the clocks running on from then to nowMs, presets, pictures).
-    void ShowGymnast(qint16 number, const QString &name, const QString &team, const QString &homePicture);
+    // (number, name, team, and where a home picture is given, that picture, or none when it
+    // is empty or not there), the score cleared as the clear key clears it, and the board
+    // brought back to a state it showed (texts, number, score, the clocks running on from
+    // then to nowMs, presets, pictures).
+    void ShowGymnast(qint16 number, const QString &name, const QString &team,
+                     const std::optional<QString> &homePicture = std::nullopt);
     void ClearScore();
     void RestoreState(const BoardState &state, int64_t nowMs);
     // What the board shows now, its clocks read now.
     BoardState State();
+    // Whether a text box shows its design caption ("Name", "Group" in the board's language)
+    // rather than anything the operator or a list put there.
+    bool ShowsPlaceholder(const TextBox *box) const;
 
     // The buzzer latches: the buzzer has sounded since that clock last read above 5 s.
     bool RoutineBuzzed = false;
@@ -126,6 +132,8 @@ private:
     };
     ClockRow rowOf(const Control *display);
 
+    QString m_namePlaceholder;
+    QString m_teamPlaceholder;
     int m_buzzCount = 0;
     bool m_resetting = false;
     bool m_tabQueued = false;

@@ -75,7 +75,7 @@ Options checked(const Options &wanted, QTextStream &err)
 {
     Options options = wanted;
     if (options.screen >= 0 && !screenNumber(options.screen)) {
-        err << QCoreApplication::translate("Hall", "Tallyard: there is no screen %1 (%2); the board opens on screen 0.")
+        err << QCoreApplication::translate("Hall", "There is no screen %1 (%2); the board opens on screen 0.")
                    .arg(options.screen)
                    .arg(range())
             << '\n';
@@ -83,7 +83,7 @@ Options checked(const Options &wanted, QTextStream &err)
     }
     if (options.audienceScreen >= 0 && !screenNumber(options.audienceScreen)) {
         err << QCoreApplication::translate(
-                   "Hall", "Tallyard: there is no screen %1 for the audience window (%2); the board opens alone.")
+                   "Hall", "There is no screen %1 for the audience window (%2); the board opens alone.")
                    .arg(options.audienceScreen)
                    .arg(range())
             << '\n';

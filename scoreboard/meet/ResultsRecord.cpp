@@ -4,29 +4,20 @@
 #include "scoreboard/meet/ResultsRecord.h"
 
 #include "platform/core/LocalTime.h"
+#include "platform/system/DurableFile.h"
+#include "platform/system/WriteBehind.h"
 #include "scoreboard/state/BoardState.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
-#include <QStringList>
 #include <QTime>
 
-#include <condition_variable>
 #include <cstdio>
-#include <deque>
-#include <mutex>
-#include <thread>
-
-#ifdef _WIN32
-#include <io.h>
-#include <windows.h>
-#else
-#include <unistd.h>
-#endif
 
 namespace tallyard {
 
@@ -87,251 +78,129 @@ QByteArray scoreField(int whole, int thousandths)
 
 } // namespace
 
-void reportToStandardError(const QString &line)
+namespace {
+
+QString tr(const char *text)
 {
-    std::fprintf(stderr, "tallyard: %s\n", line.toLocal8Bit().constData());
+    return QCoreApplication::translate("ResultsRecord", text);
 }
 
-bool syncToDisk(QFileDevice &file)
+QString shownPath(const QString &path)
 {
-    if (!file.flush())
-        return false;
-#ifdef _WIN32
-    const intptr_t handle = _get_osfhandle(file.handle());
-    return handle != -1 && FlushFileBuffers(reinterpret_cast<HANDLE>(handle));
-#else
-    return ::fsync(file.handle()) == 0;
-#endif
+    return QDir::toNativeSeparators(path);
 }
 
-// The writer: rows wait in a queue in the order they were handed over; the first one leaves
-// it only once it is on disk.
-class ResultsRecord::Worker {
-public:
-    Worker(QString path, Reporter report) : m_path(std::move(path)), m_report(std::move(report))
-    {
-        m_thread = std::thread([this] { run(); });
-    }
+} // namespace
 
-    ~Worker()
-    {
-        flush();
-        qsizetype left = 0;
-        {
-            std::lock_guard lock(m_mutex);
-            m_stopping = true;
-            left = static_cast<qsizetype>(m_queue.size());
-        }
-        m_wake.notify_all();
-        m_thread.join();
-        if (left > 0)
-            m_report(QStringLiteral("results record: %1 rows could not be written to %2").arg(left).arg(m_path));
-    }
-
-    void append(ResultRow row)
-    {
-        {
-            std::lock_guard lock(m_mutex);
-            if (static_cast<qsizetype>(m_queue.size()) >= MaxBacklog) {
-                ++m_dropped;
-            } else {
-                m_queue.push_back(std::move(row));
-                m_newRow = true;
+ResultsRecord::ResultsRecord(const QString &file, Reporter report, std::shared_ptr<WriteBehind> writer)
+    : m_path(file.isEmpty() ? defaultFile() : file),
+      m_report(report ? std::move(report) : Reporter([](const Notice &notice) { notices().post(notice); })),
+      m_file(std::make_unique<AppendOnlyFile>(m_path, header())),
+      m_writer(writer ? std::move(writer) : std::make_shared<WriteBehind>())
+{
+    // A record that plainly cannot be written (a folder, a read-only place) is said at the
+    // start, not at the first score; it is tried all the same, and said again when it works.
+    QString why;
+    const bool writable = canWriteFile(m_path, &why);
+    if (!writable)
+        m_report(Notice::lasting(QStringLiteral("results:") + m_path,
+                                 tr("The results record %1 cannot be written (%2). Scores are kept and written "
+                                    "as soon as it can be; or choose another file with --results.")
+                                     .arg(shownPath(m_path), why)));
+    WriteBehind::LaneOptions options;
+    options.keep = WriteBehind::Keep::Every;
+    options.maxBacklog = MaxBacklog;
+    options.startsFailing = !writable;
+    m_lane = m_writer->open(
+        options,
+        [this](const QByteArray &row, QString *error) {
+            bool written = false;
+            write(row, error, &written);
+            return written;
+        },
+        [this](const WriteBehind::Event &event) {
+            const QString key = QStringLiteral("results:") + m_path;
+            switch (event.kind) {
+            case WriteBehind::Event::Failed:
+                m_report(Notice::lasting(key, tr("The results record %1 cannot be written (%2). Scores are kept "
+                                                 "and written as soon as it can be.")
+                                                  .arg(shownPath(m_path), event.error)));
+                break;
+            case WriteBehind::Event::Recovered:
+                m_report(Notice::mended(
+                    key, tr("The results record %1 is written again; the scores kept meanwhile are in it.")
+                             .arg(shownPath(m_path))));
+                break;
+            case WriteBehind::Event::BacklogFull:
+                m_report(Notice::lasting(QStringLiteral("results-backlog:") + m_path,
+                                         tr("%1 scores wait for the results record %2; newer scores are not kept.")
+                                             .arg(event.count)
+                                             .arg(shownPath(m_path))));
+                break;
+            case WriteBehind::Event::Dropped:
+                m_report(Notice::mended(QStringLiteral("results-backlog:") + m_path,
+                                        tr("%1 scores could not be kept for the results record %2.")
+                                            .arg(event.count)
+                                            .arg(shownPath(m_path))));
+                break;
             }
-        }
-        m_wake.notify_one();
-    }
-
-    bool flush()
-    {
-        std::unique_lock lock(m_mutex);
-        const uint64_t ticket = ++m_flushAsked;
-        m_wake.notify_one();
-        m_done.wait(lock, [&] { return m_flushAnswered >= ticket; });
-        return m_queue.empty();
-    }
-
-    int64_t dropped() const
-    {
-        std::lock_guard lock(m_mutex);
-        return m_dropped;
-    }
-
-    const QString &path() const { return m_path; }
-
-private:
-    void run()
-    {
-        std::unique_lock lock(m_mutex);
-        for (;;) {
-            // After a failure only a new row or a flush tries again, so a broken disk costs
-            // one attempt per row, not a busy loop.
-            m_wake.wait(lock, [&] {
-                return m_stopping || m_flushAsked > m_flushAnswered || (!m_queue.empty() && (!m_failing || m_newRow));
-            });
-            if (m_stopping)
-                return;
-            m_newRow = false;
-            const uint64_t asked = m_flushAsked;
-            while (!m_queue.empty()) {
-                const ResultRow row = m_queue.front();
-                lock.unlock();
-                QString error;
-                const bool written = write(row, &error);
-                lock.lock();
-                if (!written) {
-                    reportFailure(lock, error);
-                    break;
-                }
-                m_queue.pop_front();
-                if (m_failing)
-                    reportRecovery(lock);
-            }
-            if (m_dropped > m_droppedReported)
-                reportDropped(lock);
-            m_flushAnswered = asked;
-            m_done.notify_all();
-        }
-    }
-
-    void reportFailure(std::unique_lock<std::mutex> &lock, const QString &error)
-    {
-        if (m_failing)
-            return;
-        m_failing = true;
-        const QString line
-            = QStringLiteral("results record: cannot write %1 (%2); the rows are kept and tried again").arg(m_path, error);
-        lock.unlock();
-        m_report(line);
-        lock.lock();
-    }
-
-    void reportRecovery(std::unique_lock<std::mutex> &lock)
-    {
-        m_failing = false;
-        const QString line = QStringLiteral("results record: writing to %1 again").arg(m_path);
-        lock.unlock();
-        m_report(line);
-        lock.lock();
-    }
-
-    // Once when the backlog first overflows, and with the count once the rows flow again.
-    void reportDropped(std::unique_lock<std::mutex> &lock)
-    {
-        QStringList lines;
-        if (!m_dropReported) {
-            m_dropReported = true;
-            lines << QStringLiteral("results record: the backlog of %1 rows is full; new rows are dropped")
-                         .arg(MaxBacklog);
-        }
-        if (m_queue.empty()) {
-            lines << QStringLiteral("results record: %1 rows were dropped").arg(m_dropped - m_droppedReported);
-            m_droppedReported = m_dropped;
-            m_dropReported = false;
-        }
-        lock.unlock();
-        for (const QString &line : lines)
-            m_report(line);
-        lock.lock();
-    }
-
-    // Only the worker's thread touches the file.
-    bool open(QString *error)
-    {
-        const QFileInfo info(m_path);
-        if (!QDir().mkpath(info.absolutePath())) {
-            *error = QStringLiteral("cannot make the folder %1").arg(info.absolutePath());
-            return false;
-        }
-        m_file.setFileName(m_path);
-        // Unbuffered: each row reaches the system in one write, so a killed program leaves
-        // whole rows only.
-        if (!m_file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered)) {
-            *error = m_file.errorString();
-            return false;
-        }
-        m_prefix.clear();
-        const qint64 size = m_file.size();
-        if (size == 0) {
-            m_prefix = header();
-        } else {
-            // A file cut short (a power cut, an editor) gets a line break first, so that the
-            // next row starts a line of its own.
-            QFile reader(m_path);
-            char last = 0;
-            if (!reader.open(QIODevice::ReadOnly) || !reader.seek(size - 1) || !reader.getChar(&last))
-                last = 0;
-            if (last == '\r')
-                m_prefix = "\n";
-            else if (last != '\n')
-                m_prefix = "\r\n";
-        }
-        return true;
-    }
-
-    bool write(const ResultRow &row, QString *error)
-    {
-        if (!m_file.isOpen() && !open(error))
-            return false;
-        const QByteArray bytes = m_prefix + formatRow(row);
-        if (m_file.write(bytes) != bytes.size() || !syncToDisk(m_file)) {
-            *error = m_file.errorString();
-            // Opened afresh next time, which also puts a line break after a torn write.
-            m_file.close();
-            return false;
-        }
-        m_prefix.clear();
-        return true;
-    }
-
-    const QString m_path;
-    const Reporter m_report;
-    QFile m_file;
-    QByteArray m_prefix; // the header or a line break, written with the next row
-
-    mutable std::mutex m_mutex;
-    std::condition_variable m_wake;
-    std::condition_variable m_done;
-    std::deque<ResultRow> m_queue;
-    bool m_stopping = false;
-    bool m_newRow = false;
-    bool m_failing = false;
-    bool m_dropReported = false;
-    int64_t m_dropped = 0;
-    int64_t m_droppedReported = 0;
-    uint64_t m_flushAsked = 0;
-    uint64_t m_flushAnswered = 0;
-    std::thread m_thread; // last: starts when everything above is ready
-};
-
-ResultsRecord::ResultsRecord(const QString &file, Reporter report)
-    : m_worker(std::make_unique<Worker>(file.isEmpty() ? defaultFile() : file,
-                                        report ? std::move(report) : Reporter(&reportToStandardError)))
-{
+        });
 }
 
-ResultsRecord::~ResultsRecord() = default;
+ResultsRecord::~ResultsRecord()
+{
+    const int64_t left = m_writer->close(m_lane);
+    if (left > 0)
+        m_report(Notice::passing(
+            tr("%1 scores could not be written to the results record %2.").arg(left).arg(shownPath(m_path))));
+}
+
+// On the writer's thread.
+void ResultsRecord::write(const QByteArray &row, QString *error, bool *written)
+{
+    const AppendOnlyFile::Outcome outcome = m_file->append(row);
+    switch (outcome.change) {
+    case AppendOnlyFile::Change::None:
+        break;
+    case AppendOnlyFile::Change::Replaced:
+        m_report(Notice::passing(tr("The results record %1 was replaced by another file (saved by another "
+                                    "program?); the scores go on in the file now there.")
+                                     .arg(shownPath(m_path))));
+        break;
+    case AppendOnlyFile::Change::Removed:
+        m_report(Notice::passing(
+            tr("The results record %1 was deleted; it is made again and the scores go on in it.").arg(shownPath(m_path))));
+        break;
+    }
+    if (outcome.shared && !m_sharedTold)
+        m_report(Notice::passing(tr("Another program is writing the results record %1 too; both keep their "
+                                    "scores in it.")
+                                     .arg(shownPath(m_path))));
+    m_sharedTold = m_sharedTold || outcome.shared;
+    *error = outcome.error;
+    *written = outcome.written;
+}
 
 void ResultsRecord::append(ResultRow row)
 {
     if (row.localMs == 0)
         row.localMs = localMilliseconds();
-    m_worker->append(std::move(row));
+    m_writer->put(m_lane, formatRow(row));
 }
 
 bool ResultsRecord::flush()
 {
-    return m_worker->flush();
+    return m_writer->flush(m_lane);
 }
 
 QString ResultsRecord::fileName() const
 {
-    return m_worker->path();
+    return m_path;
 }
 
 int64_t ResultsRecord::dropped() const
 {
-    return m_worker->dropped();
+    return m_writer->dropped(m_lane);
 }
 
 QString ResultsRecord::defaultFile()

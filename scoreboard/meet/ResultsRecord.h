@@ -3,9 +3,13 @@
 
 #pragma once
 // The results record: a CSV journal of the meet, one row per committed score, only ever
-// appended to. The board hands a row over and goes on; a worker thread writes each row and
+// appended to. The board hands a row over and goes on; the writer thread writes each row and
 // syncs it to disk before it takes the next, so a crash or a power cut loses at most the rows
-// still waiting, never one already written, and never tears the file.
+// still waiting, never one already written, and never tears the file. A record saved over or
+// deleted while the program runs is opened again at its path; a full disk keeps the rows
+// waiting, in order, until there is room.
+
+#include "platform/system/Notices.h"
 
 #include <QByteArray>
 #include <QString>
@@ -14,9 +18,10 @@
 #include <functional>
 #include <memory>
 
-class QFileDevice;
-
 namespace tallyard {
+
+class AppendOnlyFile;
+class WriteBehind;
 
 struct ResultRow {
     int64_t localMs = 0; // civil local milliseconds of the commit; 0: the moment of append()
@@ -30,22 +35,24 @@ struct ResultRow {
 
 class ResultsRecord {
 public:
-    // Lines for the operator about a record that cannot be written; called on the writer's
-    // thread. The default writes them to standard error.
-    using Reporter = std::function<void(const QString &)>;
+    // What the operator is to hear about the record; called on the writer's thread. The
+    // default posts to the program's notices.
+    using Reporter = std::function<void(const Notice &)>;
 
-    // Appends to file, or to the day's record (defaultFile()) when file is empty. Nothing is
-    // opened here: the worker makes the folder and opens the file with the first row.
-    explicit ResultsRecord(const QString &file = {}, Reporter report = {});
-    // Waits for the rows handed over (flush()), then stops the worker.
+    // Appends to file, or to the day's record (defaultFile()) when file is empty, through
+    // writer (a writer of its own when none is given). Nothing is opened here: the writer
+    // makes the folder and opens the file with the first row; a file that plainly cannot be
+    // written is said now.
+    explicit ResultsRecord(const QString &file = {}, Reporter report = {}, std::shared_ptr<WriteBehind> writer = {});
+    // Waits for the rows handed over (flush()); says how many could not be written.
     ~ResultsRecord();
     ResultsRecord(const ResultsRecord &) = delete;
     ResultsRecord &operator=(const ResultsRecord &) = delete;
 
-    // Hands a row to the worker and returns at once; never waits for the disk. A row that
-    // cannot be written stays first in line and is tried again with the next row.
+    // Hands a row to the writer and returns at once; never waits for the disk. A row that
+    // cannot be written stays first in line and is tried again.
     void append(ResultRow row);
-    // Waits until every row handed over is on disk, or the worker has tried once more and
+    // Waits until every row handed over is on disk, or the writer has tried once more and
     // failed; true when none is left waiting.
     bool flush();
 
@@ -65,19 +72,17 @@ public:
     static QByteArray header();
 
     // Rows kept while the record cannot be written; further rows are dropped and reported.
-    static constexpr qsizetype MaxBacklog = 10000;
-
-    class Worker;
+    static constexpr int64_t MaxBacklog = 10000;
 
 private:
-    std::unique_ptr<Worker> m_worker;
+    void write(const QByteArray &row, QString *error, bool *written);
+
+    QString m_path;
+    Reporter m_report;
+    std::unique_ptr<AppendOnlyFile> m_file; // the writer thread's
+    bool m_sharedTold = false;              // the writer thread's
+    std::shared_ptr<WriteBehind> m_writer;
+    int m_lane = 0;
 };
-
-// A line for the operator on standard error, "tallyard: " first. Shared with the state journal.
-void reportToStandardError(const QString &line);
-
-// Pushes what was written to file down to the disk (fsync, or FlushFileBuffers on Windows).
-// Shared with the state journal.
-bool syncToDisk(QFileDevice &file);
 
 } // namespace tallyard

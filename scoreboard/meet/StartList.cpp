@@ -3,6 +3,10 @@
 
 #include "scoreboard/meet/StartList.h"
 
+#include "platform/readers/TextDecoding.h"
+#include "platform/system/ProgramInfo.h"
+
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -11,88 +15,223 @@
 
 #include <algorithm>
 #include <array>
+#include <initializer_list>
 
 namespace tallyard {
 
-// libcsv splits the records (quotes, doubled quotes, separators and line breaks inside
-// quotes, CR, LF or CRLF ends, blank lines skipped). Around it we choose the separator, strip
-// a byte-order mark, count lines, decode UTF-8 and apply the bounds. The bytes go to libcsv one
-// line at a time, so a finished row always belongs to the line just fed; a row that began on
-// an earlier line is found by counting the line breaks inside its fields.
+// The list is read in three steps. Its bytes become UTF-8 (UTF-16 with its byte-order mark,
+// as Excel saves "Unicode text", or Windows-1252 where the bytes are not UTF-8). The
+// separator is the one of tab, semicolon and comma that splits the first records into the
+// same number of fields. The records are found by a scan of our own that knows which quotes
+// belong to the file's quoting and which were typed by mistake: a quote that never closes,
+// or closes where no field can end, refuses its own line only. libcsv then splits each
+// record into its fields (quotes, doubled quotes, separators and line breaks inside quotes).
 
 namespace {
 
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("StartList", text);
+}
+
 enum Column { Number, Name, Team, Event, Picture, ColumnCount };
-const std::array<QLatin1String, ColumnCount> columnNames
-    = {QLatin1String("number"), QLatin1String("name"), QLatin1String("team"), QLatin1String("event"),
-       QLatin1String("picture")};
 using Columns = std::array<int, ColumnCount>; // the field index of each column, -1 for none
 constexpr Columns noColumns = {-1, -1, -1, -1, -1};
 constexpr Columns withoutHeader = {0, 1, 2, -1, -1};
 
+// What a header may call each column, in the languages the program speaks, as headerKey()
+// gives them: lower case, without accents, blanks or points ("Start-Nr." is "startnr").
+const std::array<std::initializer_list<const char *>, ColumnCount> columnNames = {{
+    {"number", "no", "nr", "num", "bib", "startnumber", "startno", "startnr", "startnummer", "nummer", "dossard",
+     "numero", "dorsal"},
+    {"name", "gymnast", "athlete", "turner", "turnerin", "nom", "gymnaste", "nombre", "gimnasta", "atleta"},
+    {"team", "club", "verein", "mannschaft", "riege", "equipe", "equipo"},
+    {"event", "apparatus", "gerat", "geraet", "disziplin", "epreuve", "agres", "aparato", "prueba"},
+    {"picture", "photo", "image", "bild", "foto", "imagen"},
+}};
+
+QString headerKey(const QString &name)
+{
+    QString key;
+    for (const QChar c : name.normalized(QString::NormalizationForm_D))
+        if (c.isLetterOrNumber())
+            key += c.toLower();
+    return key;
+}
+
+int columnNamed(const QString &name)
+{
+    const QString key = headerKey(name);
+    for (int c = 0; c < ColumnCount; ++c)
+        for (const char *known : columnNames[c])
+            if (key == QLatin1String(known))
+                return c;
+    return -1;
+}
+
 // A field longer than this in bytes cannot decode to MaxFieldLength characters or fewer (UTF-8
 // spends at most four bytes on a character, and an invalid byte becomes one character).
 constexpr qsizetype maxFieldBytes = 4 * StartList::MaxFieldLength;
+// The records the separator is chosen from.
+constexpr int sampledRecords = 20;
 
 QString tooLargeProblem()
 {
-    return QStringLiteral("the list is larger than 16 MB, more than any start list needs; nothing is loaded");
+    return tr("the list is larger than 16 MB, more than any start list needs; nothing is loaded");
 }
 
-// The separator of a file: the more frequent of ';' and ',' in its first record, outside
-// quotes, as a spreadsheet saves with ';' where the decimal mark is a comma. A tie, a record
-// with neither (one column), is read with ','.
-char separatorOf(QByteArrayView bytes)
+QString atLine(int line, const QString &why)
 {
-    qsizetype commas = 0, semicolons = 0;
-    bool quoted = false, fieldStart = true, seen = false;
-    for (qsizetype i = 0; i < bytes.size(); ++i) {
-        const char c = bytes[i];
-        if (quoted) {
-            if (c == '"') {
-                if (i + 1 < bytes.size() && bytes[i + 1] == '"')
-                    ++i;
-                else
+    return tr("line %1: %2").arg(line).arg(why);
+}
+
+// The list's bytes as UTF-8, and what was done to get there.
+QByteArray asUtf8(QByteArrayView bytes, QStringList *problems)
+{
+    const auto utf16 = [&](bool littleEndian, qsizetype skip) {
+        QByteArray swapped;
+        QByteArrayView units = bytes.sliced(skip);
+        units.chop(units.size() % 2);
+        if (!littleEndian) {
+            swapped = units.toByteArray();
+            for (qsizetype i = 0; i + 1 < swapped.size(); i += 2)
+                std::swap(swapped[i], swapped[i + 1]);
+            units = swapped;
+        }
+        return QString::fromUtf16(reinterpret_cast<const char16_t *>(units.data()), units.size() / 2).toUtf8();
+    };
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        return bytes.sliced(3).toByteArray();
+    if (bytes.startsWith("\xFF\xFE"))
+        return utf16(true, 2);
+    if (bytes.startsWith("\xFE\xFF"))
+        return utf16(false, 2);
+    // UTF-16 without its mark: plain letters with a zero byte beside each.
+    if (bytes.size() >= 4 && bytes.size() % 2 == 0) {
+        const qsizetype pairs = std::min<qsizetype>(bytes.size() / 2, 64);
+        bool low = true, high = true;
+        for (qsizetype i = 0; i < pairs; ++i) {
+            low = low && bytes[2 * i] != 0 && bytes[2 * i + 1] == 0;
+            high = high && bytes[2 * i] == 0 && bytes[2 * i + 1] != 0;
+        }
+        if (low || high)
+            return utf16(low, 0);
+    }
+    if (bytes.isValidUtf8())
+        return bytes.toByteArray();
+    if (problems)
+        problems->append(tr("the list is not in UTF-8, so it was read as Windows-1252 (Western European); should a "
+                            "name look wrong, save the list as \"CSV UTF-8\""));
+    return decodeWindows1252(bytes).toUtf8();
+}
+
+bool isBreak(char c)
+{
+    return c == '\r' || c == '\n';
+}
+
+qsizetype afterBreak(QByteArrayView b, qsizetype at)
+{
+    return at + ((b[at] == '\r' && at + 1 < b.size() && b[at + 1] == '\n') ? 2 : 1);
+}
+
+qsizetype lineEnd(QByteArrayView b, qsizetype from)
+{
+    while (from < b.size() && !isBreak(b[from]))
+        ++from;
+    return from;
+}
+
+struct RawRecord {
+    qsizetype begin = 0;
+    qsizetype end = 0;
+    int line = 1; // the 1-based line it starts on
+    int fields = 1;
+    bool unbalanced = false; // a quote on its line that is not the file's: the line is refused
+};
+
+// Hands each record of the list to onRecord (which answers false to stop), blank lines too.
+template <typename OnRecord>
+void splitRecords(QByteArrayView b, char separator, OnRecord &&onRecord)
+{
+    const qsizetype n = b.size();
+    qsizetype i = 0;
+    int line = 1;
+    while (i < n) {
+        RawRecord record{i, i, line};
+        bool quoted = false, fieldStart = true, bad = false;
+        int breaks = 0;
+        qsizetype openedAt = 0;
+        qsizetype j = i;
+        while (j < n) {
+            const char c = b[j];
+            if (quoted) {
+                if (c == '"') {
+                    if (j + 1 < n && b[j + 1] == '"') {
+                        j += 2;
+                        continue;
+                    }
                     quoted = false;
+                    ++j;
+                    // A quote that ran over a line break must close where a field ends;
+                    // otherwise it was typed by mistake and paired with another's quote.
+                    qsizetype k = j;
+                    while (k < n && (b[k] == ' ' || (b[k] == '\t' && separator != '\t')))
+                        ++k;
+                    if (breaks > 0 && k < n && b[k] != separator && !isBreak(b[k])) {
+                        bad = true;
+                        break;
+                    }
+                    continue;
+                }
+                if (isBreak(c)) {
+                    ++breaks;
+                    j = afterBreak(b, j);
+                    // No field runs that long: the quote is a mistake.
+                    if (j - openedAt > maxFieldBytes) {
+                        bad = true;
+                        break;
+                    }
+                    continue;
+                }
+                ++j;
+                continue;
             }
-            continue;
+            if (isBreak(c))
+                break;
+            if (c == '"' && fieldStart) {
+                quoted = true;
+                openedAt = j;
+                fieldStart = false;
+            } else if (c == separator) {
+                ++record.fields;
+                fieldStart = true;
+            } else if (c != ' ' && c != '\t') {
+                fieldStart = false;
+            }
+            ++j;
         }
-        switch (c) {
-        case '"':
-            quoted = fieldStart;
-            fieldStart = false;
-            seen = true;
-            break;
-        case ',':
-        case ';':
-            ++(c == ',' ? commas : semicolons);
-            fieldStart = seen = true;
-            break;
-        case '\r':
-        case '\n':
-            if (seen)
-                return semicolons > commas ? ';' : ',';
-            break; // a blank line before the first record
-        case ' ':
-        case '\t':
-            break;
-        default:
-            fieldStart = false;
-            seen = true;
+        if (quoted && !bad)
+            bad = breaks > 0 || j >= n; // never closed
+        if (bad) {
+            // The record is its first line only; reading goes on with the next.
+            record.end = lineEnd(b, i);
+            record.unbalanced = true;
+            i = record.end < n ? afterBreak(b, record.end) : n;
+            line = record.line + 1;
+        } else {
+            record.end = j;
+            line += breaks;
+            if (j < n) {
+                i = afterBreak(b, j);
+                ++line;
+            } else {
+                i = n;
+            }
         }
+        if (!onRecord(record))
+            return;
     }
-    return semicolons > commas ? ';' : ',';
-}
-
-// Line breaks as the lines are counted: CRLF, a lone CR or a lone LF.
-int lineBreaks(QByteArrayView raw)
-{
-    int breaks = 0;
-    for (qsizetype i = 0; i < raw.size(); ++i) {
-        if (raw[i] == '\n' || (raw[i] == '\r' && (i + 1 == raw.size() || raw[i + 1] != '\n')))
-            ++breaks;
-    }
-    return breaks;
 }
 
 bool isBlank(QByteArrayView raw)
@@ -100,6 +239,42 @@ bool isBlank(QByteArrayView raw)
     return std::all_of(raw.begin(), raw.end(), [](char c) {
         return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
     });
+}
+
+// Of tab, semicolon and comma, the one that splits the first records into the same number of
+// fields, the most; where two do, a tab before a semicolon before a comma (a name holds a
+// comma far more often than a semicolon). Where none agrees from line to line, the one that
+// gives the most fields on average; where all give one field, a comma.
+char separatorOf(QByteArrayView bytes)
+{
+    char best = ',';
+    bool bestSteady = false;
+    double bestFields = 1;
+    for (const char candidate : {'\t', ';', ','}) {
+        int records = 0, fields = 0, first = -1;
+        bool steady = true;
+        splitRecords(bytes, candidate, [&](const RawRecord &record) {
+            if (record.unbalanced || isBlank(bytes.sliced(record.begin, record.end - record.begin)))
+                return true;
+            if (first < 0)
+                first = record.fields;
+            steady = steady && record.fields == first;
+            fields += record.fields;
+            return ++records < sampledRecords;
+        });
+        if (records == 0)
+            continue;
+        const double average = double(fields) / records;
+        steady = steady && first > 1;
+        if (average <= 1)
+            continue;
+        if ((steady && !bestSteady) || (steady == bestSteady && average > bestFields)) {
+            best = candidate;
+            bestSteady = steady;
+            bestFields = average;
+        }
+    }
+    return best;
 }
 
 qsizetype characters(QStringView text)
@@ -149,25 +324,32 @@ ParsedNumber parseNumber(QStringView text)
     return {ParsedNumber::Fine, value};
 }
 
+int spaceOnly(unsigned char c)
+{
+    return c == ' ';
+}
+
+int spaceOrTab(unsigned char c)
+{
+    return c == ' ' || c == '\t';
+}
+
 struct Reader {
     QStringList *problems = nullptr;
-    int line = 1;         // the line being fed to the parser
     bool decided = false; // whether the first record was a header is known
     Columns columns = withoutHeader;
     Columns header = noColumns; // the first record read as a header
     bool firstIsNumber = false;
+    bool hasPictures = false;
     int rows = 0;
     bool stopped = false;
-    bool unclosedQuote = false; // the field libcsv hands over last runs to the end of the file
-    bool encodingReported = false;
 
     // The row being read.
+    int start = 1;
     int field = 0;
-    int breaks = 0;
     std::array<QString, ColumnCount> values;
     bool blank = true;
     bool tooLong = false;
-    bool invalidText = false;
 
     QList<StartListEntry> entries;
     QHash<int, qsizetype> indexOf;
@@ -175,7 +357,7 @@ struct Reader {
     void report(int at, const QString &why)
     {
         if (problems)
-            problems->append(QStringLiteral("line %1: %2").arg(at).arg(why));
+            problems->append(atLine(at, why));
     }
 
     void keep(Column column, QByteArrayView raw)
@@ -189,19 +371,11 @@ struct Reader {
             tooLong = true;
             return;
         }
-        invalidText = invalidText || !raw.isValidUtf8();
         values[column] = std::move(text);
     }
 
     void onField(QByteArrayView raw)
     {
-        const int fieldBreaks = lineBreaks(raw);
-        breaks += fieldBreaks;
-        if (unclosedQuote) {
-            report(line - fieldBreaks,
-                   QStringLiteral("a quote opened here is never closed; the rest of the list is read as one field"));
-            unclosedQuote = false;
-        }
         const int index = field++;
         blank = blank && isBlank(raw);
         if (!decided) {
@@ -211,10 +385,9 @@ struct Reader {
                 const ParsedNumber::Kind kind = parseNumber(name).kind;
                 firstIsNumber = kind == ParsedNumber::Fine || kind == ParsedNumber::OutOfRange;
             }
-            for (int c = 0; c < ColumnCount; ++c) {
-                if (header[c] < 0 && name.compare(columnNames[c], Qt::CaseInsensitive) == 0)
-                    header[c] = index;
-            }
+            const int column = columnNamed(name);
+            if (column >= 0 && header[column] < 0)
+                header[column] = index;
         }
         for (int c = 0; c < ColumnCount; ++c) {
             if (columns[c] == index)
@@ -224,62 +397,66 @@ struct Reader {
 
     void onRow()
     {
-        const int start = line - breaks;
         if (!decided && !blank) {
             decided = true;
             if (!firstIsNumber && header[Number] >= 0) {
                 columns = header;
+                hasPictures = header[Picture] >= 0;
+                if (header[Name] < 0)
+                    report(start, tr("the header names no name column (such as name, Name, nom, nombre); the "
+                                     "gymnasts' names stay empty"));
+                if (header[Team] < 0)
+                    report(start, tr("the header names no team column (such as team, club, Verein, Mannschaft, "
+                                     "équipe, equipo); the gymnasts' teams stay empty"));
                 clearRow();
                 return;
             }
         }
-        finishRow(start);
+        finishRow();
         clearRow();
     }
 
-    void finishRow(int start)
+    // Counts a row against the bound; false when it and the rest are past it.
+    bool countRow(int at)
+    {
+        if (++rows <= StartList::MaxRows)
+            return true;
+        report(at, tr("more than %1 rows; this row and the rest are ignored").arg(StartList::MaxRows));
+        stopped = true;
+        return false;
+    }
+
+    void finishRow()
     {
         if (blank) // a blank line, or one of separators only, as spreadsheets save empty rows
             return;
-        if (++rows > StartList::MaxRows) {
-            report(start,
-                   QStringLiteral("more than %1 rows; this row and the rest are ignored").arg(StartList::MaxRows));
-            stopped = true;
+        if (!countRow(start))
             return;
-        }
-        if (invalidText && !encodingReported) {
-            report(start,
-                   QStringLiteral("text that is not UTF-8 shows as %1 (save the list as \"CSV UTF-8\")")
-                       .arg(QChar(QChar::ReplacementCharacter)));
-            encodingReported = true;
-        }
         if (tooLong) {
-            report(start, QStringLiteral("a field is longer than %1 characters").arg(StartList::MaxFieldLength));
+            report(start, tr("a field is longer than %1 characters").arg(StartList::MaxFieldLength));
             return;
         }
         const ParsedNumber number = parseNumber(values[Number]);
         switch (number.kind) {
         case ParsedNumber::Empty:
-            report(start, QStringLiteral("no gymnast number"));
+            report(start, tr("no gymnast number"));
             return;
         case ParsedNumber::NotWhole:
-            report(start, QStringLiteral("the gymnast number %1 is not a whole number").arg(shown(values[Number])));
+            report(start, tr("the gymnast number %1 is not a whole number").arg(shown(values[Number])));
             return;
         case ParsedNumber::OutOfRange:
-            report(start,
-                   QStringLiteral("the gymnast number %1 is outside %2..%3")
-                       .arg(shown(values[Number]))
-                       .arg(StartList::LowestNumber)
-                       .arg(StartList::HighestNumber));
+            report(start, tr("the gymnast number %1 is outside %2..%3")
+                              .arg(shown(values[Number]))
+                              .arg(StartList::LowestNumber)
+                              .arg(StartList::HighestNumber));
             return;
         case ParsedNumber::Fine:
             break;
         }
         if (const auto found = indexOf.constFind(number.value); found != indexOf.constEnd()) {
-            report(start,
-                   QStringLiteral("the gymnast number %1 is already on line %2; this row is ignored")
-                       .arg(number.value)
-                       .arg(entries[*found].line));
+            report(start, tr("the gymnast number %1 is already on line %2; this row is ignored")
+                              .arg(number.value)
+                              .arg(entries[*found].line));
             return;
         }
         indexOf.insert(number.value, entries.size());
@@ -289,11 +466,11 @@ struct Reader {
 
     void clearRow()
     {
-        field = breaks = 0;
+        field = 0;
         for (QString &value : values)
             value.clear();
         blank = true;
-        tooLong = invalidText = false;
+        tooLong = false;
     }
 };
 
@@ -311,57 +488,49 @@ void rowCallback(int, void *context)
 
 StartList StartList::read(QByteArrayView bytes, QStringList *problems)
 {
-    Reader reader;
-    reader.problems = problems;
     if (bytes.size() > MaxFileSize) {
         if (problems)
             problems->append(tooLargeProblem());
         return {};
     }
-    if (bytes.startsWith("\xEF\xBB\xBF"))
-        bytes = bytes.sliced(3);
+    const QByteArray text = asUtf8(bytes, problems);
+    Reader reader;
+    reader.problems = problems;
 
     csv_parser parser;
     if (csv_init(&parser, 0) != 0) {
         if (problems)
-            problems->append(QStringLiteral("no memory to read the list"));
+            problems->append(tr("no memory to read the list"));
         return {};
     }
-    csv_set_delim(&parser, static_cast<unsigned char>(separatorOf(bytes)));
-    const char *const end = bytes.data() + bytes.size();
-    int line = 1;
-    for (const char *at = bytes.data(); at < end && !reader.stopped;) {
-        const char *next = std::find_if(at, end, [](char c) { return c == '\r' || c == '\n'; });
-        const bool ended = next < end;
-        if (ended)
-            next += (*next == '\r' && next + 1 < end && next[1] == '\n') ? 2 : 1;
-        reader.line = line;
-        const size_t size = size_t(next - at);
-        if (csv_parse(&parser, at, size, fieldCallback, rowCallback, &reader) != size) {
-            reader.report(line, QStringLiteral("no memory to read further; the rest is ignored"));
-            reader.stopped = true;
+    const char separator = separatorOf(text);
+    csv_set_delim(&parser, static_cast<unsigned char>(separator));
+    csv_set_space_func(&parser, separator == '\t' ? spaceOnly : spaceOrTab);
+    splitRecords(text, separator, [&](const RawRecord &record) {
+        const QByteArrayView raw = QByteArrayView(text).sliced(record.begin, record.end - record.begin);
+        if (record.unbalanced) {
+            if (!reader.countRow(record.line))
+                return false;
+            reader.report(record.line, tr("a quote opened on this line is not closed; this row is ignored"));
+            return true;
         }
-        line += ended ? 1 : 0;
-        at = next;
-    }
-    if (!reader.stopped) {
-        // The last record has no line end, or a quote that never closes. A strict finish
-        // tells the second apart; the tolerant one then hands over what was read.
-        reader.line = line;
-        csv_set_opts(&parser, CSV_STRICT | CSV_STRICT_FINI);
-        if (csv_fini(&parser, fieldCallback, rowCallback, &reader) != 0 && csv_error(&parser) == CSV_EPARSE) {
-            reader.unclosedQuote = true;
-            csv_set_opts(&parser, 0);
-            csv_fini(&parser, fieldCallback, rowCallback, &reader);
+        reader.start = record.line;
+        const size_t size = size_t(raw.size());
+        if (csv_parse(&parser, raw.data(), size, fieldCallback, rowCallback, &reader) != size) {
+            reader.report(record.line, tr("no memory to read further; the rest is ignored"));
+            return false;
         }
-    }
+        csv_fini(&parser, fieldCallback, rowCallback, &reader);
+        return !reader.stopped;
+    });
     csv_free(&parser);
 
     if (reader.entries.isEmpty() && problems)
-        problems->append(QStringLiteral("the list names no gymnast"));
+        problems->append(tr("the list names no gymnast"));
     StartList list;
     list.m_entries = std::move(reader.entries);
     list.m_indexOf = std::move(reader.indexOf);
+    list.m_hasPictures = reader.hasPictures;
     return list;
 }
 
@@ -394,22 +563,27 @@ StartList loadStartList(const QString &path, QStringList *problems)
     };
     const QFileInfo info(path);
     if (info.isDir())
-        return fail(QStringLiteral("cannot read %1: it is a folder").arg(path));
+        return fail(tr("cannot read %1: it is a folder").arg(path));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return fail(QStringLiteral("cannot read %1: %2").arg(path, file.errorString()));
+        return fail(tr("cannot read %1: %2").arg(path, file.errorString()));
     // A size the file system reports can be wrong (a device, a pipe), so the reading is
     // bounded too: one byte past the bound tells a file too large.
     if (file.size() > StartList::MaxFileSize)
         return fail(tooLargeProblem());
     const QByteArray bytes = file.read(StartList::MaxFileSize + 1);
     if (file.error() != QFileDevice::NoError)
-        return fail(QStringLiteral("cannot read %1: %2").arg(path, file.errorString()));
+        return fail(tr("cannot read %1: %2").arg(path, file.errorString()));
     StartList list = StartList::read(bytes, problems);
     const QDir folder = info.absoluteDir();
     for (StartListEntry &entry : list.m_entries) {
-        if (!entry.picture.isEmpty() && QDir::isRelativePath(entry.picture))
+        if (entry.picture.isEmpty())
+            continue;
+        if (QDir::isRelativePath(entry.picture))
             entry.picture = QDir::cleanPath(folder.filePath(entry.picture));
+        if (problems && !fileExists(entry.picture))
+            problems->append(atLine(entry.line, tr("the picture %1 is not there; this gymnast shows no picture")
+                                                    .arg(QDir::toNativeSeparators(entry.picture))));
     }
     return list;
 }

@@ -3,7 +3,8 @@
 
 #pragma once
 // The meet's start list: who competes, in which order, as the organisers' spreadsheet saves
-// it (CSV, comma or semicolon, UTF-8). The reader keeps every row it can use and tells, row
+// it (CSV or Unicode text: comma, semicolon or tab; UTF-8, UTF-16 or Windows-1252; a header
+// in English, German, French or Spanish, or none). The reader keeps every row it can use and tells, row
 // by row, why it refused the others, so that a list with one bad line still runs the meet.
 
 #include <QByteArrayView>
@@ -46,6 +47,8 @@ public:
     const StartListEntry *previous(int number) const;
 
     bool isEmpty() const { return m_entries.isEmpty(); }
+    // Whether the list has a picture column: then a gymnast without a picture shows none.
+    bool hasPictures() const { return m_hasPictures; }
     qsizetype size() const { return m_entries.size(); }
     const QList<StartListEntry> &entries() const { return m_entries; }
 
@@ -54,11 +57,13 @@ private:
 
     QList<StartListEntry> m_entries;
     QHash<int, qsizetype> m_indexOf; // number -> index in m_entries
+    bool m_hasPictures = false;
 };
 
 // Reads the list file at path. A file that cannot be read reports why and gives an empty
 // list; nothing is thrown. Relative picture paths are made absolute against the list's
-// folder. The problems name lines, not the file: the caller says which file they are about.
+// folder; a picture that is not there is a problem of its row. The problems name lines, not
+// the file: the caller says which file they are about.
 StartList loadStartList(const QString &path, QStringList *problems);
 
 } // namespace tallyard

@@ -3,8 +3,10 @@
 
 #include "scoreboard/meet/StateJournal.h"
 
-#include "scoreboard/meet/ResultsRecord.h"
+#include "platform/system/DurableFile.h"
+#include "platform/system/WriteBehind.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -12,30 +14,17 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QJsonParseError>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 #include <algorithm>
 #include <array>
-#include <atomic>
 #include <cmath>
-#include <condition_variable>
-#include <cstdio>
 #include <limits>
-#include <mutex>
-#include <thread>
 #include <tuple>
-
-#ifndef _WIN32
-#include <fcntl.h>
-#include <unistd.h>
-#endif
 
 namespace tallyard {
 
 namespace {
-
-using Clock = std::chrono::steady_clock;
 
 QString &folderOverride()
 {
@@ -52,19 +41,6 @@ constexpr int64_t MaxPreset = 5999;
 constexpr int64_t MaxCivilMs = 253402300799999; // 9999-12-31 23:59:59.999
 
 const std::array<const char *, 3> ClockKeys{"routine", "fall", "warmUp"};
-
-#ifndef _WIN32
-// The new name of a replaced file lives in its folder's entry: sync that too, so the state
-// survives a power cut right after the write.
-void syncFolder(const QString &folder)
-{
-    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY);
-    if (fd >= 0) {
-        ::fsync(fd);
-        ::close(fd);
-    }
-}
-#endif
 
 // Reads one stored document, noting what it ignores.
 class Reader {
@@ -181,208 +157,88 @@ bool take(const std::optional<U> &value, T &target)
 
 } // namespace
 
-class StateJournal::Worker {
-public:
-    Worker(QString path, Reporter report, std::chrono::milliseconds interval)
-        : m_path(std::move(path)), m_report(std::move(report)), m_interval(interval)
-    {
-        m_thread = std::thread([this] { run(); });
-    }
+namespace {
 
-    ~Worker()
-    {
-        flush();
-        {
-            std::lock_guard lock(m_mutex);
-            m_stopping = true;
-        }
-        m_wake.notify_all();
-        m_thread.join();
-    }
-
-    void offer(const BoardState &state, int64_t at)
-    {
-        {
-            std::lock_guard lock(m_mutex);
-            if (!m_pending)
-                m_deadline = Clock::now() + m_interval;
-            m_pending = Pending{state, at};
-            m_latest = m_pending;
-        }
-        m_wake.notify_one();
-    }
-
-    bool markClean(int64_t at)
-    {
-        std::unique_lock lock(m_mutex);
-        if (!m_latest)
-            return false;
-        const uint64_t ticket = ++m_cleanAsked;
-        m_cleanAt = at;
-        m_wake.notify_one();
-        m_done.wait(lock, [&] { return m_cleanAnswered >= ticket; });
-        return m_cleanWritten;
-    }
-
-    bool flush()
-    {
-        std::unique_lock lock(m_mutex);
-        const uint64_t ticket = ++m_flushAsked;
-        m_wake.notify_one();
-        m_done.wait(lock, [&] { return m_flushAnswered >= ticket; });
-        return !m_pending;
-    }
-
-    const QString &path() const { return m_path; }
-    int writes() const { return m_writes.load(); }
-
-private:
-    struct Pending {
-        BoardState state;
-        int64_t at = 0;
-    };
-
-    void run()
-    {
-        std::unique_lock lock(m_mutex);
-        for (;;) {
-            const auto asked = [&] {
-                return m_stopping || m_flushAsked > m_flushAnswered || m_cleanAsked > m_cleanAnswered
-                    || (m_pending && Clock::now() >= m_deadline);
-            };
-            if (m_pending)
-                m_wake.wait_until(lock, m_deadline, asked);
-            else // until a state comes, then until its deadline
-                m_wake.wait(lock, [&] { return asked() || m_pending; });
-            if (m_stopping)
-                return;
-            const uint64_t flushTicket = m_flushAsked;
-            const uint64_t cleanTicket = m_cleanAsked;
-            if (cleanTicket > m_cleanAnswered) {
-                // The latest state, marked clean, stands for any change still waiting.
-                Pending latest = *m_latest;
-                latest.at = m_cleanAt;
-                m_pending.reset();
-                lock.unlock();
-                const bool written = write(latest, true);
-                lock.lock();
-                m_cleanWritten = written;
-                m_cleanAnswered = cleanTicket;
-            } else if (m_pending && (flushTicket > m_flushAnswered || Clock::now() >= m_deadline)) {
-                Pending state = std::move(*m_pending);
-                m_pending.reset();
-                lock.unlock();
-                const bool written = write(state, false);
-                lock.lock();
-                if (!written && !m_pending) {
-                    // Kept for another try, though not at once: a broken disk costs a try a second.
-                    m_pending = std::move(state);
-                    m_deadline = Clock::now() + std::max<std::chrono::milliseconds>(m_interval, std::chrono::seconds(1));
-                }
-            }
-            m_flushAnswered = flushTicket;
-            m_done.notify_all();
-        }
-    }
-
-    // Only the worker's thread writes the file; reports once until a write works again.
-    bool write(const Pending &pending, bool clean)
-    {
-        QString error;
-        const bool written = writeFile(toJson(pending.state, clean, pending.at), &error);
-        if (written) {
-            ++m_writes;
-            if (m_failing)
-                m_report(QStringLiteral("board state: writing to %1 again").arg(m_path));
-            m_failing = false;
-        } else if (!m_failing) {
-            m_failing = true;
-            m_report(QStringLiteral("board state: cannot write %1 (%2); tried again with the next change").arg(m_path, error));
-        }
-        return written;
-    }
-
-    bool writeFile(const QByteArray &bytes, QString *error)
-    {
-        const QString folder = QFileInfo(m_path).absolutePath();
-        if (!QDir().mkpath(folder)) {
-            *error = QStringLiteral("cannot make the folder %1").arg(folder);
-            return false;
-        }
-        QSaveFile file(m_path);
-        if (!file.open(QIODevice::WriteOnly)) {
-            *error = file.errorString();
-            return false;
-        }
-        if (file.write(bytes) != bytes.size() || !syncToDisk(file)) {
-            *error = file.errorString();
-            file.cancelWriting();
-            return false;
-        }
-        if (!file.commit()) {
-            *error = file.errorString();
-            return false;
-        }
-#ifndef _WIN32
-        syncFolder(folder);
-#endif
-        return true;
-    }
-
-    const QString m_path;
-    const Reporter m_report;
-    const std::chrono::milliseconds m_interval;
-    std::atomic<int> m_writes{0};
-    bool m_failing = false; // the worker's own
-
-    mutable std::mutex m_mutex;
-    std::condition_variable m_wake;
-    std::condition_variable m_done;
-    std::optional<Pending> m_pending; // offered, not yet written
-    std::optional<Pending> m_latest; // the last offered
-    Clock::time_point m_deadline;
-    int64_t m_cleanAt = 0;
-    bool m_cleanWritten = false;
-    bool m_stopping = false;
-    uint64_t m_flushAsked = 0;
-    uint64_t m_flushAnswered = 0;
-    uint64_t m_cleanAsked = 0;
-    uint64_t m_cleanAnswered = 0;
-    std::thread m_thread; // last: starts when everything above is ready
-};
-
-StateJournal::StateJournal(const QString &file, Reporter report, std::chrono::milliseconds interval)
-    : m_worker(std::make_unique<Worker>(file.isEmpty() ? defaultFile() : file,
-                                        report ? std::move(report) : Reporter(&reportToStandardError), interval))
+QString tr(const char *text)
 {
+    return QCoreApplication::translate("StateJournal", text);
 }
 
-StateJournal::~StateJournal() = default;
+// Whether a change is one the operator made (a number, a score, a clock started, stopped,
+// reset or set), which the file must hold before anything that follows from it (the score's
+// row in the record); text being typed and the pictures and colours may wait their second.
+bool committedChange(const std::optional<BoardState> &before, const BoardState &now)
+{
+    if (!before)
+        return true;
+    if (before->number != now.number || before->scoreWhole != now.scoreWhole
+        || before->scoreThousandths != now.scoreThousandths)
+        return true;
+    for (size_t i = 0; i < now.clocks.size(); ++i)
+        if (!before->clocks[i].sameAs(now.clocks[i]))
+            return true;
+    return false;
+}
+
+} // namespace
+
+StateJournal::StateJournal(const QString &file, Reporter report, std::chrono::milliseconds interval,
+                           std::shared_ptr<WriteBehind> writer)
+    : m_path(file.isEmpty() ? defaultFile() : file),
+      m_report(report ? std::move(report) : Reporter([](const Notice &notice) { notices().post(notice); })),
+      m_writer(writer ? std::move(writer) : std::make_shared<WriteBehind>())
+{
+    WriteBehind::LaneOptions options;
+    options.keep = WriteBehind::Keep::Latest;
+    options.delay = interval;
+    m_lane = m_writer->open(
+        options, [this](const QByteArray &bytes, QString *error) { return writeFileAtomically(m_path, bytes, error); },
+        [this](const WriteBehind::Event &event) {
+            const QString key = QStringLiteral("state:") + m_path;
+            const QString path = QDir::toNativeSeparators(m_path);
+            if (event.kind == WriteBehind::Event::Failed)
+                m_report(Notice::lasting(key, tr("The board's state cannot be kept in %1 (%2): after a crash the "
+                                                 "board would not come back as it was.")
+                                                  .arg(path, event.error)));
+            else if (event.kind == WriteBehind::Event::Recovered)
+                m_report(Notice::mended(key, tr("The board's state is kept in %1 again.").arg(path)));
+        });
+}
+
+StateJournal::~StateJournal()
+{
+    m_writer->close(m_lane);
+}
 
 // The moment is taken here, on the caller's thread, where the local-time source lives.
 void StateJournal::offer(const BoardState &state)
 {
-    m_worker->offer(state, localMilliseconds());
+    const bool urgent = committedChange(m_offered, state);
+    m_offered = state;
+    m_writer->put(m_lane, toJson(state, false, localMilliseconds()), urgent);
 }
 
 bool StateJournal::markClean()
 {
-    return m_worker->markClean(localMilliseconds());
+    if (!m_offered)
+        return false;
+    m_writer->put(m_lane, toJson(*m_offered, true, localMilliseconds()));
+    return m_writer->flush(m_lane);
 }
 
 bool StateJournal::flush()
 {
-    return m_worker->flush();
+    return m_writer->flush(m_lane);
 }
 
 QString StateJournal::fileName() const
 {
-    return m_worker->path();
+    return m_path;
 }
 
 int StateJournal::writes() const
 {
-    return m_worker->writes();
+    return static_cast<int>(m_writer->writes(m_lane));
 }
 
 QString StateJournal::defaultFile()

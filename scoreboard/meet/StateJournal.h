@@ -7,6 +7,7 @@
 // the latest one within a second of a change, atomically and synced, so the file on disk is
 // always one whole state. A clean quit marks the file clean.
 
+#include "platform/system/Notices.h"
 #include "scoreboard/state/BoardState.h"
 
 #include <QByteArray>
@@ -56,17 +57,22 @@ struct StoredBoard {
     static Field clockField(size_t clock) { return static_cast<Field>(RoutineClock << clock); }
 };
 
+class WriteBehind;
+
 class StateJournal {
 public:
-    // Lines for the operator about a state that cannot be written; called on the writer's
-    // thread. The default writes them to standard error.
-    using Reporter = std::function<void(const QString &)>;
+    // What the operator is to hear about a state that cannot be written; called on the
+    // writer's thread. The default posts to the program's notices.
+    using Reporter = std::function<void(const Notice &)>;
 
-    // Keeps the state in file, or in defaultFile() when file is empty. interval: how long a
-    // change may wait, so that a burst of changes costs one write.
+    // Keeps the state in file, or in defaultFile() when file is empty, through writer (a
+    // writer of its own when none is given). interval: how long a change that is only text
+    // being typed may wait, so that a burst of keys costs one write; a change the operator
+    // committed (a number, a score, a clock started, stopped or set) is written at once.
     explicit StateJournal(const QString &file = {}, Reporter report = {},
-                          std::chrono::milliseconds interval = std::chrono::seconds(1));
-    // Writes a state still waiting (not clean), then stops the worker.
+                          std::chrono::milliseconds interval = std::chrono::seconds(1),
+                          std::shared_ptr<WriteBehind> writer = {});
+    // Writes a state still waiting (not clean).
     ~StateJournal();
     StateJournal(const StateJournal &) = delete;
     StateJournal &operator=(const StateJournal &) = delete;
@@ -102,10 +108,12 @@ public:
     static constexpr int MaxTextLength = 1000;
     static constexpr int MaxPictureLength = 4096;
 
-    class Worker;
-
 private:
-    std::unique_ptr<Worker> m_worker;
+    QString m_path;
+    Reporter m_report;
+    std::shared_ptr<WriteBehind> m_writer;
+    int m_lane = 0;
+    std::optional<BoardState> m_offered; // the caller's: the last state offered
 };
 
 } // namespace tallyard

@@ -51,7 +51,7 @@ std::optional<Endpoint> parseEndpoint(const QString &text, QString &why)
     if (text.startsWith(u'[')) {
         const qsizetype close = text.indexOf(QLatin1String("]:"));
         if (close < 0) {
-            why = QStringLiteral("an IPv6 address is written [ADDRESS]:PORT");
+            why = QCoreApplication::translate("WebViews", "an IPv6 address is written [ADDRESS]:PORT");
             return std::nullopt;
         }
         host = text.mid(1, close - 1);
@@ -60,21 +60,21 @@ std::optional<Endpoint> parseEndpoint(const QString &text, QString &why)
         host = text.left(colon);
         port = text.mid(colon + 1);
         if (host.contains(u':')) {
-            why = QStringLiteral("an IPv6 address is written [ADDRESS]:PORT");
+            why = QCoreApplication::translate("WebViews", "an IPv6 address is written [ADDRESS]:PORT");
             return std::nullopt;
         }
     }
     bool ok = false;
     const uint number = port.toUInt(&ok);
     if (!ok || number > 65535 || port.isEmpty() || !port.front().isDigit()) {
-        why = QStringLiteral("the port is a number from 0 to 65535");
+        why = QCoreApplication::translate("WebViews", "the port is a number from 0 to 65535");
         return std::nullopt;
     }
     Endpoint endpoint{QHostAddress::Any, static_cast<quint16>(number)};
     if (host.compare(u"localhost", Qt::CaseInsensitive) == 0)
         endpoint.address = QHostAddress::LocalHost;
     else if (!host.isEmpty() && host != u"*" && !endpoint.address.setAddress(host)) {
-        why = QStringLiteral("\"%1\" is not an IP address").arg(host);
+        why = QCoreApplication::translate("WebViews", "\"%1\" is not an IP address").arg(host);
         return std::nullopt;
     }
     return endpoint;
@@ -120,13 +120,13 @@ bool start(const QString &addressAndPort, QTextStream &out, QTextStream &err)
 bool start(const QString &addressAndPort, const WebLimits &limits, QTextStream &out, QTextStream &err)
 {
     if (serving()) {
-        err << "--serve: the web views are served already\n";
+        err << QCoreApplication::translate("WebViews", "--serve: the web views are served already") << '\n';
         return false;
     }
     QString why;
     const std::optional<Endpoint> endpoint = parseEndpoint(addressAndPort.trimmed(), why);
     if (!endpoint) {
-        err << "--serve " << addressAndPort << ": " << why << "\n";
+        err << QStringLiteral("--serve %1: %2").arg(addressAndPort, why) << '\n';
         err.flush();
         return false;
     }
@@ -157,7 +157,9 @@ bool start(const QString &addressAndPort, const WebLimits &limits, QTextStream &
     if (!s->server) {
         current->thread.quit();
         current->thread.wait();
-        err << "--serve " << addressAndPort << ": cannot serve there (" << error << ")\n";
+        err << QCoreApplication::translate("WebViews", "--serve %1: the web views cannot be served there (%2)")
+                   .arg(addressAndPort, error)
+            << '\n';
         err.flush();
         return false;
     }

@@ -133,9 +133,11 @@ TEST_F(BoardTest, AGymnastShownFillsInWhatTheListHolds)
     EXPECT_EQ(caption(board->nledGymnastNum), 7);
     EXPECT_EQ(text(board->txtGymnastName), QStringLiteral("Bea"));
     EXPECT_EQ(board->imgHomePic->Picture(), home);
-    // A picture that is not there leaves the one shown.
-    board->ShowGymnast(8, QStringLiteral("Cy"), QStringLiteral("Club C"), store.filePath(QStringLiteral("gone.png")));
+    // No picture given leaves the one shown; one that is not there shows none.
+    board->ShowGymnast(8, QStringLiteral("Cy"), QStringLiteral("Club C"));
     EXPECT_EQ(board->imgHomePic->Picture(), home);
+    board->ShowGymnast(9, QStringLiteral("Di"), QStringLiteral("Club D"), store.filePath(QStringLiteral("gone.png")));
+    EXPECT_EQ(board->imgHomePic->Picture(), QString());
     focus(board->nledScoreLeft);
     type("9.1\n");
     board->ClearScore();

@@ -11,7 +11,7 @@
 #include "scoreboard/meet/StateJournal.h"
 
 #include <QFile>
-#include <QTextStream>
+#include <QImage>
 
 using namespace tallyard;
 using tallyard::test::BoardTest;
@@ -40,7 +40,7 @@ protected:
     void start(MeetOptions options)
     {
         meet.reset();
-        meet = std::make_unique<Meet>(options, err);
+        meet = std::make_unique<Meet>(options, [this](const Notice &notice) { said += notice.text + u'\n'; });
         meet->attach(board);
     }
     void commitNumber(const char *digits)
@@ -49,7 +49,6 @@ protected:
         type(digits);
     }
     QString said;
-    QTextStream err{&said};
     std::unique_ptr<Meet> meet;
 };
 
@@ -111,8 +110,7 @@ TEST_F(MeetTest, AnUncleanEndBringsTheBoardBackAndACleanOneOnlyWhenAsked)
     start({listFile(), {}, true, false});
     commitNumber("12\n");
     focus(board->nledScoreLeft);
-    type("13.475\n");
-    tick(); // the board offers its state after a refresh
+    type("13.475\n"); // kept with the commit itself, before any refresh
     meet.reset(); // the program gone without its clean quit
     board->ShowGymnast(1, QStringLiteral("Other"), QStringLiteral("Other"), {});
     board->ClearScore();
@@ -122,7 +120,7 @@ TEST_F(MeetTest, AnUncleanEndBringsTheBoardBackAndACleanOneOnlyWhenAsked)
     EXPECT_EQ(text(board->txtGymnastName), QStringLiteral("Ana"));
     EXPECT_EQ(caption(board->nledScoreLeft), 13);
     EXPECT_EQ(caption(board->nledScoreRight), 475);
-    EXPECT_TRUE(said.contains(QStringLiteral("restored the board of 12:00:00"))) << said.toStdString();
+    EXPECT_TRUE(said.contains(QStringLiteral("Restored the board of 12:00:00"))) << said.toStdString();
 
     tick();
     meet->finish(); // a clean quit
@@ -130,12 +128,62 @@ TEST_F(MeetTest, AnUncleanEndBringsTheBoardBackAndACleanOneOnlyWhenAsked)
     said.clear();
     start({{}, {}, true, false});
     EXPECT_EQ(text(board->txtGymnastName), QStringLiteral("Other")) << "a clean start is the usual start";
-    EXPECT_FALSE(said.contains(QStringLiteral("restored"))) << said.toStdString();
+    EXPECT_FALSE(said.contains(QStringLiteral("Restored"))) << said.toStdString();
     tick();
     meet->finish();
     board->ShowGymnast(2, QStringLiteral("Third"), QStringLiteral("Third"), {});
     start({{}, {}, true, true});
     EXPECT_EQ(text(board->txtGymnastName), QStringLiteral("Other")) << "--resume: the board as it was left";
+}
+
+TEST_F(MeetTest, TheRecordKeepsNoPlaceholderAsANameOrTeam)
+{
+    const QString record = store.filePath(QStringLiteral("record.csv"));
+    start({{}, record, false, false});
+    board->txtEvent->setText(QStringLiteral("Floor"));
+    commitNumber("8\n");
+    focus(board->nledScoreLeft);
+    type("9.1\n"); // "Name" and "Group" still show
+    board->txtGymnastName->setText(QStringLiteral("Name Smith"));
+    type("9.2\n");
+    meet->finish();
+    QFile file(record);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = file.readAll().split('\n');
+    ASSERT_EQ(lines.size(), 4);
+    EXPECT_TRUE(lines[1].trimmed().endsWith(",Floor,8,,,9.100")) << lines[1].toStdString();
+    EXPECT_TRUE(lines[2].trimmed().endsWith(",Floor,8,Name Smith,,9.200")) << lines[2].toStdString();
+}
+
+TEST_F(MeetTest, AGymnastWithoutAPictureShowsNoneNotThePreviousOne)
+{
+    QImage face(20, 30, QImage::Format_RGB32);
+    face.fill(Qt::red);
+    ASSERT_TRUE(face.save(store.filePath(QStringLiteral("ana.png"))));
+    QFile list(listFile());
+    ASSERT_TRUE(list.open(QIODevice::WriteOnly));
+    list.write("number;name;team;picture\n12;Ana;A;ana.png\n5;Bea;B;gone.png\n30;Cy;C;\n");
+    list.close();
+    start({listFile(), {}, true, false});
+    EXPECT_TRUE(said.contains(QStringLiteral("line 3: the picture"))) << said.toStdString();
+    const struct {
+        const char *number;
+        bool shown;
+    } steps[] = {{"12\n", true}, {"5\n", false}, {"12\n", true}, {"30\n", false}};
+    for (const auto &step : steps) {
+        commitNumber(step.number);
+        EXPECT_EQ(!board->imgHomePic->Picture().isEmpty(), step.shown) << step.number;
+    }
+}
+
+TEST_F(MeetTest, ASecondCopyOfTheProgramNeitherKeepsNorRestoresTheFirstOnesBoard)
+{
+    start({listFile(), {}, true, false});
+    commitNumber("12\n");
+    Meet second({{}, {}, true, false}, [this](const Notice &notice) { said += notice.text + u'\n'; });
+    second.attach(board);
+    EXPECT_TRUE(said.contains(QStringLiteral("Another Tallyard"))) << said.toStdString();
+    EXPECT_FALSE(said.contains(QStringLiteral("Restored")));
 }
 
 } // namespace

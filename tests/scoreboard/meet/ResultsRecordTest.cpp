@@ -2,13 +2,18 @@
 // SPDX-License-Identifier: MIT
 
 // The results record as a spreadsheet will read it: whole rows in the order of the commits,
-// quoted and guarded text, scores with a point in any locale, a file only ever added to, and
-// a disk that fails told once while the rows wait for it.
+// quoted and guarded text, scores with a point in any locale, a file only ever added to, a
+// disk that fails told once while the rows wait for it, and a file saved over, deleted or cut
+// by hand while the program runs.
 
+#include "platform/system/DurableFile.h"
+#include "platform/system/WriteBehind.h"
 #include "scoreboard/meet/ResultsRecord.h"
 #include "tests/support/TestSupport.h"
 
 #include <QDir>
+#include <QElapsedTimer>
+#include <QThread>
 #include <QFile>
 #include <QLocale>
 #include <QTemporaryDir>
@@ -16,6 +21,7 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <cstdio>
 #include <cstdlib>
 #include <ctime>
 #include <mutex>
@@ -43,21 +49,28 @@ void write(const QString &path, const QByteArray &bytes)
     file.write(bytes);
 }
 
-// The reports, as the record calls them from its thread.
+// The notices, as the record posts them from its thread.
 struct Reports {
     std::mutex mutex;
     QStringList lines;
+    QList<Notice> notices;
     ResultsRecord::Reporter reporter()
     {
-        return [this](const QString &line) {
+        return [this](const Notice &notice) {
             std::lock_guard lock(mutex);
-            lines << line;
+            lines << notice.text;
+            notices << notice;
         };
     }
     qsizetype containing(const char *what)
     {
         std::lock_guard lock(mutex);
         return lines.filter(QString::fromLatin1(what)).size();
+    }
+    QString all()
+    {
+        std::lock_guard lock(mutex);
+        return lines.join(u'\n');
     }
 };
 
@@ -86,6 +99,7 @@ protected:
     }
     void TearDown() override
     {
+        AppendOnlyFile::setSpaceOverride(-1);
         ResultsRecord::setFolderOverride({});
         if (m_zone.isNull())
             qunsetenv("TZ");
@@ -175,51 +189,144 @@ TEST_F(ResultsRecordTest, AnExistingFileIsOnlyAddedToWithItsLastLineClosed)
     }
 }
 
-TEST_F(ResultsRecordTest, AnUnwritableRecordIsToldOnceAndItsRowsFollowInOrderWhenItIsWritable)
+struct Fault {
+    const char *name;
+    bool (*make)(const QString &file);
+    bool (*clear)(const QString &file);
+};
+
+// A record that cannot be written is said at the start, once; its rows wait in order and
+// follow as soon as it can be written, which is said too.
+void expectToldOnceAndRowsFollow(const QTemporaryDir &dir, const Fault &fault)
 {
-    struct Fault {
-        const char *name;
-        bool (*make)(const QString &file);
-        bool (*clear)(const QString &file);
-    };
-    const Fault faults[] = {
-        {"a folder in the file's place", [](const QString &file) { return QDir().mkpath(file); },
-         [](const QString &file) { return QDir(file).removeRecursively(); }},
-        {"a read-only folder",
-         [](const QString &file) {
-             const QString folder = QFileInfo(file).absolutePath();
-             return QDir().mkpath(folder) && QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner);
-         },
-         [](const QString &file) {
-             return QFile::setPermissions(QFileInfo(file).absolutePath(),
-                                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-         }},
-    };
-    for (const Fault &fault : faults) {
-        SCOPED_TRACE(fault.name);
+    SCOPED_TRACE(fault.name);
+    Reports reports;
+    const QString file = dir.filePath(QString::fromLatin1(fault.name) + QStringLiteral("/meet.csv"));
+    ASSERT_TRUE(fault.make(file));
+    {
+        ResultsRecord record(file, reports.reporter());
+        EXPECT_EQ(reports.containing("cannot be written"), 1) << "said before the first score";
+        record.append(row(1));
+        EXPECT_FALSE(record.flush());
+        record.append(row(2));
+        EXPECT_FALSE(record.flush());
+        ASSERT_TRUE(fault.clear(file));
+        record.append(row(3));
+        EXPECT_TRUE(record.flush());
+    }
+    EXPECT_EQ(contents(file), ResultsRecord::header() + ResultsRecord::formatRow(row(1))
+                  + ResultsRecord::formatRow(row(2)) + ResultsRecord::formatRow(row(3)));
+    EXPECT_EQ(reports.containing("cannot be written"), 1) << reports.all().toStdString();
+    EXPECT_EQ(reports.containing("written again"), 1);
+    ASSERT_FALSE(reports.notices.isEmpty());
+    EXPECT_EQ(reports.notices.first().kind, Notice::Lasting);
+    EXPECT_EQ(reports.notices.last().kind, Notice::Mended);
+}
+
+TEST_F(ResultsRecordTest, AFolderInTheRecordsPlaceIsToldOnceAndItsRowsFollowWhenItIsGone)
+{
+    expectToldOnceAndRowsFollow(m_dir, {"a folder in the file's place", [](const QString &file) { return QDir().mkpath(file); },
+                                        [](const QString &file) { return QDir(file).removeRecursively(); }});
+}
+
+// Permissions do not stop the superuser: CTest runs this one as an unprivileged user.
+TEST_F(ResultsRecordTest, Unprivileged_AReadOnlyFolderIsToldOnceAndItsRowsFollowWhenItIsWritable)
+{
 #ifndef _WIN32
-        if (std::string(fault.name) == "a read-only folder" && geteuid() == 0)
-            continue; // permissions do not stop the superuser
+    ASSERT_NE(geteuid(), 0u) << "run as an unprivileged user (tests/support/unprivileged.sh)";
 #endif
+    expectToldOnceAndRowsFollow(m_dir, {"a read-only folder",
+                                        [](const QString &file) {
+                                            const QString folder = QFileInfo(file).absolutePath();
+                                            return QDir().mkpath(folder)
+                                                && QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner);
+                                        },
+                                        [](const QString &file) {
+                                            return QFile::setPermissions(QFileInfo(file).absolutePath(),
+                                                                         QFile::ReadOwner | QFile::WriteOwner
+                                                                             | QFile::ExeOwner);
+                                        }});
+}
+
+// What happens to a record between two scores while the program runs, by a spreadsheet's
+// save (a new file renamed over it), a deletion or a hand that cuts it: every later score is
+// in the file at the named path, after whole lines, and a file swapped or deleted is said.
+TEST_F(ResultsRecordTest, TheRecordAtItsPathGetsEveryScoreWhateverHappenedToTheFile)
+{
+    const QByteArray header = ResultsRecord::header();
+    const QByteArray first = ResultsRecord::formatRow(row(1));
+    const QByteArray second = ResultsRecord::formatRow(row(2));
+    const struct {
+        const char *name;
+        void (*change)(const QString &file);
+        QByteArray expected;
+        const char *said; // nullptr: nothing is said
+    } cases[] = {
+        {"saved over by a spreadsheet",
+         [](const QString &file) {
+             ASSERT_TRUE(QFile::copy(file, file + QStringLiteral(".new")));
+             ASSERT_EQ(std::rename(QFile::encodeName(file + QStringLiteral(".new")).constData(),
+                                   QFile::encodeName(file).constData()),
+                       0);
+         },
+         header + first + second, "replaced"},
+        {"deleted", [](const QString &file) { ASSERT_TRUE(QFile::remove(file)); }, header + second, "deleted"},
+        {"emptied by hand", [](const QString &file) { ASSERT_TRUE(QFile::resize(file, 0)); }, header + second, nullptr},
+        {"its last line break lost",
+         [](const QString &file) { ASSERT_TRUE(QFile::resize(file, QFileInfo(file).size() - 2)); },
+         header + first.chopped(2) + "\r\n" + second, nullptr},
+        {"its last LF lost", [](const QString &file) { ASSERT_TRUE(QFile::resize(file, QFileInfo(file).size() - 1)); },
+         header + first.chopped(1) + "\n" + second, nullptr},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
         Reports reports;
-        const QString file = m_dir.filePath(QString::fromLatin1(fault.name) + QStringLiteral("/meet.csv"));
-        ASSERT_TRUE(fault.make(file));
+        const QString file = path(c.name);
         {
             ResultsRecord record(file, reports.reporter());
             record.append(row(1));
-            EXPECT_FALSE(record.flush());
+            ASSERT_TRUE(record.flush());
+            c.change(file);
             record.append(row(2));
-            EXPECT_FALSE(record.flush());
-            EXPECT_EQ(reports.containing("cannot write"), 1);
-            ASSERT_TRUE(fault.clear(file));
-            record.append(row(3));
-            EXPECT_TRUE(record.flush());
+            ASSERT_TRUE(record.flush());
         }
-        EXPECT_EQ(contents(file), ResultsRecord::header() + ResultsRecord::formatRow(row(1))
-                      + ResultsRecord::formatRow(row(2)) + ResultsRecord::formatRow(row(3)));
-        EXPECT_EQ(reports.containing("cannot write"), 1);
-        EXPECT_EQ(reports.containing("again"), 2); // kept and tried again; writing again
+        EXPECT_EQ(contents(file), c.expected);
+        EXPECT_EQ(reports.lines.size(), c.said ? 1 : 0) << reports.all().toStdString();
+        if (c.said) {
+            EXPECT_EQ(reports.containing(c.said), 1) << reports.all().toStdString();
+        }
     }
+}
+
+// A disk that fills in the middle of a row: the part written is cut back, the reason is the
+// system's own, and the row goes in whole, once, when there is room again, before the rows
+// that came after it.
+TEST_F(ResultsRecordTest, AFullDiskLeavesOnlyWholeRowsAndTheWaitingRowsFollowInOrder)
+{
+    const QString file = path("full");
+    const QByteArray before = ResultsRecord::header() + ResultsRecord::formatRow(row(1));
+    {
+        ResultsRecord record(file, m_reports.reporter());
+        record.append(row(1));
+        ASSERT_TRUE(record.flush());
+        AppendOnlyFile::setSpaceOverride(before.size() + 20);
+        record.append(row(2));
+        EXPECT_FALSE(record.flush());
+        EXPECT_EQ(contents(file), before) << "no part of a row";
+        record.append(row(3));
+        EXPECT_FALSE(record.flush());
+        EXPECT_EQ(contents(file), before);
+        AppendOnlyFile::setSpaceOverride(-1);
+        // Room again: the writer's own retry brings the rows, without a new score.
+        QElapsedTimer waited;
+        waited.start();
+        while (contents(file).size() == before.size() && waited.elapsed() < 10000)
+            QThread::msleep(50);
+        EXPECT_TRUE(record.flush());
+    }
+    EXPECT_EQ(contents(file), before + ResultsRecord::formatRow(row(2)) + ResultsRecord::formatRow(row(3)));
+    EXPECT_EQ(m_reports.containing("No space left on device"), 1) << m_reports.all().toStdString();
+    EXPECT_EQ(m_reports.containing("written again"), 1);
 }
 
 TEST_F(ResultsRecordTest, ABacklogBeyondItsBoundDropsRowsAndSaysSo)
@@ -232,9 +339,9 @@ TEST_F(ResultsRecordTest, ABacklogBeyondItsBoundDropsRowsAndSaysSo)
             record.append(row(1));
         EXPECT_FALSE(record.flush());
         EXPECT_EQ(record.dropped(), 3);
-        EXPECT_EQ(m_reports.containing("backlog"), 1);
+        EXPECT_EQ(m_reports.containing("newer scores are not kept"), 1);
     }
-    EXPECT_EQ(m_reports.containing("10000 rows could not be written"), 1);
+    EXPECT_EQ(m_reports.containing("10000 scores could not be written"), 1);
 }
 
 } // namespace

@@ -98,6 +98,70 @@ TEST(StartList, ReadsTheFormsSpreadsheetsSave)
     }
 }
 
+QByteArray utf16le(const QString &text)
+{
+    return QByteArray("\xFF\xFE", 2)
+        + QByteArray(reinterpret_cast<const char *>(text.utf16()), text.size() * qsizetype(sizeof(char16_t)));
+}
+
+// Real exports, as the clubs send them: the separator, the encoding and the header's language
+// found from the file itself.
+TEST(StartList, ReadsTheListsClubsSend)
+{
+    const struct {
+        const char *what;
+        QByteArray bytes;
+        qsizetype count;
+        Row first;
+        const char *problem; // a word of the one problem said, or nullptr
+    } lists[] = {
+        {"German Excel, semicolons, commas in every field, no header",
+         "101;M\xC3\xBCller, J\xC3\xBCrgen;TSV 1860 M\xC3\xBCnchen, Turnabteilung\r\n",
+         1,
+         {101, "M\xC3\xBCller, J\xC3\xBCrgen", "TSV 1860 M\xC3\xBCnchen, Turnabteilung", "", "", 1},
+         nullptr},
+        {"German Excel, several rows",
+         "101;M\xC3\xBCller, J\xC3\xBCrgen;TSV 1860 M\xC3\xBCnchen, Turnabteilung\r\n102;Berg;SV, Nord\r\n",
+         2,
+         {101, "M\xC3\xBCller, J\xC3\xBCrgen", "TSV 1860 M\xC3\xBCnchen, Turnabteilung", "", "", 1},
+         nullptr},
+        {"European Excel's default CSV (Windows-1252)",
+         "Nr;Name;Verein\r\n7;Sch\xE4" "fer, Bj\xF6rn;TSV\r\n",
+         1,
+         {7, "Sch\xC3\xA4" "fer, Bj\xC3\xB6rn", "TSV", "", "", 2},
+         "Windows-1252"},
+        {"Excel Unicode text (UTF-16, tabs)",
+         utf16le(QStringLiteral("Startnummer\tName\tMannschaft\r\n12\tZo\u00eb\t\u00c9quipe A\r\n")),
+         1,
+         {12, "Zo\xC3\xAB", "\xC3\x89quipe A", "", "", 2},
+         nullptr},
+        {"tab-separated UTF-8", "number\tname\tteam\n5\tAnn\tClub, B\n", 1, {5, "Ann", "Club, B", "", "", 2}, nullptr},
+        {"a French header", "Dossard;Nom;Club;\xC3\x89preuve\n3;L\xC3\xA9" "a;Club A;Sol\n", 1,
+         {3, "L\xC3\xA9" "a", "Club A", "Sol", "", 2}, nullptr},
+        {"a Spanish header", "Dorsal,Nombre,Equipo\n9,Jos\xC3\xA9,Club C\n", 1, {9, "Jos\xC3\xA9", "Club C", "", "", 2},
+         nullptr},
+        {"a German header in another order", "Verein;Start-Nr.;Name\nTSV;4;J\xC3\xB6rg\n", 1,
+         {4, "J\xC3\xB6rg", "TSV", "", "", 2}, nullptr},
+        {"a header without a team column", "Nr;Name\n1;Ann\n", 1, {1, "Ann", "", "", "", 2}, "no team column"},
+    };
+    for (const auto &list : lists) {
+        SCOPED_TRACE(list.what);
+        QStringList problems;
+        const StartList read = StartList::read(list.bytes, &problems);
+        ASSERT_EQ(read.size(), list.count) << problems.join(u'\n').toStdString();
+        const StartListEntry &first = read.entries().first();
+        EXPECT_EQ(first.number, list.first.number);
+        EXPECT_EQ(first.name, QString::fromUtf8(list.first.name));
+        EXPECT_EQ(first.team, QString::fromUtf8(list.first.team));
+        EXPECT_EQ(first.event, QString::fromUtf8(list.first.event));
+        EXPECT_EQ(first.line, list.first.line);
+        ASSERT_EQ(problems.size(), list.problem ? 1 : 0) << problems.join(u'\n').toStdString();
+        if (list.problem) {
+            EXPECT_TRUE(problems[0].contains(QLatin1String(list.problem))) << problems[0].toStdString();
+        }
+    }
+}
+
 struct Bad {
     const char *what;
     QByteArray bytes;
@@ -111,22 +175,27 @@ TEST(StartList, KeepsTheGoodRowsAndTellsTheLineOfEachBadOne)
         {"numbers missing, out of range, not whole",
          "number,name\n,Anna\n10000,B\n-2,C\n3.5,D\nseven,E\n1,F\n+2,G\n",
          {1, 2},
-         {{2, "no gymnast number"}, {3, "outside"}, {4, "outside"}, {5, "not a whole"}, {6, "not a whole"}}},
+         {{1, "no team column"},
+          {2, "no gymnast number"}, {3, "outside"}, {4, "outside"}, {5, "not a whole"}, {6, "not a whole"}}},
         {"a duplicate number: the first counts", "1,A\n2,B\n01,C\n", {1, 2}, {{3, "already on line 1"}}},
         {"lines counted across CRLF, blank lines and quoted breaks",
          "number,name\r\n\r\n\"x\r\ny\",A\r\n\r\nz,B\r\n3,\"C\rD\"\r4,E",
          {3, 4},
-         {{3, "not a whole"}, {6, "not a whole"}}},
-        {"an unclosed quote runs to the end", "1,A,T\n2,\"Bo,B\n3,C,T\n", {1, 2}, {{2, "never closed"}}},
+         {{1, "no team column"}, {3, "not a whole"}, {6, "not a whole"}}},
+        {"an unclosed quote refuses its own line only", "1,A,T\n2,\"Bo,B\n3,C,T\n", {1, 3}, {{2, "not closed"}}},
+        {"a stray quote that another row's quote would close",
+         "1,\"Ann,TSV\n2,Bob,\"Club, B\"\n3,Cy,C\n",
+         {2, 3},
+         {{1, "not closed"}}},
         {"an unclosed quote beyond the field bound",
          "1,A,T\n2,\"" + QByteArray(2000, 'x') + "\n",
          {1},
-         {{2, "never closed"}, {2, "longer than 1000"}}},
+         {{2, "not closed"}}},
         {"binary garbage around a good row",
          bytesOf("\x00\xff\xfe rubbish\n4,Dana,D\n\x89PNG\r\n\x1a\n"),
          {4},
-         {{1, "not UTF-8"}, {1, "not a whole"}, {3, "not a whole"}, {4, "not a whole"}}},
-        {"invalid UTF-8 is shown, not dropped", "5,M\xfcller,T\xe4\n6,Ok,T\n", {5, 6}, {{1, "not UTF-8"}}},
+         {{0, "not in UTF-8"}, {1, "not a whole"}, {3, "not a whole"}, {4, "not a whole"}}},
+        {"not UTF-8: read as Windows-1252", "5,M\xfcller,T\xe4\n6,Ok,T\n", {5, 6}, {{0, "Windows-1252"}}},
         {"a header and nothing else", "number,name,team\r\n", {}, {{0, "names no gymnast"}}},
     };
     for (const Bad &b : bad) {
@@ -147,11 +216,11 @@ TEST(StartList, KeepsTheGoodRowsAndTellsTheLineOfEachBadOne)
             EXPECT_TRUE(problems[qsizetype(i)].contains(QLatin1String(word))) << problems[qsizetype(i)].toStdString();
         }
     }
-    // The replacement characters stand where the bytes were; the row keeps its place.
-    const StartList list = StartList::read("5,M\xfcller,T\xe4\n", nullptr);
+    // The letters as they were typed, not replacement marks.
+    const StartList list = StartList::read("5,M\xfcller,T\xe4\x80\n", nullptr);
     ASSERT_EQ(list.size(), 1);
-    EXPECT_EQ(list.entries()[0].name, QStringLiteral("M\uFFFDller"));
-    EXPECT_EQ(list.entries()[0].team, QStringLiteral("T\uFFFD"));
+    EXPECT_EQ(list.entries()[0].name, QStringLiteral("M\u00fcller"));
+    EXPECT_EQ(list.entries()[0].team, QStringLiteral("T\u00e4\u20ac"));
 }
 
 TEST(StartList, ReportsCarryNoControlCharactersToTheTerminal)
@@ -171,7 +240,7 @@ TEST(StartList, StopsAtTheBounds)
     // 10,002 rows, the second half duplicates: 5,000 refusals, then the bound on line 10,002.
     QStringList problems;
     EXPECT_EQ(StartList::read(rows, &problems).size(), 5000);
-    ASSERT_EQ(problems.size(), 5001);
+    ASSERT_EQ(problems.size(), 5002); // and the header's missing team column
     EXPECT_TRUE(problems.last().startsWith(QStringLiteral("line 10002: more than 10000 rows")))
         << problems.last().toStdString();
 
@@ -246,7 +315,11 @@ TEST(StartList, LoadsAFileAndFindsPicturesBesideIt)
     }
     QStringList problems;
     const StartList list = loadStartList(path, &problems);
-    EXPECT_EQ(problems.join(u'\n').toStdString(), "");
+    ASSERT_EQ(problems.size(), 3) << "three pictures that are not there";
+    for (int line = 2; line <= 4; ++line)
+        EXPECT_TRUE(problems[line - 2].startsWith(QStringLiteral("line %1: the picture").arg(line)))
+            << problems[line - 2].toStdString();
+    EXPECT_TRUE(list.hasPictures());
     ASSERT_EQ(list.size(), 4);
     EXPECT_EQ(list.entries()[0].picture, dir.filePath(QStringLiteral("meet/faces/a.png")));
     EXPECT_EQ(list.entries()[1].picture, dir.filePath(QStringLiteral("b.png")));
