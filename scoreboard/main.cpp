@@ -10,6 +10,7 @@
 #include "scoreboard/forms/Forms.h"
 #include "scoreboard/forms/frmSplash.h"
 #include "scoreboard/hall/Hall.h"
+#include "scoreboard/hall/NoticeViews.h"
 #include "scoreboard/i18n/Language.h"
 #include "scoreboard/settings/Settings.h"
 #ifdef TALLYARD_WEB_VIEWS
@@ -45,6 +46,7 @@ int run(int argc, char *argv[])
     QApplication app(argc, argv);
     tallyard::language::installOperatorLanguage();
     // From here on whatever the program has to say reaches the operator in the program too.
+    tallyard::NoticeViews noticeViews;
     const auto tell = [](const QString &said) {
         for (const QString &line : said.split(u'\n', Qt::SkipEmptyParts))
             tallyard::notices().post(tallyard::Notice::passing(line));

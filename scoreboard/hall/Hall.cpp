@@ -5,6 +5,7 @@
 
 #include "scoreboard/forms/frmScoreboard.h"
 #include "scoreboard/hall/AudienceWindow.h"
+#include "scoreboard/hall/NoticeViews.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -135,6 +136,8 @@ void prepareBoard(frmScoreboard *board)
         delete audience();
         audience() = new AudienceWindow(board, screen);
     }
+    if (NoticeViews *views = NoticeViews::current())
+        views->followBoard(board, audience() != nullptr);
 }
 
 AudienceWindow *audienceWindow()

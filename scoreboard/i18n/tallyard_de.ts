@@ -103,12 +103,16 @@
         <translation>--serve erwartet [Adresse:]Port, der Port eine Zahl von 0 bis 65535: &apos;%1&apos;</translation>
     </message>
     <message>
-        <source>Tallyard: there is no board language &apos;%1&apos; (%2); the board shows English.</source>
-        <translation>Tallyard: Die Tafelsprache &apos;%1&apos; gibt es nicht (%2); die Tafel zeigt Englisch.</translation>
-    </message>
-    <message>
         <source>[address:]port</source>
         <translation>[Adresse:]Port</translation>
+    </message>
+    <message>
+        <source>There is no board language &apos;%1&apos; (%2); the board shows English.</source>
+        <translation>Es gibt keine Anzeigesprache „%1“ (%2); die Anzeige zeigt Englisch.</translation>
+    </message>
+    <message>
+        <source>--serve: this build has no web views (Qt Network was missing)</source>
+        <translation>--serve: dieser Build hat keine Webansichten (Qt Network fehlte)</translation>
     </message>
 </context>
 <context>
@@ -126,27 +130,243 @@
         <translation> (Hauptbildschirm)</translation>
     </message>
     <message>
-        <source>Tallyard: there is no screen %1 (%2); the board opens on screen 0.</source>
-        <translation>Tallyard: Bildschirm %1 gibt es nicht (%2); die Tafel öffnet auf Bildschirm 0.</translation>
+        <source>There is no screen %1 (%2); the board opens on screen 0.</source>
+        <translation>Es gibt keinen Bildschirm %1 (%2); die Anzeige öffnet sich auf Bildschirm 0.</translation>
     </message>
     <message>
-        <source>Tallyard: there is no screen %1 for the audience window (%2); the board opens alone.</source>
-        <translation>Tallyard: Bildschirm %1 für das Publikumsfenster gibt es nicht (%2); die Tafel öffnet allein.</translation>
+        <source>There is no screen %1 for the audience window (%2); the board opens alone.</source>
+        <translation>Es gibt keinen Bildschirm %1 für das Publikumsfenster (%2); die Anzeige öffnet sich allein.</translation>
     </message>
 </context>
 <context>
-    <name>Meet</name>
+    <name>ResultsRecord</name>
     <message>
-        <source>tallyard: restored the board of %1</source>
-        <translation>tallyard: Tafel von %1 wiederhergestellt</translation>
+        <source>The results record %1 cannot be written (%2). Scores are kept and written as soon as it can be; or choose another file with --results.</source>
+        <translation>Das Ergebnisprotokoll %1 kann nicht geschrieben werden (%2). Die Wertungen werden aufbewahrt und geschrieben, sobald es geht; oder wählen Sie mit --results eine andere Datei.</translation>
     </message>
     <message>
-        <source>tallyard: 1 gymnast in the start list %1</source>
-        <translation>tallyard: 1 Teilnehmer in der Startliste %1</translation>
+        <source>The results record %1 cannot be written (%2). Scores are kept and written as soon as it can be.</source>
+        <translation>Das Ergebnisprotokoll %1 kann nicht geschrieben werden (%2). Die Wertungen werden aufbewahrt und geschrieben, sobald es geht.</translation>
     </message>
     <message>
-        <source>tallyard: %1 gymnasts in the start list %2</source>
-        <translation>tallyard: %1 Teilnehmer in der Startliste %2</translation>
+        <source>The results record %1 is written again; the scores kept meanwhile are in it.</source>
+        <translation>Das Ergebnisprotokoll %1 wird wieder geschrieben; die inzwischen aufbewahrten Wertungen stehen darin.</translation>
+    </message>
+    <message>
+        <source>%1 scores wait for the results record %2; newer scores are not kept.</source>
+        <translation>%1 Wertungen warten auf das Ergebnisprotokoll %2; neuere Wertungen werden nicht aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>%1 scores could not be kept for the results record %2.</source>
+        <translation>%1 Wertungen konnten für das Ergebnisprotokoll %2 nicht aufbewahrt werden.</translation>
+    </message>
+    <message>
+        <source>%1 scores could not be written to the results record %2.</source>
+        <translation>%1 Wertungen konnten nicht in das Ergebnisprotokoll %2 geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>The results record %1 was replaced by another file (saved by another program?); the scores go on in the file now there.</source>
+        <translation>Das Ergebnisprotokoll %1 wurde durch eine andere Datei ersetzt (von einem anderen Programm gespeichert?); die Wertungen gehen in der Datei weiter, die jetzt dort liegt.</translation>
+    </message>
+    <message>
+        <source>The results record %1 was deleted; it is made again and the scores go on in it.</source>
+        <translation>Das Ergebnisprotokoll %1 wurde gelöscht; es wird neu angelegt, und die Wertungen gehen darin weiter.</translation>
+    </message>
+    <message>
+        <source>Another program is writing the results record %1 too; both keep their scores in it.</source>
+        <translation>Ein anderes Programm schreibt ebenfalls in das Ergebnisprotokoll %1; beide behalten ihre Wertungen darin.</translation>
+    </message>
+</context>
+<context>
+    <name>StartList</name>
+    <message>
+        <source>the list is larger than 16 MB, more than any start list needs; nothing is loaded</source>
+        <translation>die Liste ist größer als 16 MB, mehr als jede Startliste braucht; nichts wird geladen</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>the list is not in UTF-8, so it was read as Windows-1252 (Western European); should a name look wrong, save the list as &quot;CSV UTF-8&quot;</source>
+        <translation>die Liste ist nicht in UTF-8 und wurde als Windows-1252 (Westeuropäisch) gelesen; sieht ein Name falsch aus, speichern Sie die Liste als „CSV UTF-8“</translation>
+    </message>
+    <message>
+        <source>the header names no name column (such as name, Name, nom, nombre); the gymnasts&apos; names stay empty</source>
+        <translation>die Kopfzeile nennt keine Namensspalte (etwa name, Name, nom, nombre); die Namen der Turnerinnen und Turner bleiben leer</translation>
+    </message>
+    <message>
+        <source>the header names no team column (such as team, club, Verein, Mannschaft, équipe, equipo); the gymnasts&apos; teams stay empty</source>
+        <translation>die Kopfzeile nennt keine Vereinsspalte (etwa team, club, Verein, Mannschaft, équipe, equipo); die Vereine bleiben leer</translation>
+    </message>
+    <message>
+        <source>more than %1 rows; this row and the rest are ignored</source>
+        <translation>mehr als %1 Zeilen; diese Zeile und der Rest werden übergangen</translation>
+    </message>
+    <message>
+        <source>a field is longer than %1 characters</source>
+        <translation>ein Feld ist länger als %1 Zeichen</translation>
+    </message>
+    <message>
+        <source>no gymnast number</source>
+        <translation>keine Startnummer</translation>
+    </message>
+    <message>
+        <source>the gymnast number %1 is not a whole number</source>
+        <translation>die Startnummer %1 ist keine ganze Zahl</translation>
+    </message>
+    <message>
+        <source>the gymnast number %1 is outside %2..%3</source>
+        <translation>die Startnummer %1 liegt außerhalb von %2..%3</translation>
+    </message>
+    <message>
+        <source>the gymnast number %1 is already on line %2; this row is ignored</source>
+        <translation>die Startnummer %1 steht schon in Zeile %2; diese Zeile wird übergangen</translation>
+    </message>
+    <message>
+        <source>no memory to read the list</source>
+        <translation>kein Speicher, um die Liste zu lesen</translation>
+    </message>
+    <message>
+        <source>a quote opened on this line is not closed; this row is ignored</source>
+        <translation>ein in dieser Zeile geöffnetes Anführungszeichen wird nicht geschlossen; diese Zeile wird übergangen</translation>
+    </message>
+    <message>
+        <source>no memory to read further; the rest is ignored</source>
+        <translation>kein Speicher, um weiterzulesen; der Rest wird übergangen</translation>
+    </message>
+    <message>
+        <source>the list names no gymnast</source>
+        <translation>die Liste nennt keine Turnerin und keinen Turner</translation>
+    </message>
+    <message>
+        <source>cannot read %1: it is a folder</source>
+        <translation>%1 kann nicht gelesen werden: es ist ein Ordner</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>the picture %1 is not there; this gymnast shows no picture</source>
+        <translation>das Bild %1 ist nicht vorhanden; für diese Startnummer wird kein Bild gezeigt</translation>
+    </message>
+</context>
+<context>
+    <name>StateJournal</name>
+    <message>
+        <source>The board&apos;s state cannot be kept in %1 (%2): after a crash the board would not come back as it was.</source>
+        <translation>Der Zustand der Anzeige kann nicht in %1 gesichert werden (%2): nach einem Absturz käme die Anzeige nicht so zurück, wie sie war.</translation>
+    </message>
+    <message>
+        <source>The board&apos;s state is kept in %1 again.</source>
+        <translation>Der Zustand der Anzeige wird wieder in %1 gesichert.</translation>
+    </message>
+    <message>
+        <source>%1: not a whole number; ignored</source>
+        <translation>%1: keine ganze Zahl; übergangen</translation>
+    </message>
+    <message>
+        <source>%1: %2 is outside %3..%4; ignored</source>
+        <translation>%1: %2 liegt außerhalb von %3..%4; übergangen</translation>
+    </message>
+    <message>
+        <source>%1: not a number; ignored</source>
+        <translation>%1: keine Zahl; übergangen</translation>
+    </message>
+    <message>
+        <source>%1: %2 is outside 0..%3; ignored</source>
+        <translation>%1: %2 liegt außerhalb von 0..%3; übergangen</translation>
+    </message>
+    <message>
+        <source>%1: not true or false; ignored</source>
+        <translation>%1: weder true noch false; übergangen</translation>
+    </message>
+    <message>
+        <source>%1: not a text; ignored</source>
+        <translation>%1: kein Text; übergangen</translation>
+    </message>
+    <message>
+        <source>%1: longer than %2 characters; ignored</source>
+        <translation>%1: länger als %2 Zeichen; übergangen</translation>
+    </message>
+    <message>
+        <source>%1: not valid text; ignored</source>
+        <translation>%1: kein gültiger Text; übergangen</translation>
+    </message>
+    <message>
+        <source>%1: not an object; ignored</source>
+        <translation>%1: kein Objekt; übergangen</translation>
+    </message>
+    <message>
+        <source>%1: missing</source>
+        <translation>%1: fehlt</translation>
+    </message>
+    <message>
+        <source>larger than %1 bytes; nothing read</source>
+        <translation>größer als %1 Bytes; nichts gelesen</translation>
+    </message>
+    <message>
+        <source>damaged JSON (%1 at byte %2); nothing read</source>
+        <translation>beschädigtes JSON (%1 bei Byte %2); nichts gelesen</translation>
+    </message>
+    <message>
+        <source>not a JSON object; nothing read</source>
+        <translation>kein JSON-Objekt; nichts gelesen</translation>
+    </message>
+    <message>
+        <source>format %1, not %2; nothing read</source>
+        <translation>Format %1, nicht %2; nichts gelesen</translation>
+    </message>
+    <message>
+        <source>missing</source>
+        <translation>fehlt</translation>
+    </message>
+    <message>
+        <source>cannot read %1 (%2)</source>
+        <translation>%1 kann nicht gelesen werden (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>WebViews</name>
+    <message>
+        <source>an IPv6 address is written [ADDRESS]:PORT</source>
+        <translation>eine IPv6-Adresse wird [ADRESSE]:PORT geschrieben</translation>
+    </message>
+    <message>
+        <source>the port is a number from 0 to 65535</source>
+        <translation>der Port ist eine Zahl von 0 bis 65535</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an IP address</source>
+        <translation>„%1“ ist keine IP-Adresse</translation>
+    </message>
+    <message>
+        <source>--serve: the web views are served already</source>
+        <translation>--serve: die Webansichten werden schon bereitgestellt</translation>
+    </message>
+    <message>
+        <source>--serve %1: the web views cannot be served there (%2)</source>
+        <translation>--serve %1: die Webansichten können dort nicht bereitgestellt werden (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>tallyard::Meet</name>
+    <message>
+        <source>Another Tallyard (process %1) is running and keeps its board in %2: this board is not kept for a crash, and no board was brought back.</source>
+        <translation>Ein anderes Tallyard (Prozess %1) läuft und sichert seine Anzeige in %2: diese Anzeige wird für einen Absturz nicht gesichert, und keine Anzeige wurde wiederhergestellt.</translation>
+    </message>
+    <message>
+        <source>Restored the board of %1.</source>
+        <translation>Die Anzeige von %1 wurde wiederhergestellt.</translation>
+    </message>
+    <message>
+        <source>1 gymnast in the start list %1</source>
+        <translation>1 Startnummer in der Startliste %1</translation>
+    </message>
+    <message>
+        <source>%1 gymnasts in the start list %2</source>
+        <translation>%1 Startnummern in der Startliste %2</translation>
     </message>
 </context>
 <context>
@@ -393,6 +613,10 @@
     <message>
         <source>Choose another</source>
         <translation>Andere wählen</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved to %1 (%2); the board uses them until it closes.</source>
+        <translation>Die Einstellungen konnten nicht in %1 gespeichert werden (%2); die Anzeige verwendet sie, bis sie geschlossen wird.</translation>
     </message>
 </context>
 <context>

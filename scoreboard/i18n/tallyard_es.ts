@@ -103,12 +103,16 @@
         <translation>--serve espera [dirección:]puerto, el puerto un número de 0 a 65535: &apos;%1&apos;</translation>
     </message>
     <message>
-        <source>Tallyard: there is no board language &apos;%1&apos; (%2); the board shows English.</source>
-        <translation>Tallyard: no existe el idioma de marcador &apos;%1&apos; (%2); el marcador se muestra en inglés.</translation>
-    </message>
-    <message>
         <source>[address:]port</source>
         <translation>[dirección:]puerto</translation>
+    </message>
+    <message>
+        <source>There is no board language &apos;%1&apos; (%2); the board shows English.</source>
+        <translation>No hay idioma de marcador «%1» (%2); el marcador se muestra en inglés.</translation>
+    </message>
+    <message>
+        <source>--serve: this build has no web views (Qt Network was missing)</source>
+        <translation>--serve: esta compilación no tiene vistas web (faltaba Qt Network)</translation>
     </message>
 </context>
 <context>
@@ -126,27 +130,243 @@
         <translation> (principal)</translation>
     </message>
     <message>
-        <source>Tallyard: there is no screen %1 (%2); the board opens on screen 0.</source>
-        <translation>Tallyard: no existe la pantalla %1 (%2); el marcador se abre en la pantalla 0.</translation>
+        <source>There is no screen %1 (%2); the board opens on screen 0.</source>
+        <translation>No hay pantalla %1 (%2); el marcador se abre en la pantalla 0.</translation>
     </message>
     <message>
-        <source>Tallyard: there is no screen %1 for the audience window (%2); the board opens alone.</source>
-        <translation>Tallyard: no existe la pantalla %1 para la ventana del público (%2); el marcador se abre solo.</translation>
+        <source>There is no screen %1 for the audience window (%2); the board opens alone.</source>
+        <translation>No hay pantalla %1 para la ventana del público (%2); el marcador se abre solo.</translation>
     </message>
 </context>
 <context>
-    <name>Meet</name>
+    <name>ResultsRecord</name>
     <message>
-        <source>tallyard: restored the board of %1</source>
-        <translation>tallyard: marcador de las %1 recuperado</translation>
+        <source>The results record %1 cannot be written (%2). Scores are kept and written as soon as it can be; or choose another file with --results.</source>
+        <translation>El registro de resultados %1 no se puede escribir (%2). Las notas se guardan y se escriben en cuanto se pueda; o elija otro archivo con --results.</translation>
     </message>
     <message>
-        <source>tallyard: 1 gymnast in the start list %1</source>
-        <translation>tallyard: 1 gimnasta en la lista de salida %1</translation>
+        <source>The results record %1 cannot be written (%2). Scores are kept and written as soon as it can be.</source>
+        <translation>El registro de resultados %1 no se puede escribir (%2). Las notas se guardan y se escriben en cuanto se pueda.</translation>
     </message>
     <message>
-        <source>tallyard: %1 gymnasts in the start list %2</source>
-        <translation>tallyard: %1 gimnastas en la lista de salida %2</translation>
+        <source>The results record %1 is written again; the scores kept meanwhile are in it.</source>
+        <translation>El registro de resultados %1 se escribe de nuevo; las notas guardadas mientras tanto están en él.</translation>
+    </message>
+    <message>
+        <source>%1 scores wait for the results record %2; newer scores are not kept.</source>
+        <translation>%1 notas esperan al registro de resultados %2; las notas más recientes no se guardan.</translation>
+    </message>
+    <message>
+        <source>%1 scores could not be kept for the results record %2.</source>
+        <translation>No se pudieron guardar %1 notas para el registro de resultados %2.</translation>
+    </message>
+    <message>
+        <source>%1 scores could not be written to the results record %2.</source>
+        <translation>No se pudieron escribir %1 notas en el registro de resultados %2.</translation>
+    </message>
+    <message>
+        <source>The results record %1 was replaced by another file (saved by another program?); the scores go on in the file now there.</source>
+        <translation>El registro de resultados %1 fue sustituido por otro archivo (¿guardado por otro programa?); las notas siguen en el archivo que está ahora allí.</translation>
+    </message>
+    <message>
+        <source>The results record %1 was deleted; it is made again and the scores go on in it.</source>
+        <translation>El registro de resultados %1 fue borrado; se crea de nuevo y las notas siguen en él.</translation>
+    </message>
+    <message>
+        <source>Another program is writing the results record %1 too; both keep their scores in it.</source>
+        <translation>Otro programa también escribe en el registro de resultados %1; ambos guardan sus notas en él.</translation>
+    </message>
+</context>
+<context>
+    <name>StartList</name>
+    <message>
+        <source>the list is larger than 16 MB, more than any start list needs; nothing is loaded</source>
+        <translation>la lista supera los 16 MB, más de lo que necesita cualquier lista de salida; no se carga nada</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>línea %1: %2</translation>
+    </message>
+    <message>
+        <source>the list is not in UTF-8, so it was read as Windows-1252 (Western European); should a name look wrong, save the list as &quot;CSV UTF-8&quot;</source>
+        <translation>la lista no está en UTF-8 y se leyó como Windows-1252 (Europa occidental); si un nombre se ve mal, guarde la lista como «CSV UTF-8»</translation>
+    </message>
+    <message>
+        <source>the header names no name column (such as name, Name, nom, nombre); the gymnasts&apos; names stay empty</source>
+        <translation>la cabecera no nombra ninguna columna de nombre (como name, Name, nom, nombre); los nombres de los gimnastas quedan vacíos</translation>
+    </message>
+    <message>
+        <source>the header names no team column (such as team, club, Verein, Mannschaft, équipe, equipo); the gymnasts&apos; teams stay empty</source>
+        <translation>la cabecera no nombra ninguna columna de equipo (como team, club, Verein, Mannschaft, équipe, equipo); los equipos de los gimnastas quedan vacíos</translation>
+    </message>
+    <message>
+        <source>more than %1 rows; this row and the rest are ignored</source>
+        <translation>más de %1 filas; esta fila y las siguientes se ignoran</translation>
+    </message>
+    <message>
+        <source>a field is longer than %1 characters</source>
+        <translation>un campo tiene más de %1 caracteres</translation>
+    </message>
+    <message>
+        <source>no gymnast number</source>
+        <translation>sin número de gimnasta</translation>
+    </message>
+    <message>
+        <source>the gymnast number %1 is not a whole number</source>
+        <translation>el número de gimnasta %1 no es un número entero</translation>
+    </message>
+    <message>
+        <source>the gymnast number %1 is outside %2..%3</source>
+        <translation>el número de gimnasta %1 está fuera de %2..%3</translation>
+    </message>
+    <message>
+        <source>the gymnast number %1 is already on line %2; this row is ignored</source>
+        <translation>el número de gimnasta %1 ya está en la línea %2; esta fila se ignora</translation>
+    </message>
+    <message>
+        <source>no memory to read the list</source>
+        <translation>no hay memoria para leer la lista</translation>
+    </message>
+    <message>
+        <source>a quote opened on this line is not closed; this row is ignored</source>
+        <translation>unas comillas abiertas en esta línea no se cierran; esta fila se ignora</translation>
+    </message>
+    <message>
+        <source>no memory to read further; the rest is ignored</source>
+        <translation>no hay memoria para seguir leyendo; el resto se ignora</translation>
+    </message>
+    <message>
+        <source>the list names no gymnast</source>
+        <translation>la lista no nombra a ningún gimnasta</translation>
+    </message>
+    <message>
+        <source>cannot read %1: it is a folder</source>
+        <translation>no se puede leer %1: es una carpeta</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>no se puede leer %1: %2</translation>
+    </message>
+    <message>
+        <source>the picture %1 is not there; this gymnast shows no picture</source>
+        <translation>la imagen %1 no existe; este gimnasta se muestra sin imagen</translation>
+    </message>
+</context>
+<context>
+    <name>StateJournal</name>
+    <message>
+        <source>The board&apos;s state cannot be kept in %1 (%2): after a crash the board would not come back as it was.</source>
+        <translation>El estado del marcador no se puede guardar en %1 (%2): tras un fallo, el marcador no volvería tal como estaba.</translation>
+    </message>
+    <message>
+        <source>The board&apos;s state is kept in %1 again.</source>
+        <translation>El estado del marcador se guarda de nuevo en %1.</translation>
+    </message>
+    <message>
+        <source>%1: not a whole number; ignored</source>
+        <translation>%1: no es un número entero; ignorado</translation>
+    </message>
+    <message>
+        <source>%1: %2 is outside %3..%4; ignored</source>
+        <translation>%1: %2 está fuera de %3..%4; ignorado</translation>
+    </message>
+    <message>
+        <source>%1: not a number; ignored</source>
+        <translation>%1: no es un número; ignorado</translation>
+    </message>
+    <message>
+        <source>%1: %2 is outside 0..%3; ignored</source>
+        <translation>%1: %2 está fuera de 0..%3; ignorado</translation>
+    </message>
+    <message>
+        <source>%1: not true or false; ignored</source>
+        <translation>%1: ni true ni false; ignorado</translation>
+    </message>
+    <message>
+        <source>%1: not a text; ignored</source>
+        <translation>%1: no es un texto; ignorado</translation>
+    </message>
+    <message>
+        <source>%1: longer than %2 characters; ignored</source>
+        <translation>%1: más de %2 caracteres; ignorado</translation>
+    </message>
+    <message>
+        <source>%1: not valid text; ignored</source>
+        <translation>%1: texto no válido; ignorado</translation>
+    </message>
+    <message>
+        <source>%1: not an object; ignored</source>
+        <translation>%1: no es un objeto; ignorado</translation>
+    </message>
+    <message>
+        <source>%1: missing</source>
+        <translation>%1: falta</translation>
+    </message>
+    <message>
+        <source>larger than %1 bytes; nothing read</source>
+        <translation>más de %1 bytes; no se lee nada</translation>
+    </message>
+    <message>
+        <source>damaged JSON (%1 at byte %2); nothing read</source>
+        <translation>JSON dañado (%1 en el byte %2); no se lee nada</translation>
+    </message>
+    <message>
+        <source>not a JSON object; nothing read</source>
+        <translation>no es un objeto JSON; no se lee nada</translation>
+    </message>
+    <message>
+        <source>format %1, not %2; nothing read</source>
+        <translation>formato %1, no %2; no se lee nada</translation>
+    </message>
+    <message>
+        <source>missing</source>
+        <translation>falta</translation>
+    </message>
+    <message>
+        <source>cannot read %1 (%2)</source>
+        <translation>no se puede leer %1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>WebViews</name>
+    <message>
+        <source>an IPv6 address is written [ADDRESS]:PORT</source>
+        <translation>una dirección IPv6 se escribe [DIRECCIÓN]:PUERTO</translation>
+    </message>
+    <message>
+        <source>the port is a number from 0 to 65535</source>
+        <translation>el puerto es un número de 0 a 65535</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an IP address</source>
+        <translation>«%1» no es una dirección IP</translation>
+    </message>
+    <message>
+        <source>--serve: the web views are served already</source>
+        <translation>--serve: las vistas web ya se sirven</translation>
+    </message>
+    <message>
+        <source>--serve %1: the web views cannot be served there (%2)</source>
+        <translation>--serve %1: las vistas web no se pueden servir ahí (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>tallyard::Meet</name>
+    <message>
+        <source>Another Tallyard (process %1) is running and keeps its board in %2: this board is not kept for a crash, and no board was brought back.</source>
+        <translation>Otro Tallyard (proceso %1) está en marcha y guarda su marcador en %2: este marcador no se guarda para un fallo y no se restauró ningún marcador.</translation>
+    </message>
+    <message>
+        <source>Restored the board of %1.</source>
+        <translation>Se restauró el marcador de las %1.</translation>
+    </message>
+    <message>
+        <source>1 gymnast in the start list %1</source>
+        <translation>1 gimnasta en la lista de salida %1</translation>
+    </message>
+    <message>
+        <source>%1 gymnasts in the start list %2</source>
+        <translation>%1 gimnastas en la lista de salida %2</translation>
     </message>
 </context>
 <context>
@@ -393,6 +613,10 @@
     <message>
         <source>Choose another</source>
         <translation>Elija otra</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved to %1 (%2); the board uses them until it closes.</source>
+        <translation>Los ajustes no se pudieron guardar en %1 (%2); el marcador los usa hasta que se cierre.</translation>
     </message>
 </context>
 <context>

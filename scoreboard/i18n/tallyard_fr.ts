@@ -52,7 +52,7 @@
     </message>
     <message>
         <source>Show the audience a full-screen copy of the board on screen &lt;n&gt;; Esc on it hides it.</source>
-        <translation>Montrer au public une copie plein écran du tableau sur l&apos;écran &lt;n&gt; ; Échap sur celle-ci la masque.</translation>
+        <translation>Montrer au public une copie plein écran du tableau sur l&apos;écran &lt;n&gt;&#xa0;; Échap sur celle-ci la masque.</translation>
     </message>
     <message>
         <source>List the screens with their numbers and sizes.</source>
@@ -60,7 +60,7 @@
     </message>
     <message>
         <source>Load the gymnasts of a start list (CSV: number, name, team).</source>
-        <translation>Charger les gymnastes d&apos;une liste de départ (CSV : numéro, nom, équipe).</translation>
+        <translation>Charger les gymnastes d&apos;une liste de départ (CSV&#xa0;: numéro, nom, équipe).</translation>
     </message>
     <message>
         <source>file</source>
@@ -84,7 +84,7 @@
     </message>
     <message>
         <source>Show the board&apos;s captions in &lt;language&gt; (en, de, fr, es); the dialogs follow the system&apos;s language.</source>
-        <translation>Afficher les légendes du tableau en &lt;langue&gt; (en, de, fr, es) ; les dialogues suivent la langue du système.</translation>
+        <translation>Afficher les légendes du tableau en &lt;langue&gt; (en, de, fr, es)&#xa0;; les dialogues suivent la langue du système.</translation>
     </message>
     <message>
         <source>language</source>
@@ -92,7 +92,7 @@
     </message>
     <message>
         <source>--%1 takes a screen number, 0 or more: &apos;%2&apos;</source>
-        <translation>--%1 attend un numéro d&apos;écran, 0 ou plus : &apos;%2&apos;</translation>
+        <translation>--%1 attend un numéro d&apos;écran, 0 ou plus&#xa0;: &apos;%2&apos;</translation>
     </message>
     <message>
         <source>--results and --no-results exclude each other</source>
@@ -100,15 +100,19 @@
     </message>
     <message>
         <source>--serve takes [address:]port, the port a number from 0 to 65535: &apos;%1&apos;</source>
-        <translation>--serve attend [adresse:]port, le port étant un nombre de 0 à 65535 : &apos;%1&apos;</translation>
-    </message>
-    <message>
-        <source>Tallyard: there is no board language &apos;%1&apos; (%2); the board shows English.</source>
-        <translation>Tallyard : la langue de tableau &apos;%1&apos; n&apos;existe pas (%2) ; le tableau s&apos;affiche en anglais.</translation>
+        <translation>--serve attend [adresse:]port, le port étant un nombre de 0 à 65535&#xa0;: &apos;%1&apos;</translation>
     </message>
     <message>
         <source>[address:]port</source>
         <translation>[adresse:]port</translation>
+    </message>
+    <message>
+        <source>There is no board language &apos;%1&apos; (%2); the board shows English.</source>
+        <translation>Il n’y a pas de langue de tableau « %1 » (%2) ; le tableau s’affiche en anglais.</translation>
+    </message>
+    <message>
+        <source>--serve: this build has no web views (Qt Network was missing)</source>
+        <translation>--serve : cette version n’a pas de vues web (Qt Network manquait)</translation>
     </message>
 </context>
 <context>
@@ -126,27 +130,243 @@
         <translation> (principal)</translation>
     </message>
     <message>
-        <source>Tallyard: there is no screen %1 (%2); the board opens on screen 0.</source>
-        <translation>Tallyard : il n&apos;y a pas d&apos;écran %1 (%2) ; le tableau s&apos;ouvre sur l&apos;écran 0.</translation>
+        <source>There is no screen %1 (%2); the board opens on screen 0.</source>
+        <translation>Il n’y a pas d’écran %1 (%2) ; le tableau s’ouvre sur l’écran 0.</translation>
     </message>
     <message>
-        <source>Tallyard: there is no screen %1 for the audience window (%2); the board opens alone.</source>
-        <translation>Tallyard : il n&apos;y a pas d&apos;écran %1 pour la fenêtre du public (%2) ; le tableau s&apos;ouvre seul.</translation>
+        <source>There is no screen %1 for the audience window (%2); the board opens alone.</source>
+        <translation>Il n’y a pas d’écran %1 pour la fenêtre du public (%2) ; le tableau s’ouvre seul.</translation>
     </message>
 </context>
 <context>
-    <name>Meet</name>
+    <name>ResultsRecord</name>
     <message>
-        <source>tallyard: restored the board of %1</source>
-        <translation>tallyard : tableau de %1 rétabli</translation>
+        <source>The results record %1 cannot be written (%2). Scores are kept and written as soon as it can be; or choose another file with --results.</source>
+        <translation>Le registre des résultats %1 ne peut pas être écrit (%2). Les notes sont gardées et écrites dès que possible ; ou choisissez un autre fichier avec --results.</translation>
     </message>
     <message>
-        <source>tallyard: 1 gymnast in the start list %1</source>
-        <translation>tallyard : 1 gymnaste dans la liste de départ %1</translation>
+        <source>The results record %1 cannot be written (%2). Scores are kept and written as soon as it can be.</source>
+        <translation>Le registre des résultats %1 ne peut pas être écrit (%2). Les notes sont gardées et écrites dès que possible.</translation>
     </message>
     <message>
-        <source>tallyard: %1 gymnasts in the start list %2</source>
-        <translation>tallyard : %1 gymnastes dans la liste de départ %2</translation>
+        <source>The results record %1 is written again; the scores kept meanwhile are in it.</source>
+        <translation>Le registre des résultats %1 est de nouveau écrit ; les notes gardées entre-temps y figurent.</translation>
+    </message>
+    <message>
+        <source>%1 scores wait for the results record %2; newer scores are not kept.</source>
+        <translation>%1 notes attendent le registre des résultats %2 ; les notes plus récentes ne sont pas gardées.</translation>
+    </message>
+    <message>
+        <source>%1 scores could not be kept for the results record %2.</source>
+        <translation>%1 notes n’ont pas pu être gardées pour le registre des résultats %2.</translation>
+    </message>
+    <message>
+        <source>%1 scores could not be written to the results record %2.</source>
+        <translation>%1 notes n’ont pas pu être écrites dans le registre des résultats %2.</translation>
+    </message>
+    <message>
+        <source>The results record %1 was replaced by another file (saved by another program?); the scores go on in the file now there.</source>
+        <translation>Le registre des résultats %1 a été remplacé par un autre fichier (enregistré par un autre programme ?) ; les notes continuent dans le fichier qui s’y trouve maintenant.</translation>
+    </message>
+    <message>
+        <source>The results record %1 was deleted; it is made again and the scores go on in it.</source>
+        <translation>Le registre des résultats %1 a été supprimé ; il est recréé et les notes y continuent.</translation>
+    </message>
+    <message>
+        <source>Another program is writing the results record %1 too; both keep their scores in it.</source>
+        <translation>Un autre programme écrit aussi dans le registre des résultats %1 ; chacun y garde ses notes.</translation>
+    </message>
+</context>
+<context>
+    <name>StartList</name>
+    <message>
+        <source>the list is larger than 16 MB, more than any start list needs; nothing is loaded</source>
+        <translation>la liste dépasse 16 Mo, plus que toute liste de départ n’en a besoin ; rien n’est chargé</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>ligne %1 : %2</translation>
+    </message>
+    <message>
+        <source>the list is not in UTF-8, so it was read as Windows-1252 (Western European); should a name look wrong, save the list as &quot;CSV UTF-8&quot;</source>
+        <translation>la liste n’est pas en UTF-8 et a été lue comme Windows-1252 (Europe occidentale) ; si un nom paraît faux, enregistrez la liste en « CSV UTF-8 »</translation>
+    </message>
+    <message>
+        <source>the header names no name column (such as name, Name, nom, nombre); the gymnasts&apos; names stay empty</source>
+        <translation>l’en-tête ne nomme pas de colonne de nom (comme name, Name, nom, nombre) ; les noms des gymnastes restent vides</translation>
+    </message>
+    <message>
+        <source>the header names no team column (such as team, club, Verein, Mannschaft, équipe, equipo); the gymnasts&apos; teams stay empty</source>
+        <translation>l’en-tête ne nomme pas de colonne d’équipe (comme team, club, Verein, Mannschaft, équipe, equipo) ; les équipes des gymnastes restent vides</translation>
+    </message>
+    <message>
+        <source>more than %1 rows; this row and the rest are ignored</source>
+        <translation>plus de %1 lignes ; cette ligne et les suivantes sont ignorées</translation>
+    </message>
+    <message>
+        <source>a field is longer than %1 characters</source>
+        <translation>un champ dépasse %1 caractères</translation>
+    </message>
+    <message>
+        <source>no gymnast number</source>
+        <translation>pas de numéro de gymnaste</translation>
+    </message>
+    <message>
+        <source>the gymnast number %1 is not a whole number</source>
+        <translation>le numéro de gymnaste %1 n’est pas un nombre entier</translation>
+    </message>
+    <message>
+        <source>the gymnast number %1 is outside %2..%3</source>
+        <translation>le numéro de gymnaste %1 est hors de %2..%3</translation>
+    </message>
+    <message>
+        <source>the gymnast number %1 is already on line %2; this row is ignored</source>
+        <translation>le numéro de gymnaste %1 est déjà à la ligne %2 ; cette ligne est ignorée</translation>
+    </message>
+    <message>
+        <source>no memory to read the list</source>
+        <translation>pas de mémoire pour lire la liste</translation>
+    </message>
+    <message>
+        <source>a quote opened on this line is not closed; this row is ignored</source>
+        <translation>un guillemet ouvert sur cette ligne n’est pas fermé ; cette ligne est ignorée</translation>
+    </message>
+    <message>
+        <source>no memory to read further; the rest is ignored</source>
+        <translation>pas de mémoire pour lire plus loin ; le reste est ignoré</translation>
+    </message>
+    <message>
+        <source>the list names no gymnast</source>
+        <translation>la liste ne nomme aucun gymnaste</translation>
+    </message>
+    <message>
+        <source>cannot read %1: it is a folder</source>
+        <translation>impossible de lire %1 : c’est un dossier</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>impossible de lire %1 : %2</translation>
+    </message>
+    <message>
+        <source>the picture %1 is not there; this gymnast shows no picture</source>
+        <translation>l’image %1 est introuvable ; ce gymnaste s’affiche sans image</translation>
+    </message>
+</context>
+<context>
+    <name>StateJournal</name>
+    <message>
+        <source>The board&apos;s state cannot be kept in %1 (%2): after a crash the board would not come back as it was.</source>
+        <translation>L’état du tableau ne peut pas être gardé dans %1 (%2) : après un plantage, le tableau ne reviendrait pas tel qu’il était.</translation>
+    </message>
+    <message>
+        <source>The board&apos;s state is kept in %1 again.</source>
+        <translation>L’état du tableau est de nouveau gardé dans %1.</translation>
+    </message>
+    <message>
+        <source>%1: not a whole number; ignored</source>
+        <translation>%1 : pas un nombre entier ; ignoré</translation>
+    </message>
+    <message>
+        <source>%1: %2 is outside %3..%4; ignored</source>
+        <translation>%1 : %2 est hors de %3..%4 ; ignoré</translation>
+    </message>
+    <message>
+        <source>%1: not a number; ignored</source>
+        <translation>%1 : pas un nombre ; ignoré</translation>
+    </message>
+    <message>
+        <source>%1: %2 is outside 0..%3; ignored</source>
+        <translation>%1 : %2 est hors de 0..%3 ; ignoré</translation>
+    </message>
+    <message>
+        <source>%1: not true or false; ignored</source>
+        <translation>%1 : ni true ni false ; ignoré</translation>
+    </message>
+    <message>
+        <source>%1: not a text; ignored</source>
+        <translation>%1 : pas un texte ; ignoré</translation>
+    </message>
+    <message>
+        <source>%1: longer than %2 characters; ignored</source>
+        <translation>%1 : plus de %2 caractères ; ignoré</translation>
+    </message>
+    <message>
+        <source>%1: not valid text; ignored</source>
+        <translation>%1 : texte non valide ; ignoré</translation>
+    </message>
+    <message>
+        <source>%1: not an object; ignored</source>
+        <translation>%1 : pas un objet ; ignoré</translation>
+    </message>
+    <message>
+        <source>%1: missing</source>
+        <translation>%1 : manquant</translation>
+    </message>
+    <message>
+        <source>larger than %1 bytes; nothing read</source>
+        <translation>plus de %1 octets ; rien n’est lu</translation>
+    </message>
+    <message>
+        <source>damaged JSON (%1 at byte %2); nothing read</source>
+        <translation>JSON endommagé (%1 à l’octet %2) ; rien n’est lu</translation>
+    </message>
+    <message>
+        <source>not a JSON object; nothing read</source>
+        <translation>pas un objet JSON ; rien n’est lu</translation>
+    </message>
+    <message>
+        <source>format %1, not %2; nothing read</source>
+        <translation>format %1, pas %2 ; rien n’est lu</translation>
+    </message>
+    <message>
+        <source>missing</source>
+        <translation>manquant</translation>
+    </message>
+    <message>
+        <source>cannot read %1 (%2)</source>
+        <translation>impossible de lire %1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>WebViews</name>
+    <message>
+        <source>an IPv6 address is written [ADDRESS]:PORT</source>
+        <translation>une adresse IPv6 s’écrit [ADRESSE]:PORT</translation>
+    </message>
+    <message>
+        <source>the port is a number from 0 to 65535</source>
+        <translation>le port est un nombre de 0 à 65535</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an IP address</source>
+        <translation>« %1 » n’est pas une adresse IP</translation>
+    </message>
+    <message>
+        <source>--serve: the web views are served already</source>
+        <translation>--serve : les vues web sont déjà servies</translation>
+    </message>
+    <message>
+        <source>--serve %1: the web views cannot be served there (%2)</source>
+        <translation>--serve %1 : les vues web ne peuvent pas être servies là (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>tallyard::Meet</name>
+    <message>
+        <source>Another Tallyard (process %1) is running and keeps its board in %2: this board is not kept for a crash, and no board was brought back.</source>
+        <translation>Un autre Tallyard (processus %1) tourne et garde son tableau dans %2 : ce tableau n’est pas gardé en cas de plantage, et aucun tableau n’a été rétabli.</translation>
+    </message>
+    <message>
+        <source>Restored the board of %1.</source>
+        <translation>Le tableau de %1 a été rétabli.</translation>
+    </message>
+    <message>
+        <source>1 gymnast in the start list %1</source>
+        <translation>1 gymnaste dans la liste de départ %1</translation>
+    </message>
+    <message>
+        <source>%1 gymnasts in the start list %2</source>
+        <translation>%1 gymnastes dans la liste de départ %2</translation>
     </message>
 </context>
 <context>
@@ -180,31 +400,31 @@
     </message>
     <message>
         <source>Routine start/stop:</source>
-        <translation>Chrono exercice :</translation>
+        <translation>Chrono exercice&#xa0;:</translation>
     </message>
     <message>
         <source>Fall start/stop:</source>
-        <translation>Chrono chute :</translation>
+        <translation>Chrono chute&#xa0;:</translation>
     </message>
     <message>
         <source>Warm-up start/stop:</source>
-        <translation>Chrono échauff. :</translation>
+        <translation>Chrono échauff.&#xa0;:</translation>
     </message>
     <message>
         <source>Reset clocks:</source>
-        <translation>Remise à zéro :</translation>
+        <translation>Remise à zéro&#xa0;:</translation>
     </message>
     <message>
         <source>Clear Number:</source>
-        <translation>Effacer numéro :</translation>
+        <translation>Effacer numéro&#xa0;:</translation>
     </message>
     <message>
         <source>Chime:</source>
-        <translation>Carillon :</translation>
+        <translation>Carillon&#xa0;:</translation>
     </message>
     <message>
         <source>Numlock Options:</source>
-        <translation>Verr. num :</translation>
+        <translation>Verr. num&#xa0;:</translation>
     </message>
     <message>
         <source>Normal Mode</source>
@@ -224,7 +444,7 @@
     </message>
     <message>
         <source>Routine Clock Color:</source>
-        <translation>Couleur exercice :</translation>
+        <translation>Couleur exercice&#xa0;:</translation>
     </message>
     <message>
         <source>Change</source>
@@ -232,27 +452,27 @@
     </message>
     <message>
         <source>Fall Clock Color:</source>
-        <translation>Couleur chute :</translation>
+        <translation>Couleur chute&#xa0;:</translation>
     </message>
     <message>
         <source>WarmUp Clock Color:</source>
-        <translation>Couleur échauff. :</translation>
+        <translation>Couleur échauff.&#xa0;:</translation>
     </message>
     <message>
         <source>Score Color:</source>
-        <translation>Couleur note :</translation>
+        <translation>Couleur note&#xa0;:</translation>
     </message>
     <message>
         <source>Gymnast # Color:</source>
-        <translation>Couleur dossard :</translation>
+        <translation>Couleur dossard&#xa0;:</translation>
     </message>
     <message>
         <source>LED Background:</source>
-        <translation>Fond des LED :</translation>
+        <translation>Fond des LED&#xa0;:</translation>
     </message>
     <message>
         <source>Back Color:</source>
-        <translation>Couleur de fond :</translation>
+        <translation>Couleur de fond&#xa0;:</translation>
     </message>
     <message>
         <source>LED Selected</source>
@@ -260,11 +480,11 @@
     </message>
     <message>
         <source>Width:</source>
-        <translation>Larg. :</translation>
+        <translation>Larg.&#xa0;:</translation>
     </message>
     <message>
         <source>Text Color:</source>
-        <translation>Couleur du texte :</translation>
+        <translation>Couleur du texte&#xa0;:</translation>
     </message>
     <message>
         <source>Reset Colors</source>
@@ -272,7 +492,7 @@
     </message>
     <message>
         <source>Home Picture:</source>
-        <translation>Image hôtes :</translation>
+        <translation>Image hôtes&#xa0;:</translation>
     </message>
     <message>
         <source>Clear</source>
@@ -280,15 +500,15 @@
     </message>
     <message>
         <source>Visitor Picture:</source>
-        <translation>Image visiteurs :</translation>
+        <translation>Image visiteurs&#xa0;:</translation>
     </message>
     <message>
         <source>Digit Type:</source>
-        <translation>Type de chiffres :</translation>
+        <translation>Type de chiffres&#xa0;:</translation>
     </message>
     <message>
         <source>Preview:</source>
-        <translation>Aperçu :</translation>
+        <translation>Aperçu&#xa0;:</translation>
     </message>
     <message>
         <source>Change Chime Sound...</source>
@@ -320,19 +540,19 @@
     </message>
     <message>
         <source>Are you sure you want to reset the colors?</source>
-        <translation>Voulez-vous vraiment rétablir les couleurs d&apos;origine ?</translation>
+        <translation>Voulez-vous vraiment rétablir les couleurs d&apos;origine&#xa0;?</translation>
     </message>
     <message>
         <source>Are you sure you want to reset Keys and Numlock option?</source>
-        <translation>Voulez-vous vraiment rétablir les touches et l&apos;option Verr. num d&apos;origine ?</translation>
+        <translation>Voulez-vous vraiment rétablir les touches et l&apos;option Verr. num d&apos;origine&#xa0;?</translation>
     </message>
     <message>
         <source>Are you sure you want to reset these settings?</source>
-        <translation>Voulez-vous vraiment rétablir ces réglages d&apos;origine ?</translation>
+        <translation>Voulez-vous vraiment rétablir ces réglages d&apos;origine&#xa0;?</translation>
     </message>
     <message>
         <source>Reset Settings?</source>
-        <translation>Réglages d&apos;origine ?</translation>
+        <translation>Réglages d&apos;origine&#xa0;?</translation>
     </message>
     <message>
         <source>[No File Selected]</source>
@@ -393,6 +613,10 @@
     <message>
         <source>Choose another</source>
         <translation>Une autre</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved to %1 (%2); the board uses them until it closes.</source>
+        <translation>Les réglages n’ont pas pu être enregistrés dans %1 (%2) ; le tableau les utilise jusqu’à sa fermeture.</translation>
     </message>
 </context>
 <context>

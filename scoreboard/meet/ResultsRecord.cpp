@@ -80,10 +80,10 @@ QByteArray scoreField(int whole, int thousandths)
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("ResultsRecord", text);
-}
+// The context the texts below are translated under.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(ResultsRecord)
+};
 
 QString shownPath(const QString &path)
 {
@@ -104,7 +104,7 @@ ResultsRecord::ResultsRecord(const QString &file, Reporter report, std::shared_p
     const bool writable = canWriteFile(m_path, &why);
     if (!writable)
         m_report(Notice::lasting(QStringLiteral("results:") + m_path,
-                                 tr("The results record %1 cannot be written (%2). Scores are kept and written "
+                                 Text::tr("The results record %1 cannot be written (%2). Scores are kept and written "
                                     "as soon as it can be; or choose another file with --results.")
                                      .arg(shownPath(m_path), why)));
     WriteBehind::LaneOptions options;
@@ -122,24 +122,24 @@ ResultsRecord::ResultsRecord(const QString &file, Reporter report, std::shared_p
             const QString key = QStringLiteral("results:") + m_path;
             switch (event.kind) {
             case WriteBehind::Event::Failed:
-                m_report(Notice::lasting(key, tr("The results record %1 cannot be written (%2). Scores are kept "
+                m_report(Notice::lasting(key, Text::tr("The results record %1 cannot be written (%2). Scores are kept "
                                                  "and written as soon as it can be.")
                                                   .arg(shownPath(m_path), event.error)));
                 break;
             case WriteBehind::Event::Recovered:
                 m_report(Notice::mended(
-                    key, tr("The results record %1 is written again; the scores kept meanwhile are in it.")
+                    key, Text::tr("The results record %1 is written again; the scores kept meanwhile are in it.")
                              .arg(shownPath(m_path))));
                 break;
             case WriteBehind::Event::BacklogFull:
                 m_report(Notice::lasting(QStringLiteral("results-backlog:") + m_path,
-                                         tr("%1 scores wait for the results record %2; newer scores are not kept.")
+                                         Text::tr("%1 scores wait for the results record %2; newer scores are not kept.")
                                              .arg(event.count)
                                              .arg(shownPath(m_path))));
                 break;
             case WriteBehind::Event::Dropped:
                 m_report(Notice::mended(QStringLiteral("results-backlog:") + m_path,
-                                        tr("%1 scores could not be kept for the results record %2.")
+                                        Text::tr("%1 scores could not be kept for the results record %2.")
                                             .arg(event.count)
                                             .arg(shownPath(m_path))));
                 break;
@@ -152,7 +152,7 @@ ResultsRecord::~ResultsRecord()
     const int64_t left = m_writer->close(m_lane);
     if (left > 0)
         m_report(Notice::passing(
-            tr("%1 scores could not be written to the results record %2.").arg(left).arg(shownPath(m_path))));
+            Text::tr("%1 scores could not be written to the results record %2.").arg(left).arg(shownPath(m_path))));
 }
 
 // On the writer's thread.
@@ -163,17 +163,17 @@ void ResultsRecord::write(const QByteArray &row, QString *error, bool *written)
     case AppendOnlyFile::Change::None:
         break;
     case AppendOnlyFile::Change::Replaced:
-        m_report(Notice::passing(tr("The results record %1 was replaced by another file (saved by another "
+        m_report(Notice::passing(Text::tr("The results record %1 was replaced by another file (saved by another "
                                     "program?); the scores go on in the file now there.")
                                      .arg(shownPath(m_path))));
         break;
     case AppendOnlyFile::Change::Removed:
         m_report(Notice::passing(
-            tr("The results record %1 was deleted; it is made again and the scores go on in it.").arg(shownPath(m_path))));
+            Text::tr("The results record %1 was deleted; it is made again and the scores go on in it.").arg(shownPath(m_path))));
         break;
     }
     if (outcome.shared && !m_sharedTold)
-        m_report(Notice::passing(tr("Another program is writing the results record %1 too; both keep their "
+        m_report(Notice::passing(Text::tr("Another program is writing the results record %1 too; both keep their "
                                     "scores in it.")
                                      .arg(shownPath(m_path))));
     m_sharedTold = m_sharedTold || outcome.shared;

@@ -29,10 +29,10 @@ namespace tallyard {
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("StartList", text);
-}
+// The context the texts below are translated under.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(StartList)
+};
 
 enum Column { Number, Name, Team, Event, Picture, ColumnCount };
 using Columns = std::array<int, ColumnCount>; // the field index of each column, -1 for none
@@ -77,12 +77,12 @@ constexpr int sampledRecords = 20;
 
 QString tooLargeProblem()
 {
-    return tr("the list is larger than 16 MB, more than any start list needs; nothing is loaded");
+    return Text::tr("the list is larger than 16 MB, more than any start list needs; nothing is loaded");
 }
 
 QString atLine(int line, const QString &why)
 {
-    return tr("line %1: %2").arg(line).arg(why);
+    return Text::tr("line %1: %2").arg(line).arg(why);
 }
 
 // The list's bytes as UTF-8, and what was done to get there.
@@ -120,7 +120,7 @@ QByteArray asUtf8(QByteArrayView bytes, QStringList *problems)
     if (bytes.isValidUtf8())
         return bytes.toByteArray();
     if (problems)
-        problems->append(tr("the list is not in UTF-8, so it was read as Windows-1252 (Western European); should a "
+        problems->append(Text::tr("the list is not in UTF-8, so it was read as Windows-1252 (Western European); should a "
                             "name look wrong, save the list as \"CSV UTF-8\""));
     return decodeWindows1252(bytes).toUtf8();
 }
@@ -403,10 +403,10 @@ struct Reader {
                 columns = header;
                 hasPictures = header[Picture] >= 0;
                 if (header[Name] < 0)
-                    report(start, tr("the header names no name column (such as name, Name, nom, nombre); the "
+                    report(start, Text::tr("the header names no name column (such as name, Name, nom, nombre); the "
                                      "gymnasts' names stay empty"));
                 if (header[Team] < 0)
-                    report(start, tr("the header names no team column (such as team, club, Verein, Mannschaft, "
+                    report(start, Text::tr("the header names no team column (such as team, club, Verein, Mannschaft, "
                                      "équipe, equipo); the gymnasts' teams stay empty"));
                 clearRow();
                 return;
@@ -421,7 +421,7 @@ struct Reader {
     {
         if (++rows <= StartList::MaxRows)
             return true;
-        report(at, tr("more than %1 rows; this row and the rest are ignored").arg(StartList::MaxRows));
+        report(at, Text::tr("more than %1 rows; this row and the rest are ignored").arg(StartList::MaxRows));
         stopped = true;
         return false;
     }
@@ -433,19 +433,19 @@ struct Reader {
         if (!countRow(start))
             return;
         if (tooLong) {
-            report(start, tr("a field is longer than %1 characters").arg(StartList::MaxFieldLength));
+            report(start, Text::tr("a field is longer than %1 characters").arg(StartList::MaxFieldLength));
             return;
         }
         const ParsedNumber number = parseNumber(values[Number]);
         switch (number.kind) {
         case ParsedNumber::Empty:
-            report(start, tr("no gymnast number"));
+            report(start, Text::tr("no gymnast number"));
             return;
         case ParsedNumber::NotWhole:
-            report(start, tr("the gymnast number %1 is not a whole number").arg(shown(values[Number])));
+            report(start, Text::tr("the gymnast number %1 is not a whole number").arg(shown(values[Number])));
             return;
         case ParsedNumber::OutOfRange:
-            report(start, tr("the gymnast number %1 is outside %2..%3")
+            report(start, Text::tr("the gymnast number %1 is outside %2..%3")
                               .arg(shown(values[Number]))
                               .arg(StartList::LowestNumber)
                               .arg(StartList::HighestNumber));
@@ -454,7 +454,7 @@ struct Reader {
             break;
         }
         if (const auto found = indexOf.constFind(number.value); found != indexOf.constEnd()) {
-            report(start, tr("the gymnast number %1 is already on line %2; this row is ignored")
+            report(start, Text::tr("the gymnast number %1 is already on line %2; this row is ignored")
                               .arg(number.value)
                               .arg(entries[*found].line));
             return;
@@ -500,7 +500,7 @@ StartList StartList::read(QByteArrayView bytes, QStringList *problems)
     csv_parser parser;
     if (csv_init(&parser, 0) != 0) {
         if (problems)
-            problems->append(tr("no memory to read the list"));
+            problems->append(Text::tr("no memory to read the list"));
         return {};
     }
     const char separator = separatorOf(text);
@@ -511,13 +511,13 @@ StartList StartList::read(QByteArrayView bytes, QStringList *problems)
         if (record.unbalanced) {
             if (!reader.countRow(record.line))
                 return false;
-            reader.report(record.line, tr("a quote opened on this line is not closed; this row is ignored"));
+            reader.report(record.line, Text::tr("a quote opened on this line is not closed; this row is ignored"));
             return true;
         }
         reader.start = record.line;
         const size_t size = size_t(raw.size());
         if (csv_parse(&parser, raw.data(), size, fieldCallback, rowCallback, &reader) != size) {
-            reader.report(record.line, tr("no memory to read further; the rest is ignored"));
+            reader.report(record.line, Text::tr("no memory to read further; the rest is ignored"));
             return false;
         }
         csv_fini(&parser, fieldCallback, rowCallback, &reader);
@@ -526,7 +526,7 @@ StartList StartList::read(QByteArrayView bytes, QStringList *problems)
     csv_free(&parser);
 
     if (reader.entries.isEmpty() && problems)
-        problems->append(tr("the list names no gymnast"));
+        problems->append(Text::tr("the list names no gymnast"));
     StartList list;
     list.m_entries = std::move(reader.entries);
     list.m_indexOf = std::move(reader.indexOf);
@@ -563,17 +563,17 @@ StartList loadStartList(const QString &path, QStringList *problems)
     };
     const QFileInfo info(path);
     if (info.isDir())
-        return fail(tr("cannot read %1: it is a folder").arg(path));
+        return fail(Text::tr("cannot read %1: it is a folder").arg(path));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return fail(tr("cannot read %1: %2").arg(path, file.errorString()));
+        return fail(Text::tr("cannot read %1: %2").arg(path, file.errorString()));
     // A size the file system reports can be wrong (a device, a pipe), so the reading is
     // bounded too: one byte past the bound tells a file too large.
     if (file.size() > StartList::MaxFileSize)
         return fail(tooLargeProblem());
     const QByteArray bytes = file.read(StartList::MaxFileSize + 1);
     if (file.error() != QFileDevice::NoError)
-        return fail(tr("cannot read %1: %2").arg(path, file.errorString()));
+        return fail(Text::tr("cannot read %1: %2").arg(path, file.errorString()));
     StartList list = StartList::read(bytes, problems);
     const QDir folder = info.absoluteDir();
     for (StartListEntry &entry : list.m_entries) {
@@ -582,7 +582,7 @@ StartList loadStartList(const QString &path, QStringList *problems)
         if (QDir::isRelativePath(entry.picture))
             entry.picture = QDir::cleanPath(folder.filePath(entry.picture));
         if (problems && !fileExists(entry.picture))
-            problems->append(atLine(entry.line, tr("the picture %1 is not there; this gymnast shows no picture")
+            problems->append(atLine(entry.line, Text::tr("the picture %1 is not there; this gymnast shows no picture")
                                                     .arg(QDir::toNativeSeparators(entry.picture))));
     }
     return list;

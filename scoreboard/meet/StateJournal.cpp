@@ -26,6 +26,11 @@ namespace tallyard {
 
 namespace {
 
+// The context the texts below are translated under.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(StateJournal)
+};
+
 QString &folderOverride()
 {
     static QString folder;
@@ -61,11 +66,11 @@ public:
             return std::nullopt;
         const double number = value.toDouble(std::numeric_limits<double>::quiet_NaN());
         if (!value.isDouble() || !std::isfinite(number) || number != std::floor(number)) {
-            note(QStringLiteral("%1: not a whole number; ignored").arg(where));
+            note(Text::tr("%1: not a whole number; ignored").arg(where));
             return std::nullopt;
         }
         if (number < static_cast<double>(lowest) || number > static_cast<double>(highest)) {
-            note(QStringLiteral("%1: %2 is outside %3..%4; ignored").arg(where).arg(number, 0, 'f', 0).arg(lowest).arg(highest));
+            note(Text::tr("%1: %2 is outside %3..%4; ignored").arg(where).arg(number, 0, 'f', 0).arg(lowest).arg(highest));
             return std::nullopt;
         }
         return static_cast<int64_t>(number);
@@ -78,11 +83,11 @@ public:
             return std::nullopt;
         const double number = value.toDouble(std::numeric_limits<double>::quiet_NaN());
         if (!value.isDouble() || !std::isfinite(number)) {
-            note(QStringLiteral("%1: not a number; ignored").arg(where));
+            note(Text::tr("%1: not a number; ignored").arg(where));
             return std::nullopt;
         }
         if (number < 0 || number > static_cast<double>(highest)) {
-            note(QStringLiteral("%1: %2 is outside 0..%3; ignored").arg(where).arg(number).arg(highest));
+            note(Text::tr("%1: %2 is outside 0..%3; ignored").arg(where).arg(number).arg(highest));
             return std::nullopt;
         }
         return number;
@@ -94,7 +99,7 @@ public:
         if (!present(value, where))
             return std::nullopt;
         if (!value.isBool()) {
-            note(QStringLiteral("%1: not true or false; ignored").arg(where));
+            note(Text::tr("%1: not true or false; ignored").arg(where));
             return std::nullopt;
         }
         return value.toBool();
@@ -106,17 +111,17 @@ public:
         if (!present(value, where))
             return std::nullopt;
         if (!value.isString()) {
-            note(QStringLiteral("%1: not a text; ignored").arg(where));
+            note(Text::tr("%1: not a text; ignored").arg(where));
             return std::nullopt;
         }
         QString result = value.toString();
         if (result.size() > longest) {
-            note(QStringLiteral("%1: longer than %2 characters; ignored").arg(where).arg(longest));
+            note(Text::tr("%1: longer than %2 characters; ignored").arg(where).arg(longest));
             return std::nullopt;
         }
         // A lone surrogate from a \u escape is no text the board could show or write back.
         if (!result.isValidUtf16()) {
-            note(QStringLiteral("%1: not valid text; ignored").arg(where));
+            note(Text::tr("%1: not valid text; ignored").arg(where));
             return std::nullopt;
         }
         return result;
@@ -128,7 +133,7 @@ public:
         if (!present(value, where))
             return std::nullopt;
         if (!value.isObject()) {
-            note(QStringLiteral("%1: not an object; ignored").arg(where));
+            note(Text::tr("%1: not an object; ignored").arg(where));
             return std::nullopt;
         }
         return value.toObject();
@@ -139,7 +144,7 @@ private:
     {
         if (!value.isUndefined())
             return true;
-        note(QStringLiteral("%1: missing").arg(where));
+        note(Text::tr("%1: missing").arg(where));
         return false;
     }
 
@@ -159,10 +164,6 @@ bool take(const std::optional<U> &value, T &target)
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("StateJournal", text);
-}
 
 // Whether a change is one the operator made (a number, a score, a clock started, stopped,
 // reset or set), which the file must hold before anything that follows from it (the score's
@@ -197,11 +198,11 @@ StateJournal::StateJournal(const QString &file, Reporter report, std::chrono::mi
             const QString key = QStringLiteral("state:") + m_path;
             const QString path = QDir::toNativeSeparators(m_path);
             if (event.kind == WriteBehind::Event::Failed)
-                m_report(Notice::lasting(key, tr("The board's state cannot be kept in %1 (%2): after a crash the "
+                m_report(Notice::lasting(key, Text::tr("The board's state cannot be kept in %1 (%2): after a crash the "
                                                  "board would not come back as it was.")
                                                   .arg(path, event.error)));
             else if (event.kind == WriteBehind::Event::Recovered)
-                m_report(Notice::mended(key, tr("The board's state is kept in %1 again.").arg(path)));
+                m_report(Notice::mended(key, Text::tr("The board's state is kept in %1 again.").arg(path)));
         });
 }
 
@@ -309,22 +310,22 @@ std::optional<StoredBoard> StateJournal::read(QByteArrayView bytes, QStringList 
 {
     Reader in(problems);
     if (bytes.size() > MaxFileBytes) {
-        in.note(QStringLiteral("larger than %1 bytes; nothing read").arg(MaxFileBytes));
+        in.note(Text::tr("larger than %1 bytes; nothing read").arg(MaxFileBytes));
         return std::nullopt;
     }
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(bytes.toByteArray(), &error);
     if (error.error != QJsonParseError::NoError || !document.isObject()) {
         in.note(error.error != QJsonParseError::NoError
-                    ? QStringLiteral("damaged JSON (%1 at byte %2); nothing read").arg(error.errorString()).arg(error.offset)
-                    : QStringLiteral("not a JSON object; nothing read"));
+                    ? Text::tr("damaged JSON (%1 at byte %2); nothing read").arg(error.errorString()).arg(error.offset)
+                    : Text::tr("not a JSON object; nothing read"));
         return std::nullopt;
     }
     const QJsonObject root = document.object();
     const QJsonValue format = root.value(QStringLiteral("format"));
     if (!format.isDouble() || format.toDouble() != Format) {
-        in.note(QStringLiteral("format %1, not %2; nothing read")
-                    .arg(format.isDouble() ? QString::number(format.toDouble()) : QStringLiteral("missing"))
+        in.note(Text::tr("format %1, not %2; nothing read")
+                    .arg(format.isDouble() ? QString::number(format.toDouble()) : Text::tr("missing"))
                     .arg(Format));
         return std::nullopt;
     }
@@ -414,7 +415,7 @@ std::optional<StoredBoard> StateJournal::readFile(const QString &path, QStringLi
         return std::nullopt;
     if (!file.open(QIODevice::ReadOnly)) {
         if (problems)
-            problems->append(QStringLiteral("cannot read %1 (%2)").arg(path, file.errorString()));
+            problems->append(Text::tr("cannot read %1 (%2)").arg(path, file.errorString()));
         return std::nullopt;
     }
     // One byte more than allowed tells a file that is too large without reading it whole.
