@@ -37,7 +37,12 @@ build_and_test() {
   local dir=$1; shift
   cmake -S . -B "$dir" -G Ninja "$@"
   cmake --build "$dir" -j "$jobs"
-  (cd "$dir" && ctest --output-on-failure -j "$jobs") || status=1
+  (cd "$dir" && ctest --output-on-failure -j "$jobs") 2>&1 | tee "$dir/ctest.log" || status=1
+  # A test that did not run for want of a tool, a service or a user is no pass.
+  if grep -q '(Skipped)\|(Not Run)' "$dir/ctest.log"; then
+    echo "FAIL: tests were skipped in $dir; install what they need (scripts/install-deps.sh --test)"
+    status=1
+  fi
 }
 build_and_test build/test -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTALLYARD_WERROR=ON
 # The Debian packages of the plain build, checked by lintian, installed with apt, run and removed again.

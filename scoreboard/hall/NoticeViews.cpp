@@ -83,7 +83,7 @@ NoticePanel::NoticePanel(QWidget *parent) : QWidget(parent)
         // hands: it is never activated, so the keys stay with the board.
         setWindowFlags(Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint
                        | Qt::WindowDoesNotAcceptFocus);
-        setWindowTitle(QStringLiteral("Tallyard"));
+        setWindowTitle(QStringLiteral("Tallyard notices"));
     }
 }
 

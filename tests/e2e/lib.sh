@@ -86,12 +86,16 @@ start_program() {
 }
 
 # Waits up to 20 s (a sanitizer build on a busy machine starts slowly) for a visible window:
-# wait_window <xdotool search arguments...>; prints its id.
+# wait_window <xdotool search arguments...>; prints its id. The operator's notices, a window
+# of their own, are no form.
 wait_window() {
-  local id=""
+  local id
   for _ in $(seq 200); do
-    id=$(xdotool search --onlyvisible "$@" 2>/dev/null | head -n1 || true)
-    [ -n "$id" ] && { echo "$id"; return 0; }
+    for id in $(xdotool search --onlyvisible "$@" 2>/dev/null || true); do
+      [ "$(xdotool getwindowname "$id" 2>/dev/null)" = "Tallyard notices" ] && continue
+      echo "$id"
+      return 0
+    done
     sleep 0.1
   done
   return 1
