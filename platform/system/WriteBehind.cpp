@@ -160,18 +160,12 @@ private:
                 writeFirst(*lane, lock, 0);
                 continue;
             }
-            const auto asked = [&] {
-                if (m_stopping || m_flushAsked > m_flushAnswered)
-                    return true;
-                for (const auto &[id, lane] : m_lanes)
-                    if (!lane.events.empty())
-                        return true;
-                return false;
-            };
+            // Any notice (a new piece, a flush, the end) or the next piece's time: the loop
+            // looks again at everything.
             if (wake == Clock::time_point::max())
                 m_wake.wait(lock);
             else
-                m_wake.wait_until(lock, wake, asked);
+                m_wake.wait_until(lock, wake);
         }
     }
 
