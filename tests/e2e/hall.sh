@@ -102,10 +102,10 @@ wait_exit
 [ "$status" = 0 ] || fail "closing the board ended the program with status $status"
 no_crash_report || fail "the program reported a crash"
 
-# 6. A screen that is not there: said on standard error, and the board opens alone.
+# 6. A screen that is not there: said to the operator, and the board opens alone.
 start_program --audience-screen 5
 open_board
-grep -q 'there is no screen 5 for the audience window' "$work/log" || fail "no message for the missing screen"
+grep -q 'There is no screen 5 for the audience window' "$work/log" || fail "no message for the missing screen"
 # A window that must not open cannot be waited for: screen 1 is looked at after a moment.
 settle
 [ -z "$(on1 xdotool search --screen 1 --onlyvisible --name '^Tallyard$' 2>/dev/null || true)" ] || fail "a window opened on screen 1"
