@@ -298,6 +298,29 @@ TEST_F(ResultsRecordTest, TheRecordAtItsPathGetsEveryScoreWhateverHappenedToTheF
     }
 }
 
+// Two copies of the program on one record (a board started twice): the second hears of the
+// first, and each keeps its rows.
+TEST_F(ResultsRecordTest, TwoWritersOfOneRecordAreSaidAndBothKeepTheirRows)
+{
+    const QString file = path("shared");
+    Reports second;
+    {
+        ResultsRecord first(file, m_reports.reporter());
+        ResultsRecord other(file, second.reporter());
+        for (int n = 1; n <= 3; ++n) {
+            first.append(row(n));
+            ASSERT_TRUE(first.flush());
+            other.append(row(10 + n));
+            ASSERT_TRUE(other.flush());
+        }
+    }
+    QByteArray expected = ResultsRecord::header();
+    for (int n = 1; n <= 3; ++n)
+        expected += ResultsRecord::formatRow(row(n)) + ResultsRecord::formatRow(row(10 + n));
+    EXPECT_EQ(contents(file), expected);
+    EXPECT_EQ(second.containing("Another program is writing"), 1) << second.all().toStdString();
+}
+
 // A disk that fills in the middle of a row: the part written is cut back, the reason is the
 // system's own, and the row goes in whole, once, when there is room again, before the rows
 // that came after it.
