@@ -255,6 +255,20 @@ wait_exit() {
   pid=""
 }
 
+# Commits a score as the operator does (commit_score 9.85) and waits until the board shows it;
+# then it counts: it goes to $work/committed. The score is cleared first (Delete) and seen
+# cleared, as $work/score-clear.png shows a cleared score, so that the change looked for can
+# only be the commit, not a clear still on its way.
+commit_score() {
+  click board score_left
+  xdotool key Delete
+  returns_to board score "$work/score-clear.png" "$work/score-before.png" || fail "the score was not cleared before $1"
+  xdotool type "$1"
+  xdotool key Return
+  changes board score "$work/score-clear.png" "$work/score-after.png" || fail "the board did not take $1"
+  echo "$1" >>"$work/committed"
+}
+
 # What a crash or a sanitizer leaves in the program's output.
 no_crash_report() {
   ! grep -E -q 'AddressSanitizer|runtime error:|Segmentation|Aborted|core dumped|terminate called' "$work/log"

@@ -24,18 +24,6 @@ start_program --results "$record"
 open_board
 grab board score "$work/score-clear.png"
 
-# Commits a score as the operator does and waits until the board shows it.
-# The score is cleared first (Delete) and seen cleared, so that the change looked for can
-# only be the commit, not a clear still on its way.
-commit() {
-  click board score_left
-  xdotool key Delete
-  returns_to board score "$work/score-clear.png" "$work/score-before.png" || fail "the score was not cleared before $1"
-  xdotool type "$1"
-  xdotool key Return
-  changes board score "$work/score-clear.png" "$work/score-after.png" || fail "the board did not take $1"
-  echo "$1" >>"$work/committed"
-}
 rows_with() { tr -d "\r" <"$record" 2>/dev/null | grep -c ",$1\$" || true; }
 rows_are() { [ "$(rows_with "$1")" = "$2" ]; }
 # Only whole rows: a header, then rows of six fields, each ended by CRLF.
@@ -56,8 +44,8 @@ PY
 
 # 1. Two scores, then a spreadsheet's save: a new file renamed over the record. The saved
 # file is one row short of its second page's end, so that the disk can fill mid-row later.
-commit 9.101
-commit 9.102
+commit_score 9.101
+commit_score 9.102
 wait_for 5 rows_are 9.102 1 || fail "9.102 did not reach the record: $(cat "$record")"
 row_length=$(tail -n1 "$record" | wc -c)
 python3 - "$record" "$work/saved.csv" "$((2 * page - row_length - 10))" <<'PY'
@@ -68,14 +56,14 @@ pad = size - len(data) - len("2026-01-01T00:00:00.000+00:00,Padding,1,,,0.000\r\
 open(new, "wb").write(data + b"2026-01-01T00:00:00.000+00:00,Padding,1," + b"x" * pad + b",,0.000\r\n")
 PY
 mv "$work/saved.csv" "$record.saving" && mv "$record.saving" "$record"
-commit 9.103
+commit_score 9.103
 wait_for 5 rows_are 9.103 1 || fail "9.103 did not reach the record saved over"
 grep -q "was replaced" "$work/log" || fail "the save over the record was not said"
 
 # 2. The disk full: the next row would cross into a page there is no room for.
 dd if=/dev/zero of="$disk/filler" bs=$page 2>/dev/null || true
-commit 9.104
-commit 9.105
+commit_score 9.104
+commit_score 9.105
 wait_for 5 grep -q "No space left on device" "$work/log" || fail "the full disk was not said with its reason"
 whole_rows || fail "a torn row on the full disk"
 [ "$(rows_with 9.104)" = 0 ] || fail "9.104 is in the record though the disk was full"
@@ -90,7 +78,7 @@ done
 
 # 3. The record deleted: made again with its header.
 rm "$record"
-commit 9.106
+commit_score 9.106
 wait_for 5 test -f "$record" || fail "the deleted record was not made again"
 wait_for 5 rows_are 9.106 1 || fail "9.106 did not reach the record made again"
 grep -q "was deleted" "$work/log" || fail "the deletion was not said"

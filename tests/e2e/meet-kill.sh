@@ -73,18 +73,6 @@ elif what == "record":
 PY
 }
 
-# Commits a score as the operator does; it counts once the board shows it.
-# The score is cleared first (Delete) and seen cleared, so that the change looked for can
-# only be the commit, not a clear still on its way.
-commit() {
-  click board score_left
-  xdotool key Delete
-  returns_to board score "$work/score-clear.png" "$work/score-before.png" || fail "the score was not cleared before $1"
-  xdotool type "$1"
-  xdotool key Return
-  changes board score "$work/score-clear.png" "$work/score-after.png" || fail "the board did not take $1"
-  echo "$1" >>"$work/committed"
-}
 
 for round in $(seq "$rounds"); do
   start_program --start-list "$list" --results "$record"
@@ -108,7 +96,7 @@ for round in $(seq "$rounds"); do
     echo "$n" >"$work/count"
     if [ $((n % 70)) -lt 35 ]; then xdotool key Next; else xdotool key Prior; fi
     [ $((n % 3)) -eq 0 ] && xdotool key r
-    commit "$(printf '9.%03d' "$n")"
+    commit_score "$(printf '9.%03d' "$n")"
   done
   grab board number "$work/number-shown.png"
   cp "$work/score-after.png" "$work/score-shown.png"
