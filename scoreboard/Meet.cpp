@@ -9,6 +9,7 @@
 #include "platform/intrinsics/TextBox.h"
 #include "scoreboard/forms/frmScoreboard.h"
 #include "scoreboard/meet/ResultsRecord.h"
+#include "scoreboard/state/BoardSchema.h"
 #include "scoreboard/state/BoardState.h"
 
 #include <QCoreApplication>
@@ -35,26 +36,9 @@ QString timeOfDay(int64_t civilMs)
 // The board as it is, with every field the kept state held validly laid over it.
 BoardState overlay(BoardState board, const StoredBoard &kept)
 {
-    const BoardState &k = kept.state;
-    if (kept.has(StoredBoard::Event))
-        board.event = k.event;
-    if (kept.has(StoredBoard::Name))
-        board.name = k.name;
-    if (kept.has(StoredBoard::Team))
-        board.team = k.team;
-    if (kept.has(StoredBoard::Number))
-        board.number = k.number;
-    if (kept.has(StoredBoard::Score)) {
-        board.scoreWhole = k.scoreWhole;
-        board.scoreThousandths = k.scoreThousandths;
-    }
-    for (size_t i = 0; i < board.clocks.size(); ++i)
-        if (kept.has(StoredBoard::clockField(i)))
-            board.clocks[i] = k.clocks[i];
-    if (kept.has(StoredBoard::HomePicture))
-        board.homePicture = k.homePicture;
-    if (kept.has(StoredBoard::VisitorPicture))
-        board.visitorPicture = k.visitorPicture;
+    for (const FieldSpec &spec : BoardSchema)
+        if (spec.restored && kept.has(spec.field))
+            copyField(kept.state, board, spec);
     return board;
 }
 

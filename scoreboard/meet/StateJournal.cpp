@@ -5,6 +5,7 @@
 
 #include "platform/system/DurableFile.h"
 #include "platform/system/WriteBehind.h"
+#include "scoreboard/state/BoardSchema.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -17,6 +18,9 @@
 #include <QStandardPaths>
 
 #include <algorithm>
+#include <map>
+#include <type_traits>
+#include <variant>
 #include <array>
 #include <cmath>
 #include <limits>
@@ -37,15 +41,11 @@ QString &folderOverride()
     return folder;
 }
 
-// The ranges a stored value must lie in to be taken.
-constexpr int64_t MaxNumber = 9999;
-constexpr int64_t MaxScoreWhole = 19;
+// The ranges of a stored clock; the other fields' are the schema's.
 constexpr int64_t MaxCountDown = 5999; // 99:59, what a time entry can set
 constexpr int64_t MaxCountUp = 359999; // a count-up may run on for days
 constexpr int64_t MaxPreset = 5999;
 constexpr int64_t MaxCivilMs = 253402300799999; // 9999-12-31 23:59:59.999
-
-const std::array<const char *, 3> ClockKeys{"routine", "fall", "warmUp"};
 
 // Reads one stored document, noting what it ignores.
 class Reader {
@@ -172,11 +172,8 @@ bool committedChange(const std::optional<BoardState> &before, const BoardState &
 {
     if (!before)
         return true;
-    if (before->number != now.number || before->scoreWhole != now.scoreWhole
-        || before->scoreThousandths != now.scoreThousandths)
-        return true;
-    for (size_t i = 0; i < now.clocks.size(); ++i)
-        if (!before->clocks[i].sameAs(now.clocks[i]))
+    for (const FieldSpec &spec : BoardSchema)
+        if (spec.committed && !sameField(*before, now, spec))
             return true;
     return false;
 }
@@ -264,45 +261,95 @@ void StateJournal::setFolderOverride(const QString &folder)
     folderOverride() = folder;
 }
 
+namespace {
+
+QJsonValue fileValue(const BoardState &state, const FieldSpec &spec)
+{
+    return std::visit(
+        [](auto value) -> QJsonValue {
+            using T = decltype(value);
+            if constexpr (std::is_same_v<T, ScoreRef>)
+                return QJsonObject{{QStringLiteral("whole"), *value.whole},
+                                   {QStringLiteral("thousandths"), *value.thousandths}};
+            else if constexpr (std::is_same_v<T, ClockState *>)
+                return QJsonObject{
+                    {QStringLiteral("seconds"), value->seconds},
+                    {QStringLiteral("takenAt"), static_cast<double>(value->takenAtMs)},
+                    {QStringLiteral("running"), value->running},
+                    {QStringLiteral("countsUp"), value->countsUp},
+                    {QStringLiteral("preset"), value->preset},
+                };
+            else
+                return QJsonValue(*value);
+        },
+        fieldOf(state, spec));
+}
+
+// Reads one field of the schema from its object into the state; true when it was valid.
+bool readField(Reader &in, const QJsonObject &object, const FieldSpec &spec, const QString &where, BoardState &state)
+{
+    const QString key = QLatin1String(spec.fileKey);
+    return std::visit(
+        [&](auto target) {
+            using T = decltype(target);
+            if constexpr (std::is_same_v<T, QString *>) {
+                return take(in.text(object, key, where, static_cast<int>(spec.highest)), *target);
+            } else if constexpr (std::is_same_v<T, int *>) {
+                return take(in.integer(object, key, where, spec.lowest, spec.highest), *target);
+            } else if constexpr (std::is_same_v<T, ScoreRef>) {
+                const auto score = in.object(object, key, where);
+                if (!score)
+                    return false;
+                const auto whole = in.integer(*score, QStringLiteral("whole"), where + QStringLiteral(".whole"),
+                                              spec.lowest, spec.highest);
+                const auto thousandths = in.integer(*score, QStringLiteral("thousandths"),
+                                                    where + QStringLiteral(".thousandths"), 0, 999);
+                // Points without their thousandths would be another score: both or neither.
+                if (!whole || !thousandths)
+                    return false;
+                *target.whole = static_cast<int>(*whole);
+                *target.thousandths = static_cast<int>(*thousandths);
+                return true;
+            } else {
+                const auto clock = in.object(object, key, where);
+                if (!clock)
+                    return false;
+                // A clock counts as read when its value was valid; its other fields each alone.
+                const QString prefix = where + u'.';
+                take(in.flag(*clock, QStringLiteral("countsUp"), prefix + QStringLiteral("countsUp")), target->countsUp);
+                take(in.flag(*clock, QStringLiteral("running"), prefix + QStringLiteral("running")), target->running);
+                take(in.integer(*clock, QStringLiteral("preset"), prefix + QStringLiteral("preset"), 0, MaxPreset),
+                     target->preset);
+                take(in.integer(*clock, QStringLiteral("takenAt"), prefix + QStringLiteral("takenAt"), 0, MaxCivilMs),
+                     target->takenAtMs);
+                return take(in.seconds(*clock, QStringLiteral("seconds"), prefix + QStringLiteral("seconds"),
+                                       target->countsUp ? MaxCountUp : MaxCountDown),
+                            target->seconds);
+            }
+        },
+        spec.ref(state));
+}
+
+} // namespace
+
 QByteArray StateJournal::toJson(const BoardState &state, bool clean, int64_t writtenAt)
 {
-    QJsonObject clocks;
-    for (size_t i = 0; i < state.clocks.size(); ++i) {
-        const ClockState &clock = state.clocks[i];
-        clocks.insert(QLatin1String(ClockKeys[i]), QJsonObject{
-                                                       {QStringLiteral("seconds"), clock.seconds},
-                                                       {QStringLiteral("takenAt"), static_cast<double>(clock.takenAtMs)},
-                                                       {QStringLiteral("running"), clock.running},
-                                                       {QStringLiteral("countsUp"), clock.countsUp},
-                                                       {QStringLiteral("preset"), clock.preset},
-                                                   });
-    }
-    const QJsonObject colors{
-        {QStringLiteral("back"), state.backColor},
-        {QStringLiteral("text"), state.textColor},
-        {QStringLiteral("ledBack"), state.ledBackColor},
-        {QStringLiteral("score"), state.scoreColor},
-        {QStringLiteral("gymnast"), state.gymnastColor},
-        {QStringLiteral("routine"), state.clockColors[0]},
-        {QStringLiteral("fall"), state.clockColors[1]},
-        {QStringLiteral("warmUp"), state.clockColors[2]},
-    };
-    const QJsonObject document{
+    QJsonObject document{
         {QStringLiteral("format"), Format},
         {QStringLiteral("clean"), clean},
         {QStringLiteral("writtenAt"), static_cast<double>(writtenAt)},
-        {QStringLiteral("event"), state.event},
-        {QStringLiteral("name"), state.name},
-        {QStringLiteral("team"), state.team},
-        {QStringLiteral("number"), state.number},
-        {QStringLiteral("score"), QJsonObject{{QStringLiteral("whole"), state.scoreWhole},
-                                              {QStringLiteral("thousandths"), state.scoreThousandths}}},
-        {QStringLiteral("clocks"), clocks},
-        {QStringLiteral("colors"), colors},
-        {QStringLiteral("digitStyle"), state.digitStyle},
-        {QStringLiteral("pictures"), QJsonObject{{QStringLiteral("home"), state.homePicture},
-                                                 {QStringLiteral("visitor"), state.visitorPicture}}},
     };
+    for (const FieldSpec &spec : BoardSchema) {
+        const QString key = QLatin1String(spec.fileKey);
+        if (!spec.group) {
+            document.insert(key, fileValue(state, spec));
+            continue;
+        }
+        const QString group = QLatin1String(spec.group);
+        QJsonObject members = document.value(group).toObject();
+        members.insert(key, fileValue(state, spec));
+        document.insert(group, members);
+    }
     return QJsonDocument(document).toJson(QJsonDocument::Indented);
 }
 
@@ -331,79 +378,28 @@ std::optional<StoredBoard> StateJournal::read(QByteArrayView bytes, QStringList 
     }
 
     StoredBoard out;
-    BoardState &state = out.state;
-    const auto mark = [&](bool taken, StoredBoard::Field field) {
-        if (taken)
-            out.fields |= field;
-    };
     take(in.flag(root, QStringLiteral("clean"), QStringLiteral("clean")), out.clean);
     take(in.integer(root, QStringLiteral("writtenAt"), QStringLiteral("writtenAt"), 0, MaxCivilMs), out.writtenAt);
-    for (const auto &[key, target, field] : {std::tuple{"event", &state.event, StoredBoard::Event},
-                                             std::tuple{"name", &state.name, StoredBoard::Name},
-                                             std::tuple{"team", &state.team, StoredBoard::Team}}) {
-        const QString where = QLatin1String(key);
-        mark(take(in.text(root, where, where, MaxTextLength), *target), field);
-    }
-    mark(take(in.integer(root, QStringLiteral("number"), QStringLiteral("number"), -1, MaxNumber), state.number),
-         StoredBoard::Number);
-    if (const auto score = in.object(root, QStringLiteral("score"), QStringLiteral("score"))) {
-        const auto whole = in.integer(*score, QStringLiteral("whole"), QStringLiteral("score.whole"), -1, MaxScoreWhole);
-        const auto thousandths
-            = in.integer(*score, QStringLiteral("thousandths"), QStringLiteral("score.thousandths"), 0, 999);
-        // Points without their thousandths would be another score: both or neither.
-        if (whole && thousandths) {
-            state.scoreWhole = static_cast<int>(*whole);
-            state.scoreThousandths = static_cast<int>(*thousandths);
-            out.fields |= StoredBoard::Score;
-        }
-    }
-    if (const auto clocks = in.object(root, QStringLiteral("clocks"), QStringLiteral("clocks"))) {
-        for (size_t i = 0; i < state.clocks.size(); ++i) {
-            const QString name = QLatin1String(ClockKeys[i]);
-            const QString where = QStringLiteral("clocks.") + name;
-            const auto clockObject = in.object(*clocks, name, where);
-            if (!clockObject)
+    // The groups are looked up once, so that a missing one is said once.
+    std::map<QString, std::optional<QJsonObject>> groups;
+    for (const FieldSpec &spec : BoardSchema) {
+        // The look is the operator's settings', kept by themselves: not brought back from here.
+        if (!spec.restored)
+            continue;
+        const QJsonObject *container = &root;
+        QString where = QLatin1String(spec.fileKey);
+        if (spec.group) {
+            const QString group = QLatin1String(spec.group);
+            auto found = groups.find(group);
+            if (found == groups.end())
+                found = groups.emplace(group, in.object(root, group, group)).first;
+            if (!found->second)
                 continue;
-            ClockState &clock = state.clocks[i];
-            const QString prefix = where + u'.';
-            take(in.flag(*clockObject, QStringLiteral("countsUp"), prefix + QStringLiteral("countsUp")), clock.countsUp);
-            take(in.flag(*clockObject, QStringLiteral("running"), prefix + QStringLiteral("running")), clock.running);
-            take(in.integer(*clockObject, QStringLiteral("preset"), prefix + QStringLiteral("preset"), 0, MaxPreset),
-                 clock.preset);
-            take(in.integer(*clockObject, QStringLiteral("takenAt"), prefix + QStringLiteral("takenAt"), 0, MaxCivilMs),
-                 clock.takenAtMs);
-            mark(take(in.seconds(*clockObject, QStringLiteral("seconds"), prefix + QStringLiteral("seconds"),
-                                 clock.countsUp ? MaxCountUp : MaxCountDown),
-                      clock.seconds),
-                 StoredBoard::clockField(i));
+            container = &*found->second;
+            where = group + u'.' + where;
         }
-    }
-    if (const auto colors = in.object(root, QStringLiteral("colors"), QStringLiteral("colors"))) {
-        constexpr int64_t lowest = std::numeric_limits<int32_t>::min();
-        constexpr int64_t highest = std::numeric_limits<int32_t>::max();
-        for (const auto &[key, target, field] : {std::tuple{"back", &state.backColor, StoredBoard::BackColor},
-                                                 std::tuple{"text", &state.textColor, StoredBoard::TextColor},
-                                                 std::tuple{"ledBack", &state.ledBackColor, StoredBoard::LedBackColor},
-                                                 std::tuple{"score", &state.scoreColor, StoredBoard::ScoreColor},
-                                                 std::tuple{"gymnast", &state.gymnastColor, StoredBoard::GymnastColor},
-                                                 std::tuple{"routine", &state.clockColors[0], StoredBoard::RoutineColor},
-                                                 std::tuple{"fall", &state.clockColors[1], StoredBoard::FallColor},
-                                                 std::tuple{"warmUp", &state.clockColors[2], StoredBoard::WarmUpColor}}) {
-            const QString name = QLatin1String(key);
-            mark(take(in.integer(*colors, name, QStringLiteral("colors.") + name, lowest, highest), *target), field);
-        }
-    }
-    mark(take(in.integer(root, QStringLiteral("digitStyle"), QStringLiteral("digitStyle"),
-                         std::numeric_limits<int16_t>::min(), std::numeric_limits<int16_t>::max()),
-              state.digitStyle),
-         StoredBoard::DigitStyle);
-    if (const auto pictures = in.object(root, QStringLiteral("pictures"), QStringLiteral("pictures"))) {
-        mark(take(in.text(*pictures, QStringLiteral("home"), QStringLiteral("pictures.home"), MaxPictureLength),
-                  state.homePicture),
-             StoredBoard::HomePicture);
-        mark(take(in.text(*pictures, QStringLiteral("visitor"), QStringLiteral("pictures.visitor"), MaxPictureLength),
-                  state.visitorPicture),
-             StoredBoard::VisitorPicture);
+        if (readField(in, *container, spec, where, out.state))
+            out.fields.set(static_cast<size_t>(spec.field));
     }
     return out;
 }

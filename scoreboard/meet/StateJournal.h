@@ -8,6 +8,7 @@
 // always one whole state. A clean quit marks the file clean.
 
 #include "platform/system/Notices.h"
+#include "scoreboard/state/BoardSchema.h"
 #include "scoreboard/state/BoardState.h"
 
 #include <QByteArray>
@@ -23,38 +24,15 @@
 
 namespace tallyard {
 
-// What a board.json gave back: the state with the fields the file held validly, the others
-// as a default BoardState has them.
+// What a board.json gave back: the state with the fields the file held validly (only those
+// that come back after a crash), the others as a default BoardState has them.
 struct StoredBoard {
-    enum Field : uint32_t {
-        Event = 1u << 0,
-        Name = 1u << 1,
-        Team = 1u << 2,
-        Number = 1u << 3,
-        Score = 1u << 4, // whole points and thousandths, both valid
-        RoutineClock = 1u << 5, // a clock whose value was valid; its other fields each alone
-        FallClock = 1u << 6,
-        WarmUpClock = 1u << 7,
-        BackColor = 1u << 8,
-        TextColor = 1u << 9,
-        LedBackColor = 1u << 10,
-        ScoreColor = 1u << 11,
-        GymnastColor = 1u << 12,
-        RoutineColor = 1u << 13,
-        FallColor = 1u << 14,
-        WarmUpColor = 1u << 15,
-        DigitStyle = 1u << 16,
-        HomePicture = 1u << 17,
-        VisitorPicture = 1u << 18,
-    };
-
     BoardState state;
-    uint32_t fields = 0; // the Fields read
+    BoardFields fields; // the fields read
     bool clean = false; // written at a clean quit
     int64_t writtenAt = 0; // civil local milliseconds; 0 when the file gave none
 
-    bool has(Field field) const { return (fields & field) != 0; }
-    static Field clockField(size_t clock) { return static_cast<Field>(RoutineClock << clock); }
+    bool has(BoardField field) const { return fields.test(static_cast<size_t>(field)); }
 };
 
 class WriteBehind;
@@ -105,8 +83,6 @@ public:
 
     static constexpr int Format = 1;
     static constexpr qsizetype MaxFileBytes = 1 << 20;
-    static constexpr int MaxTextLength = 1000;
-    static constexpr int MaxPictureLength = 4096;
 
 private:
     QString m_path;

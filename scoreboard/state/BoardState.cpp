@@ -3,10 +3,13 @@
 
 #include "scoreboard/state/BoardState.h"
 
+#include "scoreboard/state/BoardSchema.h"
+
 #include <QMetaMethod>
 
 #include <algorithm>
 #include <cmath>
+#include <type_traits>
 
 namespace tallyard {
 
@@ -35,15 +38,59 @@ bool ClockState::sameAs(const ClockState &other) const
 
 bool BoardState::sameAs(const BoardState &other) const
 {
-    for (size_t i = 0; i < clocks.size(); ++i)
-        if (!clocks[i].sameAs(other.clocks[i]))
+    for (const FieldSpec &spec : BoardSchema)
+        if (!sameField(*this, other, spec))
             return false;
-    return event == other.event && name == other.name && team == other.team && number == other.number
-        && scoreWhole == other.scoreWhole && scoreThousandths == other.scoreThousandths
-        && backColor == other.backColor && textColor == other.textColor && ledBackColor == other.ledBackColor
-        && scoreColor == other.scoreColor && gymnastColor == other.gymnastColor && clockColors == other.clockColors
-        && digitStyle == other.digitStyle && homePicture == other.homePicture
-        && visitorPicture == other.visitorPicture;
+    return true;
+}
+
+namespace {
+
+constexpr bool schemaInOrder()
+{
+    for (size_t i = 0; i < BoardSchema.size(); ++i)
+        if (static_cast<size_t>(BoardSchema[i].field) != i)
+            return false;
+    return true;
+}
+static_assert(schemaInOrder(), "the schema lists every field once, in the order of BoardField");
+
+} // namespace
+
+bool sameField(const BoardState &a, const BoardState &b, const FieldSpec &spec)
+{
+    const FieldRef left = fieldOf(a, spec);
+    const FieldRef right = fieldOf(b, spec);
+    return std::visit(
+        [&](auto l) {
+            using T = decltype(l);
+            const T r = std::get<T>(right);
+            if constexpr (std::is_same_v<T, ScoreRef>)
+                return *l.whole == *r.whole && *l.thousandths == *r.thousandths;
+            else if constexpr (std::is_same_v<T, ClockState *>)
+                return l->sameAs(*r);
+            else
+                return *l == *r;
+        },
+        left);
+}
+
+void copyField(const BoardState &from, BoardState &to, const FieldSpec &spec)
+{
+    const FieldRef source = fieldOf(from, spec);
+    const FieldRef target = spec.ref(to);
+    std::visit(
+        [&](auto t) {
+            using T = decltype(t);
+            const T f = std::get<T>(source);
+            if constexpr (std::is_same_v<T, ScoreRef>) {
+                *t.whole = *f.whole;
+                *t.thousandths = *f.thousandths;
+            } else {
+                *t = *f;
+            }
+        },
+        target);
 }
 
 void BoardStatePublisher::offer(BoardState state)

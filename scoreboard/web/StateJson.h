@@ -3,7 +3,7 @@
 
 #pragma once
 // The board's state as the web views read it: one JSON object, the same at /state and in each
-// message of the live stream, and the LED digits' shapes the pages draw with.
+// message of the live stream.
 
 #include "scoreboard/state/BoardState.h"
 
@@ -34,9 +34,5 @@ private:
 QByteArray stateJson(const BoardState &state, int64_t nowMs, const PictureRevisions &pictures);
 // "#rrggbb" of a 0x00BBGGRR colour.
 QString cssColor(int32_t color);
-
-// The seven-segment shapes the board paints with, for each digit ratio the board uses, in a
-// digit box of that ratio: bars (glow, unlit, lit and core layers) and lamps.
-QByteArray segmentsJson();
 
 } // namespace tallyard

@@ -3,6 +3,8 @@
 
 #include "scoreboard/web/WebServer.h"
 
+#include "scoreboard/web/SegmentsJson.h"
+
 #include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
