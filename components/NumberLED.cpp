@@ -237,30 +237,44 @@ void NumberLED::WriteProperties(PropertyBag &bag) const
     bag.WriteProperty(QStringLiteral("plitcolor"), LitColor(), DefaultLitColor);
 }
 
-void NumberLED::paintEvent(QPaintEvent *event)
+std::vector<NumberLED::DigitBox> NumberLED::digitBoxes() const
 {
-    Q_UNUSED(event);
     const QSizeF digit = digitSize();
-    const std::vector<uint8_t> shown = segmentsShown();
     const bool half = hasHalfDigit(m_max);
-    std::vector<sevenseg::Glyph> glyphs;
-    glyphs.reserve(shown.size());
+    const int positions = digitCount();
+    std::vector<DigitBox> boxes;
+    boxes.reserve(static_cast<size_t>(positions));
     double x = m_paddingH / TwipsPerPixel;
     const double y = m_paddingV / TwipsPerPixel;
-    for (size_t i = 0; i < shown.size(); ++i) {
-        sevenseg::Glyph glyph;
-        glyph.lit = shown[i];
+    for (int i = 0; i < positions; ++i) {
         double step = digit.width();
         double gap = m_paddingI / TwipsPerPixel;
-        if (i == 0 && half) {
+        const bool narrow = i == 0 && half;
+        if (narrow) {
             // The right-hand bars of a full digit whose box ends where the half position ends.
             step = sevenseg::halfDigitWidth(digit.width(), digit.height());
             gap = 0.0;
-            glyph.present = sevenseg::HalfDigitSegments;
         }
-        glyph.origin = QPointF(x + step - digit.width(), y);
-        glyphs.push_back(glyph);
+        boxes.push_back({QRectF(QPointF(x + step - digit.width(), y), digit), narrow});
         x += step + gap;
+    }
+    return boxes;
+}
+
+void NumberLED::paintEvent(QPaintEvent *event)
+{
+    Q_UNUSED(event);
+    const std::vector<uint8_t> shown = segmentsShown();
+    const std::vector<DigitBox> boxes = digitBoxes();
+    std::vector<sevenseg::Glyph> glyphs;
+    glyphs.reserve(shown.size());
+    for (size_t i = 0; i < shown.size() && i < boxes.size(); ++i) {
+        sevenseg::Glyph glyph;
+        glyph.lit = shown[i];
+        glyph.origin = boxes[i].box.topLeft();
+        if (boxes[i].half)
+            glyph.present = sevenseg::HalfDigitSegments;
+        glyphs.push_back(glyph);
     }
     paintGlyphs(glyphs);
 }

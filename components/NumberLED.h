@@ -11,6 +11,7 @@
 #include "components/LEDCell.h"
 
 #include <QColor>
+#include <QRectF>
 
 #include <vector>
 
@@ -77,6 +78,15 @@ public:
     // the cell shows a value: what the audience reads.
     static std::vector<uint8_t> segmentsShown(qint16 caption, qint16 max, bool zeroFill, qint32 wholeNumber);
     std::vector<uint8_t> segmentsShown() const;
+
+    // Where each digit position is drawn, leftmost first, in pixels of the cell: a full
+    // digit's box (a half digit's box reaches left of its narrow position, whose right-hand
+    // bars alone it draws), as painting and a copy of the board elsewhere (a web page) use it.
+    struct DigitBox {
+        QRectF box;
+        bool half = false;
+    };
+    std::vector<DigitBox> digitBoxes() const;
 
     void InitProperties() override;
     void ReadProperties(const PropertyBag &bag) override;

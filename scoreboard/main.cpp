@@ -9,6 +9,7 @@
 #include "scoreboard/Version.h"
 #include "scoreboard/forms/Forms.h"
 #include "scoreboard/forms/frmSplash.h"
+#include "scoreboard/hall/BoardDesign.h"
 #include "scoreboard/hall/Hall.h"
 #include "scoreboard/hall/NoticeViews.h"
 #include "scoreboard/i18n/Language.h"
@@ -74,6 +75,7 @@ int run(int argc, char *argv[])
         QTextStream err(&said);
 #ifdef TALLYARD_WEB_VIEWS
         QTextStream out(stdout);
+        tallyard::WebViews::setBoardDesign(tallyard::hall::boardDesignJson());
         tallyard::WebViews::start(options.serve, out, err);
 #else
         err << QCoreApplication::translate("CommandLine", "--serve: this build has no web views (Qt Network was missing)")

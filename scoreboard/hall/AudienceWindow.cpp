@@ -13,6 +13,7 @@
 #include "platform/intrinsics/TextBox.h"
 #include "platform/intrinsics/TimerControl.h"
 #include "scoreboard/forms/frmScoreboard.h"
+#include "scoreboard/hall/BoardDesign.h"
 #include "scoreboard/i18n/Language.h"
 #include "scoreboard/modules/modStretch.h"
 
@@ -23,21 +24,10 @@
 #include <QSet>
 #include <QWindow>
 
-#include <cstring>
 
 namespace tallyard {
 
 namespace {
-
-// What the board has that the audience does not see: the clocks' models, the sound, the
-// refresh timer and the selection outline.
-bool isShownToTheAudience(const ElementDesign &element)
-{
-    for (const char *progId : {"Quellin.TimeKeeper", "MCI.MMControl", "VB.Timer"})
-        if (std::strcmp(element.progId, progId) == 0)
-            return false;
-    return std::strcmp(element.name, "shpObjectSelected") != 0;
-}
 
 // Properties the copy does not take from the board: where things are and how large (each
 // window scales the design to its own size), the operator's selection, the focus order, and
@@ -62,11 +52,7 @@ AudienceWindow::AudienceWindow(frmScoreboard *board, QScreen *screen) : m_board(
     setBorderStyle(BorderNone);
     setBackColor(board->BackColor());
     setClientSize(frmScoreboard::DesignScaleWidth, frmScoreboard::DesignScaleHeight);
-    std::vector<ElementDesign> design;
-    for (const ElementDesign &element : frmScoreboard::designTable())
-        if (isShownToTheAudience(element))
-            design.push_back(element);
-    loadDesign(this, design, language::boardDesignLanguage());
+    loadDesign(this, hall::audienceDesign(), language::boardDesignLanguage());
     modStretch::RecordLayout(this);
     // Nothing on it takes the focus or a click: no cursor, no selection, no keys.
     for (QWidget *child : findChildren<QWidget *>()) {

@@ -332,6 +332,12 @@ WebServer::WebServer(const WebLimits &limits, QObject *parent) : QTcpServer(pare
     m_heartbeat.start();
 }
 
+void WebServer::addResource(const QByteArray &path, const char *type, const QByteArray &body)
+{
+    if (!body.isEmpty())
+        m_resources.insert(path, Resource{type, body});
+}
+
 WebServer::~WebServer()
 {
     // The connections are children; they must not call back into a half-destroyed server.

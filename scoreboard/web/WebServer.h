@@ -48,6 +48,8 @@ class WebServer : public QTcpServer {
 public:
     explicit WebServer(const WebLimits &limits = {}, QObject *parent = nullptr);
     ~WebServer() override;
+    // Serves bytes at a fixed path of its own (an empty body is not served).
+    void addResource(const QByteArray &path, const char *type, const QByteArray &body);
 
     const WebLimits &limits() const { return m_limits; }
     // Thread-safe counts, for the program's report and the tests.

@@ -39,6 +39,12 @@ std::unique_ptr<Serving> &serving()
     return holder.current;
 }
 
+QByteArray &boardDesign()
+{
+    static QByteArray design;
+    return design;
+}
+
 struct Endpoint {
     QHostAddress address;
     quint16 port = 0;
@@ -144,6 +150,7 @@ bool start(const QString &addressAndPort, const WebLimits &limits, QTextStream &
         &context,
         [&] {
             auto *server = new WebServer(limits);
+            server->addResource("/design", "application/json", boardDesign());
             if (server->listen(endpoint->address, endpoint->port)) {
                 s->server = server;
                 s->port = server->serverPort();
@@ -184,6 +191,11 @@ bool start(const QString &addressAndPort, const WebLimits &limits, QTextStream &
     out.flush();
     serving() = std::move(current);
     return true;
+}
+
+void setBoardDesign(const QByteArray &json)
+{
+    boardDesign() = json;
 }
 
 void stop()

@@ -7,6 +7,7 @@
 // the state as JSON at /state, served read-only from a thread of their own. The board's
 // thread only hands each new state over (a queued signal); it never waits on a socket.
 
+#include <QByteArray>
 #include <QString>
 
 class QTextStream;
@@ -24,6 +25,9 @@ namespace WebViews {
 bool start(const QString &addressAndPort, QTextStream &out, QTextStream &err);
 // The same with other bounds (the tests').
 bool start(const QString &addressAndPort, const WebLimits &limits, QTextStream &out, QTextStream &err);
+// The board's face the pages draw (hall::boardDesignJson()), served at /design by the next
+// start: the pages take the board's geometry from the program, never from a copy of their own.
+void setBoardDesign(const QByteArray &json);
 // Stops serving and closes every connection; nothing when not serving.
 void stop();
 // The port served on, 0 when not serving.

@@ -6,10 +6,16 @@
 #include "tests/scoreboard/BoardFixture.h"
 
 #include "platform/intrinsics/Image.h"
+#include "controls/TimeLED.h"
+#include "platform/forms/Shape.h"
 #include "scoreboard/hall/AudienceWindow.h"
+#include "scoreboard/hall/BoardDesign.h"
 
 #include <QGuiApplication>
 #include <QImage>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QScreen>
 
 #include <functional>
@@ -170,6 +176,40 @@ TEST_F(AudienceTest, ClosingTheBoardClosesItAndAMinimizedBoardIsStillFollowed)
     QPointer<AudienceWindow> watched(audience.get());
     board->Unload();
     EXPECT_FALSE(watched->isVisible());
+}
+
+
+// The pages draw the board from the program's own measure of it: every element the audience
+// sees, each LED digit where the real cell paints it, each clock's dots where its TimeLED
+// put them, in the board's language.
+TEST_F(AudienceTest, TheDesignThePagesDrawIsMeasuredFromTheBoardsOwnControls)
+{
+    const QJsonObject elements
+        = QJsonDocument::fromJson(hall::boardDesignJson()).object().value("elements").toObject();
+    for (const ElementDesign &element : hall::audienceDesign())
+        EXPECT_TRUE(elements.contains(QLatin1String(element.name))) << element.name;
+    EXPECT_FALSE(elements.contains("tkRoutine")) << "the clocks' models are no part of the face";
+    const struct {
+        const char *name;
+        int digits; // in all its cells
+        int dots;
+    } displays[] = {{"nledGymnastNum", 4, 0}, {"nledScoreLeft", 2, 0}, {"tledRoutine", 4, 2}, {"tledFall", 3, 2}};
+    for (const auto &d : displays) {
+        SCOPED_TRACE(d.name);
+        const QJsonObject display = elements.value(QLatin1String(d.name)).toObject();
+        const QJsonArray cells = display.contains("cells") ? display.value("cells").toArray() : QJsonArray{display};
+        int digits = 0;
+        for (const QJsonValue &cell : cells)
+            digits += static_cast<int>(cell.toObject().value("digits").toArray().size());
+        EXPECT_EQ(digits, d.digits);
+        EXPECT_EQ(display.value("dots").toArray().size(), d.dots);
+    }
+    // The Fall clock's first dot is the real one, in board twips.
+    auto *fall = qobject_cast<quellin::TimeLED *>(board->tledFall);
+    ASSERT_NE(fall, nullptr);
+    const QJsonObject dot = elements.value("tledFall").toObject().value("dots").toArray().first().toObject();
+    EXPECT_NEAR(dot.value("w").toDouble(), fall->topDot(0)->Width(), 0.1);
+    EXPECT_EQ(elements.value("Label3").toObject().value("caption").toString(), QStringLiteral("fall"));
 }
 
 } // namespace

@@ -8,7 +8,6 @@
 (() => {
   const SVG = 'http://www.w3.org/2000/svg';
   const view = document.body.dataset.view;
-  const TWIPS_PER_PIXEL = 15;
 
   // ---- Time: the server's civil milliseconds, from the local monotonic clock ----------
   let offset = null; // server ms minus local ms, the best estimate so far
@@ -41,22 +40,17 @@
 
   // ---- What each LED position shows, as the board's cells show it ---------------------
   let shapes = null; // the segment shapes, from /segments
+  let design = null; // the board's face, from /design
 
-  function digitsOf(max) {
-    return Math.max(1, String(Math.max(0, max)).length);
-  }
-  function hasHalfDigit(max) {
-    const positions = digitsOf(max);
-    return positions > 1 && String(max)[0] === '1';
-  }
   // value -1 shows nothing; above max the overload sign (middle bars); otherwise the digits
-  // right-aligned, padded with zeros when zeroFill; a half digit shows only a 1.
-  function segmentsShown(value, max, zeroFill) {
-    const positions = digitsOf(max);
-    const half = hasHalfDigit(max);
+  // right-aligned, padded with zeros when zeroFill; a half digit shows only a 1. cell: a
+  // cell of the design (its digit positions and its max).
+  function segmentsShown(value, cell, zeroFill) {
+    const positions = cell.digits.length;
+    const half = Boolean(cell.digits[0].half);
     const masks = new Array(positions).fill(0);
     if (value === null || value === undefined || value < 0) return masks;
-    if (value > max) {
+    if (value > cell.max) {
       for (let i = half ? 1 : 0; i < positions; ++i) masks[i] = shapes.minus;
       return masks;
     }
@@ -137,105 +131,65 @@
     }
   }
 
-  // An LED cell as the board sizes it, in the view's units: digit height, paddings around
-  // (H, V) and between the digits (I), a narrow leading position for a Max of 10-19, 100-199.
-  const WIDTH_PER_HEIGHT = { '9:5': 5 / 9, '7:4': 4 / 7 };
-  function cellLayout(cell) {
-    const h = cell.height;
-    const w = h * WIDTH_PER_HEIGHT[cell.ratio];
-    const positions = digitsOf(cell.max);
-    const half = hasHalfDigit(cell.max);
-    const shape = shapes.ratios[cell.ratio];
-    const halfW = (shape.halfWidth / shape.width) * w;
-    const boxes = [];
-    let x = cell.x + cell.paddingH;
-    const y = cell.y + cell.paddingV;
-    for (let i = 0; i < positions; ++i) {
-      let step = w;
-      let gap = cell.paddingI;
-      if (i === 0 && half) {
-        step = halfW;
-        gap = 0;
-      }
-      boxes.push({ x: x + step - w, y, w, h, half: i === 0 && half });
-      x += step + (i < positions - 1 ? gap : 0);
-    }
-    return { boxes, width: x - cell.x + cell.paddingH, height: h + 2 * cell.paddingV };
-  }
-
-  // A cell, redrawn only when what it shows or how it looks changed.
+  // A cell of the board's design, drawn in the board's twips (a view that shows it at another
+  // size or place wraps it in a transform); redrawn only when what it shows or how it looks
+  // changed.
   class Cell {
-    constructor(parent, cell) {
-      this.cell = { paddingH: 0, paddingV: 0, ...cell };
+    constructor(parent, cell, role) {
+      this.cell = cell;
       this.group = el('g', {}, parent);
-      if (cell.role) this.group.dataset.role = cell.role;
+      if (role) this.group.dataset.role = role;
       this.key = null;
     }
     show(masks, litHex, backHex, style, background) {
       const key = `${masks.join(',')}|${litHex}|${backHex}|${style}|${background}`;
       if (key === this.key) return;
       this.key = key;
-      const layout = cellLayout(this.cell);
       this.group.replaceChildren();
-      if (background)
-        el('rect', { x: this.cell.x, y: this.cell.y, width: layout.width, height: layout.height, fill: backHex }, this.group);
+      const c = this.cell;
+      if (background) el('rect', { x: c.x, y: c.y, width: c.w, height: c.h, fill: backHex }, this.group);
       const colors = palette(litHex, backHex);
-      layout.boxes.forEach((box, i) =>
-        drawDigit(this.group, box, masks[i], box.half ? shapes.halfDigit : 127, style, this.cell.ratio, colors));
-    }
-    width() {
-      return cellLayout(this.cell).width;
+      c.digits.forEach((box, i) =>
+        drawDigit(this.group, box, masks[i], box.half ? shapes.halfDigit : 127, style, c.ratio, colors));
     }
   }
+  // The extent of a cell's digits: what a view that leaves out the cell's margins sizes by.
+  function digitsExtent(cell) {
+    const first = cell.digits[0];
+    const last = cell.digits[cell.digits.length - 1];
+    const left = first.half ? first.x + first.w - shapes.ratios[cell.ratio].halfWidth / shapes.ratios[cell.ratio].width * first.w : first.x;
+    return { x: left, y: first.y, w: last.x + last.w - left, h: first.h };
+  }
 
-  // A clock display as the board's TimeLED, in the view's units: a minutes and a seconds
-  // cell with a pair of round dots between them (dark while the minutes are blank).
-  // clock: x, y, height (of a digit), minuteDigits, paddingH, paddingV, paddingI, paddingD,
-  // dot (diameter), inset (of the dots from the digits' top and bottom).
+  // A clock display as the board's TimeLED, in the board's twips: a minutes and a seconds
+  // cell with its pair of round dots between them (dark while the minutes are blank).
   class ClockDisplay {
-    constructor(parent, clock) {
+    constructor(parent, clock, role) {
       this.clock = clock;
       this.group = el('g', {}, parent);
-      this.group.dataset.role = clock.role;
-      this.back = el('rect', {}, this.group);
-      const digit = { height: clock.height, ratio: '7:4', paddingI: clock.paddingI };
-      const y = clock.y + clock.paddingV;
-      this.minutesMax = 10 ** clock.minuteDigits - 1;
-      this.minutes = new Cell(this.group, { ...digit, max: this.minutesMax, x: clock.x + clock.paddingH, y });
-      const dotsX = clock.x + clock.paddingH + this.minutes.width() + clock.paddingD;
-      const secondsX = dotsX + clock.dot + clock.paddingD;
-      this.seconds = new Cell(this.group, { ...digit, max: 99, x: secondsX, y });
-      this.dots = [y + clock.inset, y + clock.height - clock.dot - clock.inset].map((top) =>
-        el('circle', { cx: dotsX + clock.dot / 2, cy: top + clock.dot / 2, r: clock.dot / 2 }, this.group));
-      this.width = secondsX + this.seconds.width() + clock.paddingH - clock.x;
-      this.height = clock.height + 2 * clock.paddingV;
-      const box = { x: clock.x, y: clock.y, width: this.width, height: this.height };
-      for (const [k, v] of Object.entries(box)) this.back.setAttribute(k, v);
+      if (role) this.group.dataset.role = role;
+      this.back = el('rect', { x: clock.x, y: clock.y, width: clock.w, height: clock.h }, this.group);
+      [this.minutesCell, this.secondsCell] = clock.cells;
+      this.minutes = new Cell(this.group, this.minutesCell);
+      this.seconds = new Cell(this.group, this.secondsCell);
+      this.dots = clock.dots.map((d) => el('circle', { cx: d.x + d.w / 2, cy: d.y + d.h / 2, r: d.w / 2 }, this.group));
     }
     show(second, litHex, backHex, separatorHex, style) {
       const m = Math.floor(second / 60);
       const s = second - 60 * m;
       const blank = m === 0;
       this.back.setAttribute('fill', backHex);
-      this.minutes.show(segmentsShown(blank ? -1 : m, this.minutesMax, false), litHex, backHex, style, false);
-      this.seconds.show(segmentsShown(s, 99, !blank), litHex, backHex, style, false);
+      this.minutes.show(segmentsShown(blank ? -1 : m, this.minutesCell, false), litHex, backHex, style, false);
+      this.seconds.show(segmentsShown(s, this.secondsCell, !blank), litHex, backHex, style, false);
       for (const dot of this.dots) dot.setAttribute('fill', blank ? backHex : separatorHex);
-      const shown = m > this.minutesMax ? '--:--' : blank ? String(s) : `${m}:${String(s).padStart(2, '0')}`;
+      const shown = m > this.minutesCell.max ? '--:--' : blank ? String(s) : `${m}:${String(s).padStart(2, '0')}`;
       this.group.dataset.shown = shown;
     }
   }
-  // The board's clocks: 59 pixels tall, in twips.
-  const boardClock = (role, x, minuteDigits) => ({
-    role, x, y: 5640, minuteDigits, height: 59 * TWIPS_PER_PIXEL, paddingH: 140, paddingV: 90, paddingI: 200,
-    paddingD: 100, dot: 2.5 * 59, inset: (59 * 15) / 9,
-  });
-  // A clock scaled from the board's to a digit height h.
-  const scaledClock = (role, x, y, minuteDigits, h) => {
-    const k = h / (59 * TWIPS_PER_PIXEL);
-    const b = boardClock(role, 0, minuteDigits);
-    return { role, x, y, minuteDigits, height: h, paddingH: b.paddingH * k, paddingV: b.paddingV * k,
-      paddingI: b.paddingI * k, paddingD: b.paddingD * k, dot: b.dot * k, inset: b.inset * k };
-  };
+  // A group that shows a box of the board's twips at x, y, k times its size.
+  function placed(parent, box, x, y, k) {
+    return el('g', { transform: `translate(${x - box.x * k},${y - box.y * k}) scale(${k})` }, parent);
+  }
 
   // ---- The views ------------------------------------------------------------------------------
   const CLOCKS = ['routine', 'fall', 'warmup'];
@@ -269,51 +223,52 @@
   }
   const pt = (points) => points * 20; // twips
 
-  // The board as the audience sees it, in the board's own twips, centred on a 16:9 view.
+  // The board as the audience sees it, in the board's own twips (its design, from the
+  // program), centred on a 16:9 view.
+  const CLOCK_ELEMENTS = { routine: 'tledRoutine', fall: 'tledFall', warmup: 'tledWarmUp' };
   function boardView(svg) {
-    const W = 9480;
-    const H = 6795;
+    const e = design.elements;
+    const W = design.width;
+    const H = design.height;
     const wide = (H * 16) / 9;
     svg.setAttribute('viewBox', `${-(wide - W) / 2} 0 ${wide} ${H}`);
     const back = el('rect', { x: -(wide - W) / 2, y: 0, width: wide, height: H }, svg);
-    const textBox = (x, y, w, h, size, anchor, role, value) => {
-      const ax = anchor === 'start' ? x + 60 : x + w / 2;
-      const node = text(svg, { x: ax, y: y + h / 2, 'font-size': pt(size), 'text-anchor': anchor, 'dominant-baseline': 'central' }, role);
-      if (value) node.textContent = value;
-      return { node, w: w - 120 };
+    // A text box or label as the board draws it: left-aligned (0) or centred, its font in points.
+    const MARGIN = 60;
+    const textBox = (d, role) => {
+      const left = d.alignment === 0;
+      const node = text(svg, { x: left ? d.x + MARGIN : d.x + d.w / 2, y: d.y + d.h / 2, 'font-size': pt(d.fontSize),
+        'text-anchor': left ? 'start' : 'middle', 'dominant-baseline': 'central' }, role);
+      return { node, w: d.w - 2 * MARGIN, design: d };
     };
-    const event = textBox(120, 360, 4695, 855, 32.25, 'start', 'event');
-    const captions = {
-      score: textBox(1620, 3360, 1815, 615, 32.25, 'middle', null, TITLES.score),
-      routine: textBox(120, 4920, 2895, 735, 32.25, 'middle', null, TITLES.routine),
-      fall: textBox(3240, 4920, 2895, 735, 32.25, 'middle', null, TITLES.fall),
-      warmup: textBox(6360, 4920, 2895, 735, 32.25, 'middle', null, TITLES.warmup),
-    };
-    const labels = [textBox(5040, 360, 615, 855, 38.25, 'middle', null, '#'), ...Object.values(captions)];
-    const name = textBox(0, 1710, 4695, 1170, 38.25, 'middle', 'name');
-    const team = textBox(4680, 1710, 4695, 1170, 38.25, 'middle', 'team');
-    const digit90 = { height: 90 * TWIPS_PER_PIXEL, ratio: '9:5' };
-    const number = new Cell(svg, { ...digit90, role: 'number', x: 5760, y: 120, max: 9999, paddingH: 90, paddingV: 90, paddingI: 140 });
-    el('rect', { x: 3469, y: 3000, width: 4455, height: 1575, fill: '#000000' }, svg);
+    const rect = (d, fill) => el('rect', { x: d.x, y: d.y, width: d.w, height: d.h, ...(fill ? { fill } : {}) }, svg);
+    const pictures = [
+      ['picHomePicContainer', 'home'],
+      ['picVisitorPicContainer', 'visitor'],
+    ].map(([name, which]) => {
+      const d = e[name];
+      const frame = rect(d);
+      const image = el('image', { x: d.x, y: d.y, width: d.w, height: d.h, preserveAspectRatio: 'xMidYMid meet' }, svg);
+      image.dataset.role = `picture-${which}`;
+      return { frame, image, which, address: null };
+    });
+    const event = textBox(e.txtEvent, 'event');
+    const name = textBox(e.txtGymnastName, 'name');
+    const team = textBox(e.txtGymnastTeam, 'team');
+    // The labels: the board's captions, in its language as the state brings it, and the others as designed.
+    const labels = Object.values(e).filter((d) => d.kind === 'Label' && (d.caption || d.text)).map((d) => {
+      const t = textBox(d, null);
+      t.node.textContent = d.caption ? TITLES[d.caption] : d.text;
+      return t;
+    });
+    const number = new Cell(svg, e.nledGymnastNum, 'number');
+    rect(e.picScoreBack, '#000000');
     const score = el('g', {}, svg);
     score.dataset.role = 'score';
-    const scoreLeft = new Cell(score, { ...digit90, x: 3589, y: 3120, max: 19, paddingI: 200 });
-    const point = el('rect', { x: 3469 + 1320, y: 3000 + 1200, width: 255, height: 255 }, score);
-    const scoreRight = new Cell(score, { ...digit90, x: 5149, y: 3120, max: 999, paddingI: 200 });
-    const pictures = [
-      [120, 3000, 1485, 1875, 'home'],
-      [8040, 3000, 1365, 1875, 'visitor'],
-    ].map(([x, y, width, height, which]) => {
-      el('rect', { x, y, width, height, fill: '#808080' }, svg);
-      const image = el('image', { x, y, width, height, preserveAspectRatio: 'xMidYMid meet' }, svg);
-      image.dataset.role = `picture-${which}`;
-      return { image, which, address: null };
-    });
-    const clocks = {
-      routine: new ClockDisplay(svg, boardClock('routine', 120, 2)),
-      fall: new ClockDisplay(svg, boardClock('fall', 3585, 1)),
-      warmup: new ClockDisplay(svg, boardClock('warmup', 6360, 2)),
-    };
+    const scoreLeft = new Cell(score, e.nledScoreLeft);
+    const point = el('rect', { x: e.shpScore.x, y: e.shpScore.y, width: e.shpScore.w, height: e.shpScore.h }, score);
+    const scoreRight = new Cell(score, e.nledScoreRight);
+    const clocks = Object.fromEntries(CLOCKS.map((n) => [n, new ClockDisplay(svg, e[CLOCK_ELEMENTS[n]], n)]));
     return {
       render(s) {
         const c = s.colors;
@@ -323,14 +278,15 @@
         setText(event.node, s.event, event.w);
         setText(name.node, s.name, name.w);
         setText(team.node, s.team, team.w);
-        for (const [key, t] of Object.entries(captions)) setText(t.node, caption(s, key), t.w);
-        number.show(segmentsShown(s.number ?? -1, 9999, false), c.gymnast, c.ledBack, style, true);
+        for (const t of labels) if (t.design.caption) setText(t.node, caption(s, t.design.caption), t.w);
+        number.show(segmentsShown(s.number ?? -1, e.nledGymnastNum, false), c.gymnast, c.ledBack, style, true);
         number.group.dataset.shown = s.number === null ? '' : String(s.number);
-        scoreLeft.show(segmentsShown(s.score ? s.score.whole : -1, 19, false), c.score, c.ledBack, style, true);
-        scoreRight.show(segmentsShown(s.score ? s.score.thousandths : -1, 999, true), c.score, c.ledBack, style, true);
+        scoreLeft.show(segmentsShown(s.score ? s.score.whole : -1, e.nledScoreLeft, false), c.score, c.ledBack, style, true);
+        scoreRight.show(segmentsShown(s.score ? s.score.thousandths : -1, e.nledScoreRight, true), c.score, c.ledBack, style, true);
         point.setAttribute('fill', c.score);
         score.dataset.shown = s.score ? s.score.text : '';
         for (const p of pictures) {
+          p.frame.setAttribute('fill', c.back);
           const address = s.pictures[p.which];
           if (address !== p.address) {
             p.address = address;
@@ -347,30 +303,53 @@
   }
 
   // A lower third for a stream, on a transparent background, in 1920 x 1080 units: number,
-  // name and team, the score, and above its right end the clock that runs.
+  // name and team, the score, and above its right end the clock that runs. The LED cells and
+  // clocks are the board's own, at the lower third's size.
   function overlayView(svg) {
+    const e = design.elements;
     svg.setAttribute('viewBox', '0 0 1920 1080');
     const plate = el('rect', { x: 96, y: 820, width: 1728, height: 176, rx: 14, 'fill-opacity': 0.9 }, svg);
-    const digit = { height: 120, ratio: '9:5' };
-    const numberBack = el('rect', { x: 112, y: 836, width: 300, height: 144, rx: 8 }, svg);
-    const number = new Cell(svg, { ...digit, role: 'number', x: 122, y: 848, max: 9999, paddingI: 6 });
-    const name = text(svg, { x: 440, y: 878, 'font-size': 62, 'font-weight': 'bold', 'dominant-baseline': 'central' }, 'name');
-    const team = text(svg, { x: 440, y: 948, 'font-size': 40, 'dominant-baseline': 'central', 'fill-opacity': 0.85 }, 'team');
+    const DIGIT = 120; // a digit's height here
+    const PAD = 10;
+    // A board cell shown with its digits DIGIT high, its digits' left edge at x, top at y.
+    const cellAt = (parent, d, x, y, role) => {
+      const extent = digitsExtent(d);
+      const k = DIGIT / extent.h;
+      return { cell: new Cell(placed(parent, extent, x, y, k), d, role), width: extent.w * k };
+    };
+    const numberExtent = digitsExtent(e.nledGymnastNum);
+    const numberWidth = (numberExtent.w * DIGIT) / numberExtent.h;
+    const numberBack = el('rect', { x: 112, y: 836, width: numberWidth + 2 * PAD, height: DIGIT + 24, rx: 8 }, svg);
+    const number = cellAt(svg, e.nledGymnastNum, 112 + PAD, 848, 'number').cell;
+    const textX = 112 + numberWidth + 2 * PAD + 28;
+    const name = text(svg, { x: textX, y: 878, 'font-size': 62, 'font-weight': 'bold', 'dominant-baseline': 'central' }, 'name');
+    const team = text(svg, { x: textX, y: 948, 'font-size': 40, 'dominant-baseline': 'central', 'fill-opacity': 0.85 }, 'team');
     const score = el('g', {}, svg);
     score.dataset.role = 'score';
-    const scoreBack = el('rect', { x: 1430, y: 836, width: 380, height: 144, rx: 8 }, score);
-    const scoreLeft = new Cell(score, { ...digit, x: 1446, y: 848, max: 19, paddingI: 8 });
-    const point = el('rect', { x: 1550, y: 950, width: 16, height: 16 }, score);
-    const scoreRight = new Cell(score, { ...digit, x: 1578, y: 848, max: 999, paddingI: 8 });
+    const scoreBack = el('rect', { y: 836, height: DIGIT + 24, rx: 8 }, score);
+    const left = digitsExtent(e.nledScoreLeft);
+    const right = digitsExtent(e.nledScoreRight);
+    const k = DIGIT / left.h;
+    // The score as the board spaces it, points, point and thousandths, ending at the plate's right.
+    const scoreWidth = (right.x + right.w - left.x) * k;
+    const scoreX = 1814 - PAD - scoreWidth;
+    scoreBack.setAttribute('x', scoreX - PAD);
+    scoreBack.setAttribute('width', scoreWidth + 2 * PAD);
+    const scoreGroup = placed(score, left, scoreX, 848, k);
+    const scoreLeft = new Cell(scoreGroup, e.nledScoreLeft);
+    const point = el('rect', { x: e.shpScore.x, y: e.shpScore.y, width: e.shpScore.w, height: e.shpScore.h }, scoreGroup);
+    const scoreRight = new Cell(scoreGroup, e.nledScoreRight);
+    const textWidth = scoreX - PAD - 28 - textX;
     const clockGroup = el('g', {}, svg);
     clockGroup.dataset.role = 'clock';
     const clockPlate = el('rect', { y: 676, height: 128, rx: 14, 'fill-opacity': 0.9 }, clockGroup);
     const clockBoxes = {};
     for (const n of CLOCKS) {
-      const probe = new ClockDisplay(el('g'), scaledClock(n, 0, 0, n === 'fall' ? 1 : 2, 96));
-      const x = 1824 - probe.width - 8;
-      const group = el('g', {}, clockGroup);
-      clockBoxes[n] = { group, x, display: new ClockDisplay(group, scaledClock(n, x, 684, n === 'fall' ? 1 : 2, 96)) };
+      const d = e[CLOCK_ELEMENTS[n]];
+      const scale = 112 / d.h;
+      const x = 1824 - d.w * scale - 8;
+      const group = placed(clockGroup, d, x, 684, scale);
+      clockBoxes[n] = { group, x, display: new ClockDisplay(group, d) };
     }
     let shown = null;
     return {
@@ -380,12 +359,12 @@
         for (const r of [numberBack, scoreBack]) r.setAttribute('fill', c.ledBack);
         name.setAttribute('fill', c.text);
         team.setAttribute('fill', c.text);
-        setText(name, s.name, 960);
-        setText(team, s.team, 960);
-        number.show(segmentsShown(s.number ?? -1, 9999, false), c.gymnast, c.ledBack, s.digitStyle, false);
+        setText(name, s.name, textWidth);
+        setText(team, s.team, textWidth);
+        number.show(segmentsShown(s.number ?? -1, e.nledGymnastNum, false), c.gymnast, c.ledBack, s.digitStyle, false);
         number.group.dataset.shown = s.number === null ? '' : String(s.number);
-        scoreLeft.show(segmentsShown(s.score ? s.score.whole : -1, 19, false), c.score, c.ledBack, s.digitStyle, false);
-        scoreRight.show(segmentsShown(s.score ? s.score.thousandths : -1, 999, true), c.score, c.ledBack, s.digitStyle, false);
+        scoreLeft.show(segmentsShown(s.score ? s.score.whole : -1, e.nledScoreLeft, false), c.score, c.ledBack, s.digitStyle, false);
+        scoreRight.show(segmentsShown(s.score ? s.score.thousandths : -1, e.nledScoreRight, true), c.score, c.ledBack, s.digitStyle, false);
         point.setAttribute('fill', s.score ? c.score : c.ledBack);
         score.dataset.shown = s.score ? s.score.text : '';
       },
@@ -407,6 +386,7 @@
 
   // One large clock: the one running, or the one the address names (?clock=fall).
   function clockView(svg) {
+    const e = design.elements;
     svg.setAttribute('viewBox', '0 0 1920 1080');
     const asked = new URLSearchParams(location.search).get('clock');
     const fixed = CLOCKS.includes(asked) ? asked : null;
@@ -414,10 +394,11 @@
     const title = text(svg, { x: 960, y: 150, 'font-size': 120, 'text-anchor': 'middle', 'dominant-baseline': 'central' }, 'title');
     const displays = {};
     for (const n of CLOCKS) {
-      const minuteDigits = n === 'fall' ? 1 : 2;
-      const probe = new ClockDisplay(el('g'), scaledClock(n, 0, 0, minuteDigits, 540));
-      const group = el('g', {}, svg);
-      displays[n] = { group, display: new ClockDisplay(group, scaledClock(n, (1920 - probe.width) / 2, 300 + (780 - probe.height) / 2, minuteDigits, 540)) };
+      const d = e[CLOCK_ELEMENTS[n]];
+      // As large as the space under the title allows: 1800 wide, 700 high at the most.
+      const k = Math.min(1800 / d.w, 700 / d.h);
+      const group = placed(svg, d, (1920 - d.w * k) / 2, 300 + (780 - d.h * k) / 2, k);
+      displays[n] = { group, display: new ClockDisplay(group, d) };
     }
     let shown = null;
     return {
@@ -449,7 +430,7 @@
     learnTime(next.now);
     state = next;
     document.body.dataset.version = String(next.version);
-    if (!page || !shapes) return;
+    if (!page) return;
     page.render(state);
     page.tick(state, serverNow());
   }
@@ -477,11 +458,14 @@
     });
   }
 
+  // The segments' shapes and the board's design, both from the program, before any drawing.
   function loadShapes() {
-    fetch('/segments', { cache: 'no-store' })
-      .then((r) => (r.ok ? r.json() : Promise.reject(new Error(r.status))))
-      .then((json) => {
-        shapes = json;
+    const json = (path) =>
+      fetch(path, { cache: 'no-store' }).then((r) => (r.ok ? r.json() : Promise.reject(new Error(r.status))));
+    Promise.all([json('/segments'), json('/design')])
+      .then(([segments, board]) => {
+        shapes = segments;
+        design = board;
         page = (view === 'overlay' ? overlayView : view === 'clock' ? clockView : boardView)(svg);
         if (state) apply(state);
       })
