@@ -3,27 +3,40 @@
 
 #include "platform/system/ProgramInfo.h"
 
+#include "platform/system/FolderOverride.h"
+
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
+#include <QStandardPaths>
 
 namespace tallyard {
 
 namespace {
-QString &folderOverride()
-{
-    static QString folder;
-    return folder;
-}
+FolderOverride programFolderSeam;
 } // namespace
 
 QString programFolder()
 {
-    return folderOverride().isEmpty() ? QCoreApplication::applicationDirPath() : folderOverride();
+    return programFolderSeam.orElse(QCoreApplication::applicationDirPath());
 }
 
 void setProgramFolderOverride(const QString &folder)
 {
-    folderOverride() = folder;
+    programFolderSeam.set(folder);
+}
+
+QString userStateFolder()
+{
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
+    // Qt 6.4 knows no state location: the XDG rule by hand (a relative path is ignored).
+    QString folder = qEnvironmentVariable("XDG_STATE_HOME");
+    if (!QDir::isAbsolutePath(folder))
+        folder = QDir::homePath() + QStringLiteral("/.local/state");
+    return folder + u'/' + QCoreApplication::applicationName();
+#else
+    return QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
+#endif
 }
 
 bool fileExists(const QString &path)

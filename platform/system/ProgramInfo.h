@@ -14,6 +14,9 @@ namespace tallyard {
 TALLYARD_SYSTEM_EXPORT QString programFolder();
 // A test seam: another folder; an empty one brings the real folder back.
 TALLYARD_SYSTEM_EXPORT void setProgramFolderOverride(const QString &folder);
+// The application's folder for state kept between runs: $XDG_STATE_HOME/<application>
+// (~/.local/state by default) on Linux, the local application data folder elsewhere.
+TALLYARD_SYSTEM_EXPORT QString userStateFolder();
 // True for an existing regular file; false for an empty path, a folder or a missing file.
 TALLYARD_SYSTEM_EXPORT bool fileExists(const QString &path);
 

@@ -3,6 +3,8 @@
 
 #include "platform/system/SettingsStore.h"
 
+#include "platform/system/FolderOverride.h"
+
 #include "platform/system/IniDocument.h"
 
 #include <QDir>
@@ -21,11 +23,7 @@ namespace tallyard {
 
 namespace {
 
-QString &folderOverride()
-{
-    static QString folder;
-    return folder;
-}
+FolderOverride settingsFolderSeam;
 
 } // namespace
 
@@ -141,12 +139,11 @@ private:
 std::unique_ptr<SettingsStore::Backend> openStore(const QString &application)
 {
 #ifdef Q_OS_WIN
-    if (folderOverride().isEmpty())
+    if (settingsFolderSeam.folder().isEmpty())
         return std::make_unique<RegistryBackend>(application);
 #endif
-    QString folder = folderOverride();
-    if (folder.isEmpty())
-        folder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + u'/' + application;
+    const QString folder = settingsFolderSeam.orElse(
+        QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + u'/' + application);
     return std::make_unique<IniBackend>(folder + u'/' + application + QStringLiteral(".ini"));
 }
 
@@ -191,7 +188,7 @@ QString SettingsStore::location() const
 
 void SettingsStore::setFolderOverride(const QString &folder)
 {
-    folderOverride() = folder;
+    settingsFolderSeam.set(folder);
 }
 
 } // namespace tallyard

@@ -5,6 +5,7 @@
 
 #include "platform/core/LocalTime.h"
 #include "platform/system/DurableFile.h"
+#include "platform/system/FolderOverride.h"
 #include "platform/system/WriteBehind.h"
 #include "scoreboard/state/BoardState.h"
 
@@ -23,11 +24,7 @@ namespace tallyard {
 
 namespace {
 
-QString &folderOverride()
-{
-    static QString folder;
-    return folder;
-}
+FolderOverride resultsFolderSeam;
 
 
 SYSTEMTIME civilTime(int64_t localMs)
@@ -205,9 +202,8 @@ int64_t ResultsRecord::dropped() const
 
 QString ResultsRecord::defaultFile()
 {
-    QString folder = folderOverride();
-    if (folder.isEmpty())
-        folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/results");
+    const QString folder = resultsFolderSeam.orElse(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)
+                                                    + QStringLiteral("/results"));
     const SYSTEMTIME today = civilTime(localMilliseconds());
     return folder + u'/' + QDate(today.wYear, today.wMonth, today.wDay).toString(Qt::ISODate)
         + QStringLiteral(".csv");
@@ -215,7 +211,7 @@ QString ResultsRecord::defaultFile()
 
 void ResultsRecord::setFolderOverride(const QString &folder)
 {
-    folderOverride() = folder;
+    resultsFolderSeam.set(folder);
 }
 
 QByteArray ResultsRecord::header()

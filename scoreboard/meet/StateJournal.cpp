@@ -4,6 +4,8 @@
 #include "scoreboard/meet/StateJournal.h"
 
 #include "platform/system/DurableFile.h"
+#include "platform/system/FolderOverride.h"
+#include "platform/system/ProgramInfo.h"
 #include "platform/system/WriteBehind.h"
 #include "scoreboard/state/BoardSchema.h"
 
@@ -35,11 +37,7 @@ struct Text {
     Q_DECLARE_TR_FUNCTIONS(StateJournal)
 };
 
-QString &folderOverride()
-{
-    static QString folder;
-    return folder;
-}
+FolderOverride stateFolderSeam;
 
 // The ranges of a stored clock; the other fields' are the schema's.
 constexpr int64_t MaxCountDown = 5999; // 99:59, what a time entry can set
@@ -241,24 +239,12 @@ int StateJournal::writes() const
 
 QString StateJournal::defaultFile()
 {
-    QString folder = folderOverride();
-    if (folder.isEmpty()) {
-#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
-        // Qt 6.4 knows no state location: the XDG rule by hand (a relative path is ignored).
-        folder = qEnvironmentVariable("XDG_STATE_HOME");
-        if (!QDir::isAbsolutePath(folder))
-            folder = QDir::homePath() + QStringLiteral("/.local/state");
-        folder += QStringLiteral("/Tallyard");
-#else
-        folder = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
-#endif
-    }
-    return folder + QStringLiteral("/board.json");
+    return stateFolderSeam.orElse(userStateFolder()) + QStringLiteral("/board.json");
 }
 
 void StateJournal::setFolderOverride(const QString &folder)
 {
-    folderOverride() = folder;
+    stateFolderSeam.set(folder);
 }
 
 namespace {
