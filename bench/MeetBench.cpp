@@ -28,8 +28,8 @@ struct ListFile {
     {
         QByteArray text = "\xEF\xBB\xBFnumber;name;team;event\r\n";
         for (int n = 0; n < rows; ++n)
-            text += QByteArray::number(n) + ";\"Gymnast " + QByteArray::number(n) + ", Jr.\";TSV Nord " + QByteArray::number(n % 40)
-                + ";Floor\r\n";
+            text += QByteArray::number(n) + ";\"Gymnast " + QByteArray::number(n) + ", Jr.\";TSV Nord "
+                + QByteArray::number(n % 40) + ";Floor\r\n";
         QFile file(path);
         file.open(QIODevice::WriteOnly);
         file.write(text);

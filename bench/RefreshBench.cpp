@@ -33,7 +33,6 @@ namespace {
 using bench::Board;
 using bench::fakeMs;
 
-
 void BM_ThreeBareReads(benchmark::State &state)
 {
     Board b;

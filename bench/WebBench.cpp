@@ -124,8 +124,8 @@ void BM_RefreshWith200Viewers(benchmark::State &state)
             b.tick();
         QTest::qWait(200);
         state.counters["viewers"] = double(viewers.fds.size());
-        state.counters["bytes_per_tick_per_viewer"] =
-            double(viewers.bytes - before) / double(state.iterations()) / double(viewers.fds.size());
+        state.counters["bytes_per_tick_per_viewer"]
+            = double(viewers.bytes - before) / double(state.iterations()) / double(viewers.fds.size());
     }
     WebViews::stop();
 }

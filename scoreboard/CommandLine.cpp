@@ -3,43 +3,53 @@
 
 #include "scoreboard/CommandLine.h"
 
+#include "platform/system/Endpoint.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QTextStream>
-
-#include <algorithm>
 
 namespace tallyard {
 
 CommandLine parseCommandLine(const QStringList &arguments, QTextStream &out, QTextStream &err)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QCoreApplication::translate("CommandLine", "A scoreboard for gymnastics competitions, driven from the keyboard."));
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "CommandLine", "A scoreboard for gymnastics competitions, driven from the keyboard."));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
-    const QCommandLineOption screen(QStringLiteral("screen"),
-                                    QCoreApplication::translate("CommandLine", "Open the board on screen <n> (0 is the primary)."),
-                                    QCoreApplication::translate("CommandLine", "n"));
-    const QCommandLineOption fullscreen(QStringLiteral("fullscreen"), QCoreApplication::translate("CommandLine", "Open the board full-screen."));
+    const QCommandLineOption screen(
+        QStringLiteral("screen"),
+        QCoreApplication::translate("CommandLine", "Open the board on screen <n> (0 is the primary)."),
+        QCoreApplication::translate("CommandLine", "n"));
+    const QCommandLineOption fullscreen(QStringLiteral("fullscreen"),
+                                        QCoreApplication::translate("CommandLine", "Open the board full-screen."));
     const QCommandLineOption audienceScreen(
         QStringLiteral("audience-screen"),
-        QCoreApplication::translate("CommandLine", "Show the audience a full-screen copy of the board on screen <n>; Esc on it hides it."),
+        QCoreApplication::translate(
+            "CommandLine", "Show the audience a full-screen copy of the board on screen <n>; Esc on it hides it."),
         QCoreApplication::translate("CommandLine", "n"));
-    const QCommandLineOption listScreens(QStringLiteral("list-screens"),
-                                         QCoreApplication::translate("CommandLine", "List the screens with their numbers and sizes."));
-    const QCommandLineOption startList(QStringLiteral("start-list"),
-                                       QCoreApplication::translate("CommandLine", "Load the gymnasts of a start list (CSV: number, name, team)."),
-                                       QCoreApplication::translate("CommandLine", "file"));
-    const QCommandLineOption results(QStringLiteral("results"),
-                                     QCoreApplication::translate("CommandLine", "Append each committed score to <file> instead of the day's record."),
-                                     QCoreApplication::translate("CommandLine", "file"));
-    const QCommandLineOption noResults(QStringLiteral("no-results"), QCoreApplication::translate("CommandLine", "Keep no record of the scores."));
-    const QCommandLineOption resume(QStringLiteral("resume"),
-                                    QCoreApplication::translate("CommandLine", "Bring back the board as it was, also after a clean quit."));
+    const QCommandLineOption listScreens(
+        QStringLiteral("list-screens"),
+        QCoreApplication::translate("CommandLine", "List the screens with their numbers and sizes."));
+    const QCommandLineOption startList(
+        QStringLiteral("start-list"),
+        QCoreApplication::translate("CommandLine", "Load the gymnasts of a start list (CSV: number, name, team)."),
+        QCoreApplication::translate("CommandLine", "file"));
+    const QCommandLineOption results(
+        QStringLiteral("results"),
+        QCoreApplication::translate("CommandLine",
+                                    "Append each committed score to <file> instead of the day's record."),
+        QCoreApplication::translate("CommandLine", "file"));
+    const QCommandLineOption noResults(QStringLiteral("no-results"),
+                                       QCoreApplication::translate("CommandLine", "Keep no record of the scores."));
+    const QCommandLineOption resume(
+        QStringLiteral("resume"),
+        QCoreApplication::translate("CommandLine", "Bring back the board as it was, also after a clean quit."));
     const QCommandLineOption serve(
         QStringLiteral("serve"),
-        QCoreApplication::translate("CommandLine", "Serve live, read-only views of the board to web browsers on <[address:]port>."),
+        QCoreApplication::translate("CommandLine",
+                                    "Serve live, read-only views of the board to web browsers on <[address:]port>."),
         QCoreApplication::translate("CommandLine", "[address:]port"));
     const QCommandLineOption boardLanguage(
         QStringLiteral("board-language"),
@@ -95,13 +105,17 @@ CommandLine parseCommandLine(const QStringList &arguments, QTextStream &out, QTe
         result.exitCode = 1;
         return result;
     }
+    if (parser.values(serve).size() > 1) {
+        err << QCoreApplication::translate("CommandLine", "--serve is given once: the web views have one address")
+            << "\n\n"
+            << parser.helpText();
+        result.exitCode = 1;
+        return result;
+    }
     if (parser.isSet(serve)) {
-        // The port follows the last colon ("[v6]:PORT" keeps its colons inside the brackets).
         const QString value = parser.value(serve).trimmed();
-        const QString port = value.mid(value.lastIndexOf(u':') + 1);
-        bool ok = !port.isEmpty() && std::all_of(port.begin(), port.end(), [](QChar c) { return c.isDigit(); });
-        ok = ok && port.size() <= 5 && port.toUInt() <= 65535;
-        if (!ok) {
+        QString why;
+        if (!splitEndpoint(value, &why)) {
             err << QCoreApplication::translate("CommandLine",
                                                "--serve takes [address:]port, the port a number from 0 to 65535: '%1'")
                        .arg(parser.value(serve))

@@ -145,8 +145,9 @@ void Meet::loadList(const QString &path)
     StartList list = loadStartList(path, &problems);
     for (const QString &problem : problems)
         m_report(Notice::passing(QStringLiteral("%1: %2").arg(shownPath(path), problem)));
-    m_report(Notice::passing(list.size() == 1 ? tr("1 gymnast in the start list %1").arg(shownPath(path))
-                                              : tr("%1 gymnasts in the start list %2").arg(list.size()).arg(shownPath(path))));
+    m_report(Notice::passing(list.size() == 1
+                                 ? tr("1 gymnast in the start list %1").arg(shownPath(path))
+                                 : tr("%1 gymnasts in the start list %2").arg(list.size()).arg(shownPath(path))));
     // A dropped file that holds nobody leaves the list there was.
     if (!list.isEmpty() || m_list.isEmpty())
         m_list = std::move(list);

@@ -28,8 +28,8 @@ class ResultsRecord;
 class WriteBehind;
 
 struct MeetOptions {
-    QString startList; // a file to load, or empty
-    QString results;   // the results record's file; empty: the day's record
+    QString startList{}; // a file to load, or empty
+    QString results{};   // the results record's file; empty: the day's record
     bool noResults = false;
     bool resume = false; // bring back a board that ended cleanly too
 };

@@ -53,8 +53,9 @@ int run(int argc, char *argv[])
             tallyard::notices().post(tallyard::Notice::passing(line));
     };
     if (!tallyard::language::setBoardLanguage(options.boardLanguage)) {
-        tell(QCoreApplication::translate("CommandLine", "There is no board language '%1' (%2); the board shows English.")
-                 .arg(options.boardLanguage, tallyard::language::available().join(QStringLiteral(", "))));
+        tell(
+            QCoreApplication::translate("CommandLine", "There is no board language '%1' (%2); the board shows English.")
+                .arg(options.boardLanguage, tallyard::language::available().join(QStringLiteral(", "))));
     }
     if (options.listScreens) {
         QTextStream(stdout) << tallyard::hall::describeScreens();
@@ -63,12 +64,16 @@ int run(int argc, char *argv[])
     {
         QString said;
         QTextStream err(&said);
-        tallyard::hall::setOptions(
-            tallyard::hall::checked({options.screen, options.fullscreen, options.audienceScreen}, err));
+        tallyard::hall::setOptions(tallyard::hall::checked(
+            {.screen = options.screen, .fullscreen = options.fullscreen, .audienceScreen = options.audienceScreen},
+            err));
         tell(said);
     }
     tallyard::registerProgramControls();
-    tallyard::Meet meet({options.startList, options.results, options.noResults, options.resume});
+    tallyard::Meet meet({.startList = options.startList,
+                         .results = options.results,
+                         .noResults = options.noResults,
+                         .resume = options.resume});
     if (!options.serve.isEmpty()) {
         // A port that cannot be served is said; the board runs on.
         QString said;
@@ -78,7 +83,8 @@ int run(int argc, char *argv[])
         tallyard::WebViews::setBoardDesign(tallyard::hall::boardDesignJson());
         tallyard::WebViews::start(options.serve, out, err);
 #else
-        err << QCoreApplication::translate("CommandLine", "--serve: this build has no web views (Qt Network was missing)")
+        err << QCoreApplication::translate("CommandLine",
+                                           "--serve: this build has no web views (Qt Network was missing)")
             << '\n';
 #endif
         err.flush();

@@ -121,7 +121,7 @@ char lastByte(intptr_t fd, int64_t size)
 void holdSharedLock(int fd)
 {
 #ifdef F_OFD_SETLK
-    struct flock lock {};
+    struct flock lock { };
     lock.l_type = F_RDLCK;
     lock.l_whence = SEEK_SET;
     ::fcntl(fd, F_OFD_SETLK, &lock);
@@ -133,7 +133,7 @@ void holdSharedLock(int fd)
 bool othersHoldIt(int fd)
 {
 #ifdef F_OFD_GETLK
-    struct flock lock {};
+    struct flock lock { };
     lock.l_type = F_WRLCK;
     lock.l_whence = SEEK_SET;
     return ::fcntl(fd, F_OFD_GETLK, &lock) == 0 && lock.l_type != F_UNLCK;
@@ -257,11 +257,13 @@ bool canWriteFile(const QString &path, QString *error)
         above = QFileInfo(up);
     }
     if (!above.isDir()) {
-        *error = QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(above.absoluteFilePath()), systemErrorText(ENOTDIR));
+        *error = QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(above.absoluteFilePath()),
+                                              systemErrorText(ENOTDIR));
         return false;
     }
     if (!above.isWritable()) {
-        *error = QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(above.absoluteFilePath()), systemErrorText(EACCES));
+        *error
+            = QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(above.absoluteFilePath()), systemErrorText(EACCES));
         return false;
     }
     return true;
@@ -302,9 +304,9 @@ bool AppendOnlyFile::open(QString *error)
     const bool existed = statPath(m_path, &info) == 0;
 #ifdef _WIN32
     int fd = -1;
-    const errno_t code = _wsopen_s(&fd, reinterpret_cast<const wchar_t *>(m_path.utf16()),
-                                   _O_RDWR | _O_APPEND | _O_CREAT | _O_BINARY | _O_NOINHERIT, _SH_DENYNO,
-                                   _S_IREAD | _S_IWRITE);
+    const errno_t code
+        = _wsopen_s(&fd, reinterpret_cast<const wchar_t *>(m_path.utf16()),
+                    _O_RDWR | _O_APPEND | _O_CREAT | _O_BINARY | _O_NOINHERIT, _SH_DENYNO, _S_IREAD | _S_IWRITE);
     if (code != 0) {
         *error = systemErrorText(code);
         return false;
@@ -361,8 +363,7 @@ AppendOnlyFile::Outcome AppendOnlyFile::append(const QByteArray &record)
     // A second program appending here waits for this record, and this one for its: neither
     // cuts back a record of the other's.
     const int fd = static_cast<int>(m_handle);
-    while (::flock(fd, LOCK_EX) != 0 && errno == EINTR) {
-    }
+    while (::flock(fd, LOCK_EX) != 0 && errno == EINTR) { }
     struct Unlock {
         int fd;
         ~Unlock() { ::flock(fd, LOCK_UN); }

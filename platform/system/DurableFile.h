@@ -57,7 +57,7 @@ public:
     };
     struct Outcome {
         bool written = false;
-        QString error;               // why not, in the system's words
+        QString error;                // why not, in the system's words
         Change change = Change::None; // what had happened to the file since the last record
         bool shared = false;          // another program has the same file open to write
     };

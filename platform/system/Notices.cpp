@@ -38,7 +38,8 @@ void NoticeBoard::post(Notice notice)
         }
     }
     // Views live on the main thread; the board does too.
-    QMetaObject::invokeMethod(this, [this, notice] { deliver(notice); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this, notice] { deliver(notice); }, Qt::QueuedConnection);
 }
 
 void NoticeBoard::deliver(const Notice &notice)

@@ -24,7 +24,7 @@ struct Notice {
         Mended,  // the Lasting notice with this key is over; its text is said as Passing
     };
     Kind kind = Passing;
-    QString key; // what a Lasting notice is about (a file's path with a prefix); empty for Passing
+    QString key;  // what a Lasting notice is about (a file's path with a prefix); empty for Passing
     QString text; // in the operator's language, whole: the file and the line a person needs
     QDateTime at; // when it was posted (set by the board)
 

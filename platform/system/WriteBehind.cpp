@@ -18,7 +18,10 @@ using Clock = std::chrono::steady_clock;
 
 class WriteBehind::Worker {
 public:
-    Worker() { m_thread = std::thread([this] { run(); }); }
+    Worker()
+    {
+        m_thread = std::thread([this] { run(); });
+    }
 
     ~Worker()
     {

@@ -243,10 +243,9 @@ constexpr ElementDesign design[] = {
 #undef KEY_LABEL
 #undef SWATCH
 
-const char *const tabCaptions[] = {QT_TRANSLATE_NOOP("tallyard::frmOptions", "Keys"),
-                                   QT_TRANSLATE_NOOP("tallyard::frmOptions", "Colors"),
-                                   QT_TRANSLATE_NOOP("tallyard::frmOptions", "Pictures"),
-                                   QT_TRANSLATE_NOOP("tallyard::frmOptions", "Other Settings")};
+const char *const tabCaptions[] = {
+    QT_TRANSLATE_NOOP("tallyard::frmOptions", "Keys"), QT_TRANSLATE_NOOP("tallyard::frmOptions", "Colors"),
+    QT_TRANSLATE_NOOP("tallyard::frmOptions", "Pictures"), QT_TRANSLATE_NOOP("tallyard::frmOptions", "Other Settings")};
 
 // Each colour swatch with its button and the key of the setting it edits; the variable and
 // the default are the settings table's.

@@ -114,9 +114,8 @@ void frmSplash::Form_Load()
     setTop((screenHeightTwips() - 5880) / 2);
     setLeft((screenWidthTwips() - Width()) / 2);
     frameSplash->setHeight(3120);
-    setPropertyByName(
-        lblVersion, u"Caption",
-        tr("Version %1.%2.%3").arg(version::Major).arg(version::Minor).arg(version::Revision));
+    setPropertyByName(lblVersion, u"Caption",
+                      tr("Version %1.%2.%3").arg(version::Major).arg(version::Minor).arg(version::Revision));
     LoadSettings(SettingsStore(ApplicationName));
     cmdHelp->setFocus();
 }

@@ -24,7 +24,6 @@
 #include <QSet>
 #include <QWindow>
 
-
 namespace tallyard {
 
 namespace {

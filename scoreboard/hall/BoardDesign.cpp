@@ -56,8 +56,9 @@ QJsonArray digitsOf(const NumberLED *cell, QPointF cellOrigin)
 {
     QJsonArray digits;
     for (const NumberLED::DigitBox &digit : cell->digitBoxes()) {
-        QJsonObject json = box(cellOrigin.x() + digit.box.x() * TwipsPerPixel, cellOrigin.y() + digit.box.y() * TwipsPerPixel,
-                               digit.box.width() * TwipsPerPixel, digit.box.height() * TwipsPerPixel);
+        QJsonObject json
+            = box(cellOrigin.x() + digit.box.x() * TwipsPerPixel, cellOrigin.y() + digit.box.y() * TwipsPerPixel,
+                  digit.box.width() * TwipsPerPixel, digit.box.height() * TwipsPerPixel);
         if (digit.half)
             json.insert("half", true);
         digits.append(json);

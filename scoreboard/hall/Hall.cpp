@@ -83,8 +83,8 @@ Options checked(const Options &wanted, QTextStream &err)
         options.screen = -1;
     }
     if (options.audienceScreen >= 0 && !screenNumber(options.audienceScreen)) {
-        err << QCoreApplication::translate(
-                   "Hall", "There is no screen %1 for the audience window (%2); the board opens alone.")
+        err << QCoreApplication::translate("Hall",
+                                           "There is no screen %1 for the audience window (%2); the board opens alone.")
                    .arg(options.audienceScreen)
                    .arg(range())
             << '\n';

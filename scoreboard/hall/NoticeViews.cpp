@@ -81,8 +81,7 @@ NoticePanel::NoticePanel(QWidget *parent) : QWidget(parent)
     if (!parent) {
         // A corner of the operator's screen, above everything and out of the window manager's
         // hands: it is never activated, so the keys stay with the board.
-        setWindowFlags(Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint
-                       | Qt::WindowDoesNotAcceptFocus);
+        setWindowFlags(Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::WindowDoesNotAcceptFocus);
         setWindowTitle(QStringLiteral("Tallyard notices"));
     }
 }
@@ -137,7 +136,7 @@ void NoticePanel::paintEvent(QPaintEvent *)
             const bool cut = l == lines.size() - 1 && line.textStart() + line.textLength() < row.notice.text.size();
             if (cut) {
                 const QString rest = QFontMetrics(font()).elidedText(row.notice.text.mid(line.textStart()),
-                                                                      Qt::ElideRight, int(line.width()));
+                                                                     Qt::ElideRight, int(line.width()));
                 painter.drawText(QPointF(origin.x(), origin.y() + l * lineHeight + QFontMetrics(font()).ascent()),
                                  rest);
             } else {
@@ -213,8 +212,8 @@ void NoticeViews::add(const Notice &notice)
         m_rows.removeIf([&](const NoticePanel::Row &row) {
             return row.notice.kind == Notice::Lasting && row.notice.key == notice.key;
         });
-    m_rows.append({notice, notice.kind == Notice::Lasting ? QDateTime()
-                                                          : QDateTime::currentDateTime().addSecs(PassingSeconds)});
+    m_rows.append(
+        {notice, notice.kind == Notice::Lasting ? QDateTime() : QDateTime::currentDateTime().addSecs(PassingSeconds)});
     refresh();
 }
 

@@ -26,7 +26,6 @@ namespace {
 
 FolderOverride resultsFolderSeam;
 
-
 SYSTEMTIME civilTime(int64_t localMs)
 {
     const int64_t seconds = localMs >= 0 ? localMs / 1000 : (localMs - 999) / 1000;
@@ -102,7 +101,7 @@ ResultsRecord::ResultsRecord(const QString &file, Reporter report, std::shared_p
     if (!writable)
         m_report(Notice::lasting(QStringLiteral("results:") + m_path,
                                  Text::tr("The results record %1 cannot be written (%2). Scores are kept and written "
-                                    "as soon as it can be; or choose another file with --results.")
+                                          "as soon as it can be; or choose another file with --results.")
                                      .arg(shownPath(m_path), why)));
     WriteBehind::LaneOptions options;
     options.keep = WriteBehind::Keep::Every;
@@ -119,20 +118,23 @@ ResultsRecord::ResultsRecord(const QString &file, Reporter report, std::shared_p
             const QString key = QStringLiteral("results:") + m_path;
             switch (event.kind) {
             case WriteBehind::Event::Failed:
-                m_report(Notice::lasting(key, Text::tr("The results record %1 cannot be written (%2). Scores are kept "
-                                                 "and written as soon as it can be.")
-                                                  .arg(shownPath(m_path), event.error)));
+                m_report(Notice::lasting(key,
+                                         Text::tr("The results record %1 cannot be written (%2). Scores are kept "
+                                                  "and written as soon as it can be.")
+                                             .arg(shownPath(m_path), event.error)));
                 break;
             case WriteBehind::Event::Recovered:
                 m_report(Notice::mended(
-                    key, Text::tr("The results record %1 is written again; the scores kept meanwhile are in it.")
-                             .arg(shownPath(m_path))));
+                    key,
+                    Text::tr("The results record %1 is written again; the scores kept meanwhile are in it.")
+                        .arg(shownPath(m_path))));
                 break;
             case WriteBehind::Event::BacklogFull:
-                m_report(Notice::lasting(QStringLiteral("results-backlog:") + m_path,
-                                         Text::tr("%1 scores wait for the results record %2; newer scores are not kept.")
-                                             .arg(event.count)
-                                             .arg(shownPath(m_path))));
+                m_report(
+                    Notice::lasting(QStringLiteral("results-backlog:") + m_path,
+                                    Text::tr("%1 scores wait for the results record %2; newer scores are not kept.")
+                                        .arg(event.count)
+                                        .arg(shownPath(m_path))));
                 break;
             case WriteBehind::Event::Dropped:
                 m_report(Notice::mended(QStringLiteral("results-backlog:") + m_path,
@@ -161,17 +163,18 @@ void ResultsRecord::write(const QByteArray &row, QString *error, bool *written)
         break;
     case AppendOnlyFile::Change::Replaced:
         m_report(Notice::passing(Text::tr("The results record %1 was replaced by another file (saved by another "
-                                    "program?); the scores go on in the file now there.")
+                                          "program?); the scores go on in the file now there.")
                                      .arg(shownPath(m_path))));
         break;
     case AppendOnlyFile::Change::Removed:
-        m_report(Notice::passing(
-            Text::tr("The results record %1 was deleted; it is made again and the scores go on in it.").arg(shownPath(m_path))));
+        m_report(
+            Notice::passing(Text::tr("The results record %1 was deleted; it is made again and the scores go on in it.")
+                                .arg(shownPath(m_path))));
         break;
     }
     if (outcome.shared && !m_sharedTold)
         m_report(Notice::passing(Text::tr("Another program is writing the results record %1 too; both keep their "
-                                    "scores in it.")
+                                          "scores in it.")
                                      .arg(shownPath(m_path))));
     m_sharedTold = m_sharedTold || outcome.shared;
     *error = outcome.error;
@@ -205,8 +208,7 @@ QString ResultsRecord::defaultFile()
     const QString folder = resultsFolderSeam.orElse(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)
                                                     + QStringLiteral("/results"));
     const SYSTEMTIME today = civilTime(localMilliseconds());
-    return folder + u'/' + QDate(today.wYear, today.wMonth, today.wDay).toString(Qt::ISODate)
-        + QStringLiteral(".csv");
+    return folder + u'/' + QDate(today.wYear, today.wMonth, today.wDay).toString(Qt::ISODate) + QStringLiteral(".csv");
 }
 
 void ResultsRecord::setFolderOverride(const QString &folder)

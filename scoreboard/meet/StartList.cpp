@@ -120,8 +120,9 @@ QByteArray asUtf8(QByteArrayView bytes, QStringList *problems)
     if (bytes.isValidUtf8())
         return bytes.toByteArray();
     if (problems)
-        problems->append(Text::tr("the list is not in UTF-8, so it was read as Windows-1252 (Western European); should a "
-                            "name look wrong, save the list as \"CSV UTF-8\""));
+        problems->append(
+            Text::tr("the list is not in UTF-8, so it was read as Windows-1252 (Western European); should a "
+                     "name look wrong, save the list as \"CSV UTF-8\""));
     return decodeWindows1252(bytes).toUtf8();
 }
 
@@ -403,11 +404,13 @@ struct Reader {
                 columns = header;
                 hasPictures = header[Picture] >= 0;
                 if (header[Name] < 0)
-                    report(start, Text::tr("the header names no name column (such as name, Name, nom, nombre); the "
-                                     "gymnasts' names stay empty"));
+                    report(start,
+                           Text::tr("the header names no name column (such as name, Name, nom, nombre); the "
+                                    "gymnasts' names stay empty"));
                 if (header[Team] < 0)
-                    report(start, Text::tr("the header names no team column (such as team, club, Verein, Mannschaft, "
-                                     "équipe, equipo); the gymnasts' teams stay empty"));
+                    report(start,
+                           Text::tr("the header names no team column (such as team, club, Verein, Mannschaft, "
+                                    "équipe, equipo); the gymnasts' teams stay empty"));
                 clearRow();
                 return;
             }
@@ -445,18 +448,20 @@ struct Reader {
             report(start, Text::tr("the gymnast number %1 is not a whole number").arg(shown(values[Number])));
             return;
         case ParsedNumber::OutOfRange:
-            report(start, Text::tr("the gymnast number %1 is outside %2..%3")
-                              .arg(shown(values[Number]))
-                              .arg(StartList::LowestNumber)
-                              .arg(StartList::HighestNumber));
+            report(start,
+                   Text::tr("the gymnast number %1 is outside %2..%3")
+                       .arg(shown(values[Number]))
+                       .arg(StartList::LowestNumber)
+                       .arg(StartList::HighestNumber));
             return;
         case ParsedNumber::Fine:
             break;
         }
         if (const auto found = indexOf.constFind(number.value); found != indexOf.constEnd()) {
-            report(start, Text::tr("the gymnast number %1 is already on line %2; this row is ignored")
-                              .arg(number.value)
-                              .arg(entries[*found].line));
+            report(start,
+                   Text::tr("the gymnast number %1 is already on line %2; this row is ignored")
+                       .arg(number.value)
+                       .arg(entries[*found].line));
             return;
         }
         indexOf.insert(number.value, entries.size());
@@ -582,8 +587,9 @@ StartList loadStartList(const QString &path, QStringList *problems)
         if (QDir::isRelativePath(entry.picture))
             entry.picture = QDir::cleanPath(folder.filePath(entry.picture));
         if (problems && !fileExists(entry.picture))
-            problems->append(atLine(entry.line, Text::tr("the picture %1 is not there; this gymnast shows no picture")
-                                                    .arg(QDir::toNativeSeparators(entry.picture))));
+            problems->append(atLine(entry.line,
+                                    Text::tr("the picture %1 is not there; this gymnast shows no picture")
+                                        .arg(QDir::toNativeSeparators(entry.picture))));
     }
     return list;
 }

@@ -68,7 +68,11 @@ public:
             return std::nullopt;
         }
         if (number < static_cast<double>(lowest) || number > static_cast<double>(highest)) {
-            note(Text::tr("%1: %2 is outside %3..%4; ignored").arg(where).arg(number, 0, 'f', 0).arg(lowest).arg(highest));
+            note(Text::tr("%1: %2 is outside %3..%4; ignored")
+                     .arg(where)
+                     .arg(number, 0, 'f', 0)
+                     .arg(lowest)
+                     .arg(highest));
             return std::nullopt;
         }
         return static_cast<int64_t>(number);
@@ -162,7 +166,6 @@ bool take(const std::optional<U> &value, T &target)
 
 namespace {
 
-
 // Whether a change is one the operator made (a number, a score, a clock started, stopped,
 // reset or set), which the file must hold before anything that follows from it (the score's
 // row in the record); text being typed and the pictures and colours may wait their second.
@@ -193,9 +196,10 @@ StateJournal::StateJournal(const QString &file, Reporter report, std::chrono::mi
             const QString key = QStringLiteral("state:") + m_path;
             const QString path = QDir::toNativeSeparators(m_path);
             if (event.kind == WriteBehind::Event::Failed)
-                m_report(Notice::lasting(key, Text::tr("The board's state cannot be kept in %1 (%2): after a crash the "
-                                                 "board would not come back as it was.")
-                                                  .arg(path, event.error)));
+                m_report(Notice::lasting(key,
+                                         Text::tr("The board's state cannot be kept in %1 (%2): after a crash the "
+                                                  "board would not come back as it was.")
+                                             .arg(path, event.error)));
             else if (event.kind == WriteBehind::Event::Recovered)
                 m_report(Notice::mended(key, Text::tr("The board's state is kept in %1 again.").arg(path)));
         });
@@ -288,8 +292,8 @@ bool readField(Reader &in, const QJsonObject &object, const FieldSpec &spec, con
                     return false;
                 const auto whole = in.integer(*score, QStringLiteral("whole"), where + QStringLiteral(".whole"),
                                               spec.lowest, spec.highest);
-                const auto thousandths = in.integer(*score, QStringLiteral("thousandths"),
-                                                    where + QStringLiteral(".thousandths"), 0, 999);
+                const auto thousandths
+                    = in.integer(*score, QStringLiteral("thousandths"), where + QStringLiteral(".thousandths"), 0, 999);
                 // Points without their thousandths would be another score: both or neither.
                 if (!whole || !thousandths)
                     return false;
@@ -302,7 +306,8 @@ bool readField(Reader &in, const QJsonObject &object, const FieldSpec &spec, con
                     return false;
                 // A clock counts as read when its value was valid; its other fields each alone.
                 const QString prefix = where + u'.';
-                take(in.flag(*clock, QStringLiteral("countsUp"), prefix + QStringLiteral("countsUp")), target->countsUp);
+                take(in.flag(*clock, QStringLiteral("countsUp"), prefix + QStringLiteral("countsUp")),
+                     target->countsUp);
                 take(in.flag(*clock, QStringLiteral("running"), prefix + QStringLiteral("running")), target->running);
                 take(in.integer(*clock, QStringLiteral("preset"), prefix + QStringLiteral("preset"), 0, MaxPreset),
                      target->preset);

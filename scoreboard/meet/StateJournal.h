@@ -28,8 +28,8 @@ namespace tallyard {
 // that come back after a crash), the others as a default BoardState has them.
 struct StoredBoard {
     BoardState state;
-    BoardFields fields; // the fields read
-    bool clean = false; // written at a clean quit
+    BoardFields fields;    // the fields read
+    bool clean = false;    // written at a clean quit
     int64_t writtenAt = 0; // civil local milliseconds; 0 when the file gave none
 
     bool has(BoardField field) const { return fields.test(static_cast<size_t>(field)); }

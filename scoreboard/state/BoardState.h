@@ -42,7 +42,7 @@ struct BoardState {
     QString event;
     QString name;
     QString team;
-    int number = 0; // the gymnast number; -1 shows none
+    int number = 0;     // the gymnast number; -1 shows none
     int scoreWhole = 0; // the score's points and thousandths as shown; -1 shows none
     int scoreThousandths = 0;
     std::array<ClockState, 3> clocks;

@@ -125,10 +125,7 @@ QJsonObject digitShapes(int32_t ratio)
         }
         // Lit: glow (the darkest red), body (pure red), core (red with white); unlit: one layer.
         for (const ShapeRecorder::Shape &shape : device.recorder.shapes) {
-            const char *layer = !on                          ? "unlit"
-                : shape.color == lit                         ? "lit"
-                : shape.color.green() > 0                    ? "core"
-                                                             : "glow";
+            const char *layer = !on ? "unlit" : shape.color == lit ? "lit" : shape.color.green() > 0 ? "core" : "glow";
             QJsonArray polygons = layers.value(QLatin1String(layer)).toArray();
             polygons.append(polygonJson(shape.polygon));
             layers.insert(QLatin1String(layer), polygons);
@@ -150,7 +147,8 @@ QJsonObject digitShapes(int32_t ratio)
     for (const sevenseg::CornerLamp &corner : sevenseg::CornerLamps) {
         for (int s = 0; s < sevenseg::SegmentCount; ++s) {
             const sevenseg::SegmentLine &line = sevenseg::SegmentLines[static_cast<size_t>(s)];
-            const auto at = [&](sevenseg::Node n) { return n.column == corner.node.column && n.row == corner.node.row; };
+            const auto at
+                = [&](sevenseg::Node n) { return n.column == corner.node.column && n.row == corner.node.row; };
             if (at(line.from) || at(line.to)) {
                 const std::vector<QPointF> centres = dots.lampCentres(s);
                 corners.append(QJsonObject{{"at", pointJson(at(line.from) ? centres.front() : centres.back())},

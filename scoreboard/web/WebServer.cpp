@@ -326,7 +326,6 @@ WebServer::WebServer(const WebLimits &limits, QObject *parent) : QTcpServer(pare
             m_resources.insert(route.path, Resource{route.type, file.readAll()});
     }
     m_resources.insert("/segments", Resource{"application/json", segmentsJson()});
-    m_stateJson = tallyard::stateJson(m_state, 0, m_pictures);
     m_heartbeat.setInterval(m_limits.heartbeatMs);
     connect(&m_heartbeat, &QTimer::timeout, this, [this] { heartbeat(); });
     m_heartbeat.start();
@@ -382,9 +381,8 @@ void WebServer::heartbeat()
     if (m_streams.isEmpty())
         return;
     const QByteArray bytes = message("time",
-                                     "{\"now\":" + QByteArray::number(static_cast<qlonglong>(now()))
-                                         + ",\"version\":" + QByteArray::number(static_cast<qulonglong>(m_state.version))
-                                         + "}");
+                                     "{\"now\":" + QByteArray::number(static_cast<qlonglong>(now())) + ",\"version\":"
+                                         + QByteArray::number(static_cast<qulonglong>(m_state.version)) + "}");
     const QSet<WebConnection *> streams = m_streams;
     for (WebConnection *stream : streams)
         if (m_streams.contains(stream))

@@ -34,10 +34,10 @@ struct WebLimits {
     int maxConnections = 256;
     qsizetype maxHeadBytes = 8 * 1024; // request line and headers
     int maxHeaderLines = 64;
-    int requestTimeoutMs = 10'000; // from a request's first byte to its last
-    int idleTimeoutMs = 30'000;    // a kept-alive connection between requests
+    int requestTimeoutMs = 10'000;        // from a request's first byte to its last
+    int idleTimeoutMs = 30'000;           // a kept-alive connection between requests
     qint64 maxPendingOutput = 256 * 1024; // unsent bytes before a viewer is dropped
-    int heartbeatMs = 15'000; // the server's time to each page, between changes
+    int heartbeatMs = 15'000;             // the server's time to each page, between changes
     qint64 maxPictureFileBytes = 32 * 1024 * 1024;
     int maxPictureSide = 1920; // pictures are sent as PNG at most this wide and tall
 };
@@ -94,7 +94,6 @@ private:
     WebLimits m_limits;
     BoardState m_state;
     PictureRevisions m_pictures;
-    QByteArray m_stateJson; // the current state without the server's time
     QHash<QByteArray, Resource> m_resources;
     Picture m_picture[2];
     QSet<WebConnection *> m_connections;

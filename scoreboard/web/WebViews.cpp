@@ -3,6 +3,8 @@
 
 #include "scoreboard/web/WebViews.h"
 
+#include "platform/system/Endpoint.h"
+
 #include "scoreboard/state/BoardState.h"
 #include "scoreboard/web/WebServer.h"
 
@@ -52,35 +54,14 @@ struct Endpoint {
 
 std::optional<Endpoint> parseEndpoint(const QString &text, QString &why)
 {
-    QString host;
-    QString port = text;
-    if (text.startsWith(u'[')) {
-        const qsizetype close = text.indexOf(QLatin1String("]:"));
-        if (close < 0) {
-            why = QCoreApplication::translate("WebViews", "an IPv6 address is written [ADDRESS]:PORT");
-            return std::nullopt;
-        }
-        host = text.mid(1, close - 1);
-        port = text.mid(close + 2);
-    } else if (const qsizetype colon = text.lastIndexOf(u':'); colon >= 0) {
-        host = text.left(colon);
-        port = text.mid(colon + 1);
-        if (host.contains(u':')) {
-            why = QCoreApplication::translate("WebViews", "an IPv6 address is written [ADDRESS]:PORT");
-            return std::nullopt;
-        }
-    }
-    bool ok = false;
-    const uint number = port.toUInt(&ok);
-    if (!ok || number > 65535 || port.isEmpty() || !port.front().isDigit()) {
-        why = QCoreApplication::translate("WebViews", "the port is a number from 0 to 65535");
+    const std::optional<EndpointText> split = splitEndpoint(text, &why);
+    if (!split)
         return std::nullopt;
-    }
-    Endpoint endpoint{QHostAddress::Any, static_cast<quint16>(number)};
-    if (host.compare(u"localhost", Qt::CaseInsensitive) == 0)
+    Endpoint endpoint{QHostAddress::Any, split->port};
+    if (split->host.compare(u"localhost", Qt::CaseInsensitive) == 0)
         endpoint.address = QHostAddress::LocalHost;
-    else if (!host.isEmpty() && host != u"*" && !endpoint.address.setAddress(host)) {
-        why = QCoreApplication::translate("WebViews", "\"%1\" is not an IP address").arg(host);
+    else if (!split->host.isEmpty() && split->host != u"*" && !endpoint.address.setAddress(split->host)) {
+        why = QCoreApplication::translate("WebViews", "\"%1\" is not an IP address").arg(split->host);
         return std::nullopt;
     }
     return endpoint;
@@ -173,7 +154,8 @@ bool start(const QString &addressAndPort, const WebLimits &limits, QTextStream &
 
     WebServer *server = s->server;
     const BoardState first = boardStates().current();
-    QMetaObject::invokeMethod(server, [server, first] { server->publish(first); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        server, [server, first] { server->publish(first); }, Qt::QueuedConnection);
     s->feed = QObject::connect(&boardStates(), &BoardStatePublisher::changed, server, &WebServer::publish,
                                Qt::QueuedConnection);
     if (QCoreApplication *app = QCoreApplication::instance())
@@ -206,7 +188,8 @@ void stop()
     QObject::disconnect(current->feed);
     QObject::disconnect(current->quit);
     WebServer *server = current->server;
-    QMetaObject::invokeMethod(server, [server] { delete server; }, Qt::BlockingQueuedConnection);
+    QMetaObject::invokeMethod(
+        server, [server] { delete server; }, Qt::BlockingQueuedConnection);
     current->thread.quit();
     current->thread.wait();
 }

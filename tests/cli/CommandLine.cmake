@@ -29,7 +29,10 @@ expect("--no-such-option" 1 "^$" "Unknown option 'no-such-option'.*Usage:")
 expect("--help" 0 "--start-list <file>.*--results <file>.*--no-results.*--resume" "^$")
 expect("--results;r.csv;--no-results" 1 "^$" "--results and --no-results exclude each other")
 expect("--help" 0 "--serve <\\[address:\\]port>" "^$")
-foreach(bad "70000" "host:" "localhost:http" "-1" "127.0.0.1:123456")
+# Refused at once, as the web views would refuse them: digits of another script, no port, a
+# bare IPv6 address.
+foreach(bad "70000" "host:" "localhost:http" "-1" "127.0.0.1:123456" "٨٠٨٠" "::1:8080")
   expect("--serve;${bad}" 1 "^$" "--serve takes \\[address:\\]port")
 endforeach()
+expect("--serve;8080;--serve;8081" 1 "^$" "--serve is given once")
 message(STATUS "--help, --version and an unknown option answer without a display")

@@ -178,14 +178,12 @@ TEST_F(AudienceTest, ClosingTheBoardClosesItAndAMinimizedBoardIsStillFollowed)
     EXPECT_FALSE(watched->isVisible());
 }
 
-
 // The pages draw the board from the program's own measure of it: every element the audience
 // sees, each LED digit where the real cell paints it, each clock's dots where its TimeLED
 // put them, in the board's language.
 TEST_F(AudienceTest, TheDesignThePagesDrawIsMeasuredFromTheBoardsOwnControls)
 {
-    const QJsonObject elements
-        = QJsonDocument::fromJson(hall::boardDesignJson()).object().value("elements").toObject();
+    const QJsonObject elements = QJsonDocument::fromJson(hall::boardDesignJson()).object().value("elements").toObject();
     for (const ElementDesign &element : hall::audienceDesign())
         EXPECT_TRUE(elements.contains(QLatin1String(element.name))) << element.name;
     EXPECT_FALSE(elements.contains("tkRoutine")) << "the clocks' models are no part of the face";

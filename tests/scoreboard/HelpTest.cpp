@@ -139,8 +139,8 @@ TEST(HelpDocument, ReadsWithEveryHeadingAndNoControlWordShowsAsText)
     EXPECT_FALSE(text.contains(QRegularExpression(QStringLiteral("\\\\[a-z']")))) << "a control word shows as text";
     EXPECT_FALSE(text.contains(u'{') || text.contains(u'}'));
     EXPECT_TRUE(text.contains(u'\u2022')) << "the bullets read as bullets";
-    for (const char *option : {"--screen", "--fullscreen", "--audience-screen", "--list-screens", "--start-list", "--results",
-                               "--no-results", "--resume", "--serve"})
+    for (const char *option : {"--screen", "--fullscreen", "--audience-screen", "--list-screens", "--start-list",
+                               "--results", "--no-results", "--resume", "--serve"})
         EXPECT_TRUE(text.contains(QLatin1StringView(option))) << option;
 }
 

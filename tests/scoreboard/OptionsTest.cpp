@@ -54,20 +54,20 @@ protected:
         keyboard = NumLockState::Off;
         writes = 0;
         setNumLockOverride({[] { return keyboard; },
-                           [](bool on) {
-                               ++writes;
-                               keyboard = on ? NumLockState::On : NumLockState::Off;
-                               return true;
-                           }});
+                            [](bool on) {
+                                ++writes;
+                                keyboard = on ? NumLockState::On : NumLockState::Off;
+                                return true;
+                            }});
         setMessageBoxOverride([this](const MessageBoxQuestion &q) {
             questions << q;
             return answer;
         });
         CommonDialog::setChooserOverride({[this](qint32) { return colorChoice; },
-                                  [this](const CommonDialog::OpenRequest &r) {
-                                      requests << r;
-                                      return fileChoice;
-                                  }});
+                                          [this](const CommonDialog::OpenRequest &r) {
+                                              requests << r;
+                                              return fileChoice;
+                                          }});
     }
     void TearDown() override
     {

@@ -32,8 +32,8 @@ namespace {
 QString captionOf(const QObject *control)
 {
     return control->metaObject()->indexOfProperty("Caption") >= 0
-               ? variantToString(getPropertyByName(const_cast<QObject *>(control), u"Caption"))
-               : QString();
+        ? variantToString(getPropertyByName(const_cast<QObject *>(control), u"Caption"))
+        : QString();
 }
 
 // Every control of the form whose caption does not fit it, as "name: caption". A label wraps
@@ -54,8 +54,7 @@ std::string clippedCaptions(const Form *form)
         bool fits = true;
         if (type == u"Label") {
             const QRect area = widget->rect().adjusted(1, 1, -1, -1);
-            const QRect needed
-                = metrics.boundingRect(QRect(0, 0, area.width(), 1 << 20), Qt::TextWordWrap, caption);
+            const QRect needed = metrics.boundingRect(QRect(0, 0, area.width(), 1 << 20), Qt::TextWordWrap, caption);
             // One line always shows, as the designs have it; more only where they fit.
             const int lines = needed.height() / metrics.lineSpacing();
             fits = needed.width() <= area.width() && lines <= std::max(1, area.height() / metrics.lineSpacing());
@@ -64,13 +63,14 @@ std::string clippedCaptions(const Form *form)
             const int tabWidth = widget->width() / std::max<int>(1, tabs->TabsPerRow());
             for (int i = 0; i < tabs->Tabs(); ++i)
                 if (metrics.horizontalAdvance(tabs->TabCaption(i)) > tabWidth - 8)
-                    clipped << control->Name() + u'[' + QString::number(i) + QStringLiteral("]: ") + tabs->TabCaption(i);
+                    clipped << control->Name() + u'[' + QString::number(i) + QStringLiteral("]: ")
+                            + tabs->TabCaption(i);
             continue;
         } else {
             int beside = 10; // a frame's corner and the gap around its caption
             if (type == u"OptionButton" || type == u"CheckBox")
                 beside = widget->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth)
-                         + widget->style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing) + 2;
+                    + widget->style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing) + 2;
             else if (type == u"CommandButton")
                 beside = 6;
             fits = metrics.size(Qt::TextShowMnemonic | Qt::TextSingleLine, caption).width() <= widget->width() - beside;

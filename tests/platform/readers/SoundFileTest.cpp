@@ -182,7 +182,8 @@ TEST(SoundFile, BrokenMetadataChunksCostNothingOfTheSound)
             c.append(char((size >> (8 * i)) & 0xff));
         return c + body;
     };
-    const QByteArray format = chunk("fmt ", 16, QByteArray("\x01\x00\x01\x00\x40\x1f\x00\x00\x80\x3e\x00\x00\x02\x00\x10\x00", 16));
+    const QByteArray format
+        = chunk("fmt ", 16, QByteArray("\x01\x00\x01\x00\x40\x1f\x00\x00\x80\x3e\x00\x00\x02\x00\x10\x00", 16));
     const QByteArray sound = chunk("data", 8, QByteArray("\x01\x00\x02\x00\x03\x00\x04\x00", 8));
     const struct {
         const char *name;

@@ -106,7 +106,8 @@ TEST(WriteBehind, AFailingLaneKeepsItsPiecesInOrderAndSaysSoOnce)
     }
     EXPECT_TRUE(writer.flush(lane));
     EXPECT_EQ(written, (std::vector<std::string>{"a", "b", "c"}));
-    EXPECT_EQ(heard, (std::vector<WriteBehind::Event::Kind>{WriteBehind::Event::Failed, WriteBehind::Event::Recovered}));
+    EXPECT_EQ(heard,
+              (std::vector<WriteBehind::Event::Kind>{WriteBehind::Event::Failed, WriteBehind::Event::Recovered}));
     EXPECT_EQ(writer.close(lane), 0);
 }
 

@@ -54,7 +54,7 @@ protected:
 
 TEST_F(MeetTest, TheListFillsACommittedNumberAndPagesStepThroughItInItsOrder)
 {
-    start({listFile(), {}, true, false});
+    start({.startList = listFile(), .noResults = true});
     commitNumber("5\n");
     EXPECT_EQ(text(board->txtGymnastName), QStringLiteral("Bea; B."));
     EXPECT_EQ(text(board->txtGymnastTeam), QStringLiteral("Club B"));
@@ -72,7 +72,7 @@ TEST_F(MeetTest, TheListFillsACommittedNumberAndPagesStepThroughItInItsOrder)
         const char *name;
     } steps[]{
         {Qt::Key_PageDown, 5, "Bea; B."}, {Qt::Key_PageDown, 30, "Cy"}, {Qt::Key_PageDown, 30, "Cy"}, // the end
-        {Qt::Key_PageUp, 5, "Bea; B."},   {Qt::Key_PageUp, 12, "Ana"},  {Qt::Key_PageUp, 12, "Ana"}, // the start
+        {Qt::Key_PageUp, 5, "Bea; B."},   {Qt::Key_PageUp, 12, "Ana"},  {Qt::Key_PageUp, 12, "Ana"},  // the start
     };
     for (const auto &s : steps) {
         press(s.key);
@@ -85,7 +85,7 @@ TEST_F(MeetTest, TheListFillsACommittedNumberAndPagesStepThroughItInItsOrder)
 TEST_F(MeetTest, EveryCommittedScoreIsOneRowAndACorrectionAnother)
 {
     const QString record = store.filePath(QStringLiteral("record.csv"));
-    start({listFile(), record, false, false});
+    start({.startList = listFile(), .results = record});
     board->txtEvent->setText(QStringLiteral("Floor"));
     commitNumber("30\n");
     focus(board->nledScoreLeft);
@@ -107,15 +107,15 @@ TEST_F(MeetTest, EveryCommittedScoreIsOneRowAndACorrectionAnother)
 
 TEST_F(MeetTest, AnUncleanEndBringsTheBoardBackAndACleanOneOnlyWhenAsked)
 {
-    start({listFile(), {}, true, false});
+    start({.startList = listFile(), .noResults = true});
     commitNumber("12\n");
     focus(board->nledScoreLeft);
     type("13.475\n"); // kept with the commit itself, before any refresh
-    meet.reset(); // the program gone without its clean quit
+    meet.reset();     // the program gone without its clean quit
     board->ShowGymnast(1, QStringLiteral("Other"), QStringLiteral("Other"), {});
     board->ClearScore();
 
-    start({{}, {}, true, false});
+    start({.noResults = true});
     EXPECT_EQ(caption(board->nledGymnastNum), 12);
     EXPECT_EQ(text(board->txtGymnastName), QStringLiteral("Ana"));
     EXPECT_EQ(caption(board->nledScoreLeft), 13);
@@ -126,20 +126,20 @@ TEST_F(MeetTest, AnUncleanEndBringsTheBoardBackAndACleanOneOnlyWhenAsked)
     meet->finish(); // a clean quit
     board->ShowGymnast(1, QStringLiteral("Other"), QStringLiteral("Other"), {});
     said.clear();
-    start({{}, {}, true, false});
+    start({.noResults = true});
     EXPECT_EQ(text(board->txtGymnastName), QStringLiteral("Other")) << "a clean start is the usual start";
     EXPECT_FALSE(said.contains(QStringLiteral("Restored"))) << said.toStdString();
     tick();
     meet->finish();
     board->ShowGymnast(2, QStringLiteral("Third"), QStringLiteral("Third"), {});
-    start({{}, {}, true, true});
+    start({.noResults = true, .resume = true});
     EXPECT_EQ(text(board->txtGymnastName), QStringLiteral("Other")) << "--resume: the board as it was left";
 }
 
 TEST_F(MeetTest, TheRecordKeepsNoPlaceholderAsANameOrTeam)
 {
     const QString record = store.filePath(QStringLiteral("record.csv"));
-    start({{}, record, false, false});
+    start({.results = record});
     board->txtEvent->setText(QStringLiteral("Floor"));
     commitNumber("8\n");
     focus(board->nledScoreLeft);
@@ -164,7 +164,7 @@ TEST_F(MeetTest, AGymnastWithoutAPictureShowsNoneNotThePreviousOne)
     ASSERT_TRUE(list.open(QIODevice::WriteOnly));
     list.write("number;name;team;picture\n12;Ana;A;ana.png\n5;Bea;B;gone.png\n30;Cy;C;\n");
     list.close();
-    start({listFile(), {}, true, false});
+    start({.startList = listFile(), .noResults = true});
     EXPECT_TRUE(said.contains(QStringLiteral("line 3: the picture"))) << said.toStdString();
     const struct {
         const char *number;
@@ -178,9 +178,9 @@ TEST_F(MeetTest, AGymnastWithoutAPictureShowsNoneNotThePreviousOne)
 
 TEST_F(MeetTest, ASecondCopyOfTheProgramNeitherKeepsNorRestoresTheFirstOnesBoard)
 {
-    start({listFile(), {}, true, false});
+    start({.startList = listFile(), .noResults = true});
     commitNumber("12\n");
-    Meet second({{}, {}, true, false}, [this](const Notice &notice) { said += notice.text + u'\n'; });
+    Meet second({.noResults = true}, [this](const Notice &notice) { said += notice.text + u'\n'; });
     second.attach(board);
     EXPECT_TRUE(said.contains(QStringLiteral("Another Tallyard"))) << said.toStdString();
     EXPECT_FALSE(said.contains(QStringLiteral("Restored")));

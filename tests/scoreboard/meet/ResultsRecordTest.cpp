@@ -131,8 +131,10 @@ TEST_F(ResultsRecordTest, ScriptedCommitsGiveQuotedGuardedRowsWithAPointInAGerma
         const char *expected;
     };
     const Case cases[] = {
-        {3, 14, 12, "Floor", 12, "Anna Müller", "TSV", 9, 850, "2026-03-14T12:00:05.250+01:00,Floor,12,Anna Müller,TSV,9.850"},
-        {7, 1, 9, "Vault", 7, "Smith, \"Jo\"", "A,B", 10, 5, "2026-07-01T09:00:05.250+02:00,Vault,7,\"Smith, \"\"Jo\"\"\",\"A,B\",10.005"},
+        {3, 14, 12, "Floor", 12, "Anna Müller", "TSV", 9, 850,
+         "2026-03-14T12:00:05.250+01:00,Floor,12,Anna Müller,TSV,9.850"},
+        {7, 1, 9, "Vault", 7, "Smith, \"Jo\"", "A,B", 10, 5,
+         "2026-07-01T09:00:05.250+02:00,Vault,7,\"Smith, \"\"Jo\"\"\",\"A,B\",10.005"},
         {7, 1, 9, "=1+1", 1, "+49 111", "-x", 0, 0, "2026-07-01T09:00:05.250+02:00,'=1+1,1,'+49 111,'-x,0.000"},
         {7, 1, 9, "@SUM(A1,A2)", 2, "\tTab", "two\nlines", 19, 999,
          "2026-07-01T09:00:05.250+02:00,\"'@SUM(A1,A2)\",2,'\tTab,\"two\nlines\",19.999"},
@@ -144,8 +146,12 @@ TEST_F(ResultsRecordTest, ScriptedCommitsGiveQuotedGuardedRowsWithAPointInAGerma
         EXPECT_EQ(record.fileName(), m_dir.filePath(QStringLiteral("day/results/2026-03-14.csv")));
         for (const Case &c : cases) {
             const ResultRow r{civilMs(2026, c.month, c.day, c.hour, 0, 5, 250),
-                        QString::fromUtf8(c.event), c.number, QString::fromUtf8(c.name), QString::fromUtf8(c.team),
-                        c.whole, c.thousandths};
+                              QString::fromUtf8(c.event),
+                              c.number,
+                              QString::fromUtf8(c.name),
+                              QString::fromUtf8(c.team),
+                              c.whole,
+                              c.thousandths};
             record.append(r);
         }
         EXPECT_TRUE(record.flush());
@@ -184,8 +190,8 @@ TEST_F(ResultsRecordTest, AnExistingFileIsOnlyAddedToWithItsLastLineClosed)
             record.append(row(1));
             record.append(row(2));
         } // the destructor waits for both
-        EXPECT_EQ(contents(file), QByteArray(c.before ? c.before : "") + c.between + first
-                      + ResultsRecord::formatRow(row(2)));
+        EXPECT_EQ(contents(file),
+                  QByteArray(c.before ? c.before : "") + c.between + first + ResultsRecord::formatRow(row(2)));
     }
 }
 
@@ -214,8 +220,9 @@ void expectToldOnceAndRowsFollow(const QTemporaryDir &dir, const Fault &fault)
         record.append(row(3));
         EXPECT_TRUE(record.flush());
     }
-    EXPECT_EQ(contents(file), ResultsRecord::header() + ResultsRecord::formatRow(row(1))
-                  + ResultsRecord::formatRow(row(2)) + ResultsRecord::formatRow(row(3)));
+    EXPECT_EQ(contents(file),
+              ResultsRecord::header() + ResultsRecord::formatRow(row(1)) + ResultsRecord::formatRow(row(2))
+                  + ResultsRecord::formatRow(row(3)));
     EXPECT_EQ(reports.containing("cannot be written"), 1) << reports.all().toStdString();
     EXPECT_EQ(reports.containing("written again"), 1);
     ASSERT_FALSE(reports.notices.isEmpty());
@@ -225,8 +232,10 @@ void expectToldOnceAndRowsFollow(const QTemporaryDir &dir, const Fault &fault)
 
 TEST_F(ResultsRecordTest, AFolderInTheRecordsPlaceIsToldOnceAndItsRowsFollowWhenItIsGone)
 {
-    expectToldOnceAndRowsFollow(m_dir, {"a folder in the file's place", [](const QString &file) { return QDir().mkpath(file); },
-                                        [](const QString &file) { return QDir(file).removeRecursively(); }});
+    expectToldOnceAndRowsFollow(m_dir,
+                                {"a folder in the file's place",
+                                 [](const QString &file) { return QDir().mkpath(file); },
+                                 [](const QString &file) { return QDir(file).removeRecursively(); }});
 }
 
 // Permissions do not stop the superuser: CTest runs this one as an unprivileged user.
@@ -235,17 +244,17 @@ TEST_F(ResultsRecordTest, Unprivileged_AReadOnlyFolderIsToldOnceAndItsRowsFollow
 #ifndef _WIN32
     ASSERT_NE(geteuid(), 0u) << "run as an unprivileged user (tests/support/unprivileged.sh)";
 #endif
-    expectToldOnceAndRowsFollow(m_dir, {"a read-only folder",
-                                        [](const QString &file) {
-                                            const QString folder = QFileInfo(file).absolutePath();
-                                            return QDir().mkpath(folder)
-                                                && QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner);
-                                        },
-                                        [](const QString &file) {
-                                            return QFile::setPermissions(QFileInfo(file).absolutePath(),
-                                                                         QFile::ReadOwner | QFile::WriteOwner
-                                                                             | QFile::ExeOwner);
-                                        }});
+    expectToldOnceAndRowsFollow(
+        m_dir,
+        {"a read-only folder",
+         [](const QString &file) {
+             const QString folder = QFileInfo(file).absolutePath();
+             return QDir().mkpath(folder) && QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner);
+         },
+         [](const QString &file) {
+             return QFile::setPermissions(QFileInfo(file).absolutePath(),
+                                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+         }});
 }
 
 // What happens to a record between two scores while the program runs, by a spreadsheet's

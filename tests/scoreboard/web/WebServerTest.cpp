@@ -93,7 +93,8 @@ TEST_F(WebServerTest, AnswersOnlyGetAndHeadOnTheFixedRoutesWithAPolicyAgainstOut
     };
     for (const Case &c : cases) {
         SCOPED_TRACE((c.method + ' ' + c.path).constData());
-        const QByteArray answer = exchange(c.method + ' ' + c.path + " HTTP/1.1\r\nHost: x\r\nConnection: close\r\n\r\n");
+        const QByteArray answer
+            = exchange(c.method + ' ' + c.path + " HTTP/1.1\r\nHost: x\r\nConnection: close\r\n\r\n");
         EXPECT_EQ(status(answer), c.status);
         EXPECT_TRUE(answer.contains("\r\nContent-Security-Policy: default-src 'self'; script-src 'self';"));
         if (c.bodyHas.isEmpty())
@@ -101,8 +102,7 @@ TEST_F(WebServerTest, AnswersOnlyGetAndHeadOnTheFixedRoutesWithAPolicyAgainstOut
         else
             EXPECT_TRUE(body(answer).contains(c.bodyHas)) << body(answer).left(200).constData();
     }
-    const QJsonObject state =
-        QJsonDocument::fromJson(body(exchange("GET /state HTTP/1.0\r\n\r\n"))).object();
+    const QJsonObject state = QJsonDocument::fromJson(body(exchange("GET /state HTTP/1.0\r\n\r\n"))).object();
     EXPECT_EQ(state.value("format").toString(), QString::fromLatin1(StateFormat));
     EXPECT_TRUE(state.contains("version") && state.contains("clocks") && state.contains("score"));
 }
@@ -111,7 +111,10 @@ TEST_F(WebServerTest, AnswersOnlyGetAndHeadOnTheFixedRoutesWithAPolicyAgainstOut
 TEST(StateJson, CarriesTheBoardsCaptionsInTheBoardsLanguage)
 {
     const auto captions = [] {
-        return QJsonDocument::fromJson(stateJson(BoardState{}, 0, PictureRevisions{})).object().value("captions").toObject();
+        return QJsonDocument::fromJson(stateJson(BoardState{}, 0, PictureRevisions{}))
+            .object()
+            .value("captions")
+            .toObject();
     };
     EXPECT_EQ(captions().value("warmup").toString(), QStringLiteral("Warm-Up"));
     ASSERT_TRUE(language::setBoardLanguage(QStringLiteral("de")));
@@ -201,7 +204,7 @@ TEST_F(WebServerTest, AStormOfGarbageLeavesAWellFormedClientServed)
     QRandomGenerator random(20261209);
     std::vector<std::unique_ptr<QTcpSocket>> storm;
     const QByteArray kinds[] = {
-        "", // random bytes
+        "",                          // random bytes
         "GET / HTTP/1.1\r\nHost: x", // truncated
         "BREW /pot HTTP/1.1\r\n\r\n",
         "GET " + QByteArray(5000, '/') + " HTTP/1.1\r\n\r\n",
