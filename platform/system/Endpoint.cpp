@@ -21,20 +21,20 @@ std::optional<EndpointText> splitEndpoint(const QString &text, QString *why)
     if (trimmed.startsWith(u'[')) {
         const qsizetype close = trimmed.indexOf(QLatin1String("]:"));
         if (close < 0)
-            return fail("an IPv6 address is written [ADDRESS]:PORT");
+            return fail(QT_TRANSLATE_NOOP("Endpoint", "an IPv6 address is written [ADDRESS]:PORT"));
         host = trimmed.mid(1, close - 1);
         port = trimmed.mid(close + 2);
     } else if (const qsizetype colon = trimmed.lastIndexOf(u':'); colon >= 0) {
         host = trimmed.left(colon);
         port = trimmed.mid(colon + 1);
         if (host.contains(u':'))
-            return fail("an IPv6 address is written [ADDRESS]:PORT");
+            return fail(QT_TRANSLATE_NOOP("Endpoint", "an IPv6 address is written [ADDRESS]:PORT"));
     }
     // ASCII digits only: other scripts' digits are no port a browser could be given.
     const bool digits = !port.isEmpty() && port.size() <= 5
         && std::all_of(port.begin(), port.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
     if (!digits || port.toUInt() > 65535)
-        return fail("the port is a number from 0 to 65535");
+        return fail(QT_TRANSLATE_NOOP("Endpoint", "the port is a number from 0 to 65535"));
     return EndpointText{host, static_cast<quint16>(port.toUInt())};
 }
 

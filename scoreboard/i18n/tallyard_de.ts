@@ -114,6 +114,21 @@
         <source>--serve: this build has no web views (Qt Network was missing)</source>
         <translation>--serve: dieser Build hat keine Webansichten (Qt Network fehlte)</translation>
     </message>
+    <message>
+        <source>--serve is given once: the web views have one address</source>
+        <translation>--serve wird nur einmal angegeben: die Webansichten haben eine Adresse</translation>
+    </message>
+</context>
+<context>
+    <name>Endpoint</name>
+    <message>
+        <source>an IPv6 address is written [ADDRESS]:PORT</source>
+        <translation>eine IPv6-Adresse wird [ADRESSE]:PORT geschrieben</translation>
+    </message>
+    <message>
+        <source>the port is a number from 0 to 65535</source>
+        <translation>der Port ist eine Zahl von 0 bis 65535</translation>
+    </message>
 </context>
 <context>
     <name>Hall</name>
@@ -329,14 +344,6 @@
 </context>
 <context>
     <name>WebViews</name>
-    <message>
-        <source>an IPv6 address is written [ADDRESS]:PORT</source>
-        <translation>eine IPv6-Adresse wird [ADRESSE]:PORT geschrieben</translation>
-    </message>
-    <message>
-        <source>the port is a number from 0 to 65535</source>
-        <translation>der Port ist eine Zahl von 0 bis 65535</translation>
-    </message>
     <message>
         <source>&quot;%1&quot; is not an IP address</source>
         <translation>„%1“ ist keine IP-Adresse</translation>

@@ -114,6 +114,21 @@
         <source>--serve: this build has no web views (Qt Network was missing)</source>
         <translation>--serve: esta compilación no tiene vistas web (faltaba Qt Network)</translation>
     </message>
+    <message>
+        <source>--serve is given once: the web views have one address</source>
+        <translation>--serve se da una sola vez: las vistas web tienen una dirección</translation>
+    </message>
+</context>
+<context>
+    <name>Endpoint</name>
+    <message>
+        <source>an IPv6 address is written [ADDRESS]:PORT</source>
+        <translation>una dirección IPv6 se escribe [DIRECCIÓN]:PUERTO</translation>
+    </message>
+    <message>
+        <source>the port is a number from 0 to 65535</source>
+        <translation>el puerto es un número de 0 a 65535</translation>
+    </message>
 </context>
 <context>
     <name>Hall</name>
@@ -329,14 +344,6 @@
 </context>
 <context>
     <name>WebViews</name>
-    <message>
-        <source>an IPv6 address is written [ADDRESS]:PORT</source>
-        <translation>una dirección IPv6 se escribe [DIRECCIÓN]:PUERTO</translation>
-    </message>
-    <message>
-        <source>the port is a number from 0 to 65535</source>
-        <translation>el puerto es un número de 0 a 65535</translation>
-    </message>
     <message>
         <source>&quot;%1&quot; is not an IP address</source>
         <translation>«%1» no es una dirección IP</translation>

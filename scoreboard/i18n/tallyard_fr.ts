@@ -114,6 +114,21 @@
         <source>--serve: this build has no web views (Qt Network was missing)</source>
         <translation>--serve : cette version n’a pas de vues web (Qt Network manquait)</translation>
     </message>
+    <message>
+        <source>--serve is given once: the web views have one address</source>
+        <translation>--serve ne se donne qu’une fois : les vues web ont une seule adresse</translation>
+    </message>
+</context>
+<context>
+    <name>Endpoint</name>
+    <message>
+        <source>an IPv6 address is written [ADDRESS]:PORT</source>
+        <translation>une adresse IPv6 s’écrit [ADRESSE]:PORT</translation>
+    </message>
+    <message>
+        <source>the port is a number from 0 to 65535</source>
+        <translation>le port est un nombre de 0 à 65535</translation>
+    </message>
 </context>
 <context>
     <name>Hall</name>
@@ -329,14 +344,6 @@
 </context>
 <context>
     <name>WebViews</name>
-    <message>
-        <source>an IPv6 address is written [ADDRESS]:PORT</source>
-        <translation>une adresse IPv6 s’écrit [ADRESSE]:PORT</translation>
-    </message>
-    <message>
-        <source>the port is a number from 0 to 65535</source>
-        <translation>le port est un nombre de 0 à 65535</translation>
-    </message>
     <message>
         <source>&quot;%1&quot; is not an IP address</source>
         <translation>« %1 » n’est pas une adresse IP</translation>
