@@ -8,6 +8,8 @@ namespace tallyard {
 TimerControl::TimerControl(QWidget *parent) : IntrinsicControl(parent)
 {
     QWidget::setVisible(false);
+    // A child, so that whoever inspects the control finds the timer that really runs.
+    m_timer.setParent(this);
     connect(&m_timer, &QTimer::timeout, this, [this] { runGuarded("Timer", [this] { emit Timer(); }); });
 }
 

@@ -121,6 +121,9 @@ public:
             return false;
         }
         m_socket->write(bytes);
+        // Into the system's buffer at once: what stays in Qt's is what the client has not taken,
+        // never a burst of changes that came faster than the event loop came round.
+        m_socket->flush();
         return true;
     }
 

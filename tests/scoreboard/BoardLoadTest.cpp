@@ -210,9 +210,21 @@ TEST_F(BoardTest, DestroyedWhileTheBuzzerPlaysAndATickIsDueItEndsCleanly)
 
 TEST_F(BoardTest, ClosingTheBoardWritesNothing)
 {
+    // Every folder the program could write to is one of the test's, empty: the settings',
+    // the user's configuration, data, state and cache, and the home folder itself.
+    QTemporaryDir home;
+    const QByteArray saved[] = {qgetenv("HOME"), qgetenv("XDG_CONFIG_HOME"), qgetenv("XDG_DATA_HOME"),
+                                qgetenv("XDG_STATE_HOME"), qgetenv("XDG_CACHE_HOME")};
+    const char *names[] = {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_STATE_HOME", "XDG_CACHE_HOME"};
+    for (const char *name : names)
+        qputenv(name, home.path().toLocal8Bit());
     board->Unload();
     QCoreApplication::processEvents();
+    for (size_t i = 0; i < std::size(names); ++i)
+        qputenv(names[i], saved[i]);
     EXPECT_TRUE(QDir(store.path()).isEmpty());
+    EXPECT_TRUE(QDir(home.path()).isEmpty())
+        << QDir(home.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden).join(u' ').toStdString();
 }
 
 } // namespace

@@ -6,11 +6,13 @@
 #include "scoreboard/i18n/Language.h"
 #include "scoreboard/web/StateJson.h"
 #include "scoreboard/web/WebServer.h"
+#include "scoreboard/web/WebViews.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRandomGenerator>
 #include <QTcpSocket>
+#include <QTextStream>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -116,11 +118,54 @@ TEST(StateJson, CarriesTheBoardsCaptionsInTheBoardsLanguage)
             .value("captions")
             .toObject();
     };
-    EXPECT_EQ(captions().value("warmup").toString(), QStringLiteral("Warm-Up"));
-    ASSERT_TRUE(language::setBoardLanguage(QStringLiteral("de")));
-    EXPECT_EQ(captions().value("routine").toString(), QStringLiteral("Übung"));
-    EXPECT_EQ(captions().value("score").toString(), QStringLiteral("Note"));
+    const struct {
+        const char *language;
+        std::vector<std::pair<const char *, const char *>> captions;
+    } languages[] = {
+        {"en", {{"routine", "Routine"}, {"fall", "Fall"}, {"warmup", "Warm-Up"}, {"score", "Score"}}},
+        {"de", {{"routine", "Übung"}, {"fall", "Sturz"}, {"warmup", "Einturnen"}, {"score", "Note"}}},
+    };
+    for (const auto &l : languages) {
+        SCOPED_TRACE(l.language);
+        ASSERT_TRUE(language::setBoardLanguage(QString::fromLatin1(l.language)));
+        const QJsonObject shown = captions();
+        EXPECT_EQ(shown.size(), qsizetype(l.captions.size()));
+        for (const auto &[key, text] : l.captions)
+            EXPECT_EQ(shown.value(QLatin1String(key)).toString(), QString::fromUtf8(text)) << key;
+    }
     language::setBoardLanguage(QStringLiteral("en"));
+}
+
+// --serve's address as the web views take it: served where it is one, said why where not.
+TEST(WebViews, ServeWhereTheAddressIsOneAndSayWhyNot)
+{
+    const struct {
+        const char *endpoint;
+        bool serves;
+        const char *why;
+    } cases[] = {
+        {"127.0.0.1:0", true, nullptr},
+        {"localhost:0", true, nullptr},
+        {"*:0", true, nullptr},
+        {"0", true, nullptr},
+        {"[nothost]:0", false, "not an IP address"},
+        {"hall-laptop:0", false, "not an IP address"},
+        {"::1:0", false, "IPv6"},
+        {"70000", false, "port"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.endpoint);
+        QString out, err;
+        QTextStream outStream(&out), errStream(&err);
+        EXPECT_EQ(WebViews::start(QString::fromLatin1(c.endpoint), outStream, errStream), c.serves)
+            << err.toStdString();
+        if (c.serves) {
+            EXPECT_NE(WebViews::port(), 0);
+            WebViews::stop();
+        } else {
+            EXPECT_TRUE(err.contains(QLatin1String(c.why))) << err.toStdString();
+        }
+    }
 }
 
 TEST_F(WebServerTest, RefusesOversizedHeadsAndClosesSlowWritersAndConnectionsBeyondTheBound)
@@ -175,11 +220,20 @@ TEST_F(WebServerTest, AStreamGetsTheStateThenEachChangeAndAViewerThatStopsReadin
     EXPECT_TRUE(sees("Content-Type: text/event-stream"));
     EXPECT_TRUE(sees("event: state\ndata: {") && seen.contains("Ada Lovelace"));
     ASSERT_TRUE(QTest::qWaitFor([&] { return server.streamCount() == 1; }, 3000));
-    for (const char *name : {"Bea Brown", "Cleo Chen", "Dana Diaz"}) {
+    // Each change once, in the order it was made, though they come faster than a page reads.
+    const char *names[] = {"Bea Brown", "Cleo Chen", "Dana Diaz"};
+    for (const char *name : names) {
         state.version++;
         state.name = QString::fromLatin1(name);
         server.publish(state);
-        EXPECT_TRUE(sees(name)) << name;
+    }
+    EXPECT_TRUE(sees(names[2]));
+    qsizetype at = seen.indexOf("Ada Lovelace");
+    for (const char *name : names) {
+        const qsizetype next = seen.indexOf(name);
+        EXPECT_GT(next, at) << name << " came out of order";
+        EXPECT_EQ(seen.count(name), 1) << name;
+        at = next;
     }
 
     // A viewer that takes no more bytes: the server's output for it stays bounded, and it goes.
@@ -196,7 +250,12 @@ TEST_F(WebServerTest, AStreamGetsTheStateThenEachChangeAndAViewerThatStopsReadin
             return server.droppedCount() == 1;
         },
         20000));
-    EXPECT_EQ(server.streamCount(), 1); // the reading viewer stays
+    EXPECT_EQ(server.streamCount(), 1);
+    // The one that stays is the viewer that reads: it gets the next change.
+    state.version++;
+    state.name = QStringLiteral("Eve Evans");
+    server.publish(state);
+    EXPECT_TRUE(sees("Eve Evans"));
 }
 
 TEST_F(WebServerTest, AStormOfGarbageLeavesAWellFormedClientServed)
