@@ -16,6 +16,7 @@
 #include "platform/intrinsics/TimerControl.h"
 #include "scoreboard/forms/frmScoreboard.h"
 #include "scoreboard/settings/Settings.h"
+#include "scoreboard/state/BoardState.h"
 #include "bench/BenchBoard.h"
 
 #include <QApplication>
@@ -65,6 +66,24 @@ void BM_RefreshUnchangedSeconds(benchmark::State &state)
     }
 }
 BENCHMARK(BM_RefreshUnchangedSeconds);
+
+// The same with the board's state followed, as the meet's state journal always follows it: the
+// state's publication should cost a running clock nothing beyond the tick's own work.
+void BM_RefreshUnchangedSecondsFollowed(benchmark::State &state)
+{
+    Board b;
+    int64_t changes = 0;
+    const QMetaObject::Connection follower
+        = QObject::connect(&boardStates(), &BoardStatePublisher::changed, [&](const BoardState &) { ++changes; });
+    for (auto _ : state) {
+        b.board->RefreshTime();
+        QCoreApplication::processEvents();
+        QCoreApplication::processEvents();
+    }
+    QObject::disconnect(follower);
+    state.counters["changes"] = double(changes);
+}
+BENCHMARK(BM_RefreshUnchangedSecondsFollowed);
 
 void BM_RefreshChangedSeconds(benchmark::State &state)
 {

@@ -400,6 +400,9 @@ void frmScoreboard::connectHandlers()
         UpdateLabels();
     });
     connect(tmrClock1, &TimerControl::Timer, this, [this] { RefreshTime(); });
+    // What the board shows changes by keys, by the meet and by Options; typed text as it is typed.
+    for (TextBox *text : {txtEvent, txtGymnastName, txtGymnastTeam})
+        connect(text, &TextBox::Change, this, [this] { m_stateTouched = true; });
     connect(mmcBuzzer, &MMControl::Done, this, [this] { mmcBuzzer_Done(); });
 }
 
@@ -435,6 +438,7 @@ qint16 frmScoreboard::KeyCodeToAsci(qint16 KeyCode) const
 
 void frmScoreboard::AllKeyCode(qint16 KeyCode)
 {
+    m_stateTouched = true;
     if (KeyCode == KeyRoutine) {
         setTimeSec(tkFall, Currency::fromInt(FallPreset));
         setRunning(tkRoutine, !isRunning(tkRoutine));
@@ -503,6 +507,7 @@ frmScoreboard::ClockRow frmScoreboard::rowOf(const Control *display)
 void frmScoreboard::tledKeyDown(Control *display, qint16 &KeyCode, qint16 &Shift)
 {
     Q_UNUSED(Shift);
+    m_stateTouched = true;
     AllKeyCode(KeyCode);
     const ClockRow row = rowOf(display);
     const Currency v = modCount::TimeEntryKey(display, KeyCodeToAsci(KeyCode), row.limit);
@@ -523,10 +528,15 @@ void frmScoreboard::RefreshTime()
         const float caption = static_cast<float>(roundHalfEven(shown[i] + 0.4999));
         invoke(rows[i].display, TimeLEDId::Caption, DispatchKind::PropertyLet, caption);
     }
-    // The state for the board's followers, from the values just shown; nobody following,
-    // nothing is made.
-    if (boardStates().followed())
+    // The state for the board's followers, from the values just shown: made only when the
+    // board was touched since (a key, the meet, Options), as a running clock's drift is no
+    // change to a follower, and once a second whatever happened, in case a change came some
+    // other way. Nobody following, nothing is made.
+    if (boardStates().followed() && (m_stateTouched || ++m_untouchedTicks >= UntouchedTicksPerCapture)) {
+        m_stateTouched = false;
+        m_untouchedTicks = 0;
         boardStates().offer(captureState(shown, localMilliseconds()));
+    }
     const Currency threshold = Currency::fromInt(BuzzerThreshold);
     for (const ClockRow &row : rows) {
         if (timeSec(row.clock) <= threshold) {
@@ -584,6 +594,7 @@ BoardState frmScoreboard::captureState(const std::array<double, 3> &seconds, int
 void frmScoreboard::nledScoreLeft_KeyDown(qint16 &KeyCode, qint16 &Shift)
 {
     Q_UNUSED(Shift);
+    m_stateTouched = true;
     AllKeyCode(KeyCode);
     const qint16 ch = KeyCodeToAsci(KeyCode);
     const Currency v = modCount::ScoreEntryKey(nledScoreLeft, ch, ScoreMaximum);
@@ -608,6 +619,7 @@ void frmScoreboard::nledScoreLeft_KeyUp(qint16 KeyCode, qint16 &Shift)
 void frmScoreboard::nledGymnastNum_KeyDown(qint16 &KeyCode, qint16 &Shift)
 {
     Q_UNUSED(Shift);
+    m_stateTouched = true;
     AllKeyCode(KeyCode);
     if (modShowDigits::NumberEntryKey(nledGymnastNum, KeyCodeToAsci(KeyCode), GymnastNumberLowest,
                                       GymnastNumberHighest))
@@ -617,6 +629,7 @@ void frmScoreboard::nledGymnastNum_KeyDown(qint16 &KeyCode, qint16 &Shift)
 void frmScoreboard::ShowGymnast(qint16 number, const QString &name, const QString &team,
                                 const std::optional<QString> &homePicture)
 {
+    m_stateTouched = true;
     setPropertyByName(nledGymnastNum, u"Caption", number);
     txtGymnastName->setText(name);
     txtGymnastTeam->setText(team);
@@ -643,6 +656,7 @@ void frmScoreboard::ClearScore()
 
 void frmScoreboard::RestoreState(const BoardState &state, int64_t nowMs)
 {
+    m_stateTouched = true;
     txtEvent->setText(state.event);
     txtGymnastName->setText(state.name);
     txtGymnastTeam->setText(state.team);
@@ -709,6 +723,7 @@ void frmScoreboard::ObjectSelected(QObject *SelectedObject)
 
 void frmScoreboard::UpdateFormColors()
 {
+    m_stateTouched = true;
     setBackColor(ColorFormBack);
     modColor::SetLEDColors(nledGymnastNum, ColorGymnastLED);
     modColor::SetLEDColors(nledScoreLeft, ColorScoreLED);
@@ -732,6 +747,7 @@ void frmScoreboard::UpdateFormColors()
 
 void frmScoreboard::UpdateLabels()
 {
+    m_stateTouched = true;
     modStretch::FitPicture(imgHomePic, picHomePicContainer, HomePic);
     modStretch::FitPicture(imgVisitorPic, picVisitorPicContainer, VisitorPic);
 }

@@ -132,6 +132,10 @@ private:
     };
     ClockRow rowOf(const Control *display);
 
+    // Whether what the board shows may have changed since its state was last made.
+    bool m_stateTouched = true;
+    int m_untouchedTicks = 0;
+    static constexpr int UntouchedTicksPerCapture = 20; // a second of refreshes
     QString m_namePlaceholder;
     QString m_teamPlaceholder;
     int m_buzzCount = 0;
