@@ -19,28 +19,42 @@
 
 namespace tallyard {
 
+// The table, one row a field:
+//   X(field, kind, key in /state, key in board.json, group, lowest, highest, restored, committed, where)
+// restored: brought back onto the board after a crash; committed: a change the operator
+// commits, which the state file takes at once; where: the field's value in a state `s`.
+// clang-format off
+#define TALLYARD_BOARD_FIELDS(X) \
+    X(Event,          Text,       "event",      "event",      nullptr,    0, schema::MaxText,        true,  false, &s.event) \
+    X(Name,           Text,       "name",       "name",       nullptr,    0, schema::MaxText,        true,  false, &s.name) \
+    X(Team,           Text,       "team",       "team",       nullptr,    0, schema::MaxText,        true,  false, &s.team) \
+    X(Number,         Number,     "number",     "number",     nullptr,   -1, schema::MaxNumber,      true,  true,  &s.number) \
+    X(Score,          Score,      "score",      "score",      nullptr,   -1, schema::MaxScoreWhole,  true,  true,  (ScoreRef{&s.scoreWhole, &s.scoreThousandths})) \
+    X(RoutineClock,   Clock,      "routine",    "routine",    "clocks",   0, 0,                      true,  true,  &s.clocks[BoardState::Routine]) \
+    X(FallClock,      Clock,      "fall",       "fall",       "clocks",   0, 0,                      true,  true,  &s.clocks[BoardState::Fall]) \
+    X(WarmUpClock,    Clock,      "warmup",     "warmUp",     "clocks",   0, 0,                      true,  true,  &s.clocks[BoardState::WarmUp]) \
+    /* The look comes from the operator's settings, which are kept by themselves. */ \
+    X(BackColor,      Color,      "back",       "back",       "colors",   schema::IntMin, schema::IntMax, false, false, &s.backColor) \
+    X(TextColor,      Color,      "text",       "text",       "colors",   schema::IntMin, schema::IntMax, false, false, &s.textColor) \
+    X(LedBackColor,   Color,      "ledBack",    "ledBack",    "colors",   schema::IntMin, schema::IntMax, false, false, &s.ledBackColor) \
+    X(ScoreColor,     Color,      "score",      "score",      "colors",   schema::IntMin, schema::IntMax, false, false, &s.scoreColor) \
+    X(GymnastColor,   Color,      "gymnast",    "gymnast",    "colors",   schema::IntMin, schema::IntMax, false, false, &s.gymnastColor) \
+    X(RoutineColor,   Color,      "routine",    "routine",    "colors",   schema::IntMin, schema::IntMax, false, false, &s.clockColors[BoardState::Routine]) \
+    X(FallColor,      Color,      "fall",       "fall",       "colors",   schema::IntMin, schema::IntMax, false, false, &s.clockColors[BoardState::Fall]) \
+    X(WarmUpColor,    Color,      "warmup",     "warmUp",     "colors",   schema::IntMin, schema::IntMax, false, false, &s.clockColors[BoardState::WarmUp]) \
+    X(DigitStyle,     DigitStyle, "digitStyle", "digitStyle", nullptr,    -32768, 32767,             false, false, &s.digitStyle) \
+    X(HomePicture,    Picture,    "home",       "home",       "pictures", 0, schema::MaxPicturePath, true,  false, &s.homePicture) \
+    X(VisitorPicture, Picture,    "visitor",    "visitor",    "pictures", 0, schema::MaxPicturePath, true,  false, &s.visitorPicture)
+// clang-format on
+
 enum class BoardField : uint8_t {
-    Event,
-    Name,
-    Team,
-    Number,
-    Score,
-    RoutineClock,
-    FallClock,
-    WarmUpClock,
-    BackColor,
-    TextColor,
-    LedBackColor,
-    ScoreColor,
-    GymnastColor,
-    RoutineColor,
-    FallColor,
-    WarmUpColor,
-    DigitStyle,
-    HomePicture,
-    VisitorPicture,
+#define TALLYARD_FIELD_NAME(field, ...) field,
+    TALLYARD_BOARD_FIELDS(TALLYARD_FIELD_NAME)
+#undef TALLYARD_FIELD_NAME
 };
-inline constexpr size_t BoardFieldCount = 19;
+#define TALLYARD_FIELD_ONE(...) +1
+inline constexpr size_t BoardFieldCount = 0 TALLYARD_BOARD_FIELDS(TALLYARD_FIELD_ONE);
+#undef TALLYARD_FIELD_ONE
 using BoardFields = std::bitset<BoardFieldCount>;
 
 // How a field is held and written.
@@ -83,31 +97,21 @@ inline constexpr int64_t IntMin = std::numeric_limits<int32_t>::min();
 inline constexpr int64_t IntMax = std::numeric_limits<int32_t>::max();
 } // namespace schema
 
-// clang-format off
 inline constexpr std::array<FieldSpec, BoardFieldCount> BoardSchema{{
-    // field                      kind                   /state        board.json    group       lowest  highest            restored committed
-    {BoardField::Event,           FieldKind::Text,       "event",      "event",      nullptr,    0, schema::MaxText,        true,  false, [](BoardState &s) -> FieldRef { return &s.event; }},
-    {BoardField::Name,            FieldKind::Text,       "name",       "name",       nullptr,    0, schema::MaxText,        true,  false, [](BoardState &s) -> FieldRef { return &s.name; }},
-    {BoardField::Team,            FieldKind::Text,       "team",       "team",       nullptr,    0, schema::MaxText,        true,  false, [](BoardState &s) -> FieldRef { return &s.team; }},
-    {BoardField::Number,          FieldKind::Number,     "number",     "number",     nullptr,   -1, schema::MaxNumber,      true,  true,  [](BoardState &s) -> FieldRef { return &s.number; }},
-    {BoardField::Score,           FieldKind::Score,      "score",      "score",      nullptr,   -1, schema::MaxScoreWhole,  true,  true,  [](BoardState &s) -> FieldRef { return ScoreRef{&s.scoreWhole, &s.scoreThousandths}; }},
-    {BoardField::RoutineClock,    FieldKind::Clock,      "routine",    "routine",    "clocks",   0, 0,                      true,  true,  [](BoardState &s) -> FieldRef { return &s.clocks[BoardState::Routine]; }},
-    {BoardField::FallClock,       FieldKind::Clock,      "fall",       "fall",       "clocks",   0, 0,                      true,  true,  [](BoardState &s) -> FieldRef { return &s.clocks[BoardState::Fall]; }},
-    {BoardField::WarmUpClock,     FieldKind::Clock,      "warmup",     "warmUp",     "clocks",   0, 0,                      true,  true,  [](BoardState &s) -> FieldRef { return &s.clocks[BoardState::WarmUp]; }},
-    // The look comes from the operator's settings, which are kept by themselves.
-    {BoardField::BackColor,       FieldKind::Color,      "back",       "back",       "colors",   schema::IntMin, schema::IntMax, false, false, [](BoardState &s) -> FieldRef { return &s.backColor; }},
-    {BoardField::TextColor,       FieldKind::Color,      "text",       "text",       "colors",   schema::IntMin, schema::IntMax, false, false, [](BoardState &s) -> FieldRef { return &s.textColor; }},
-    {BoardField::LedBackColor,    FieldKind::Color,      "ledBack",    "ledBack",    "colors",   schema::IntMin, schema::IntMax, false, false, [](BoardState &s) -> FieldRef { return &s.ledBackColor; }},
-    {BoardField::ScoreColor,      FieldKind::Color,      "score",      "score",      "colors",   schema::IntMin, schema::IntMax, false, false, [](BoardState &s) -> FieldRef { return &s.scoreColor; }},
-    {BoardField::GymnastColor,    FieldKind::Color,      "gymnast",    "gymnast",    "colors",   schema::IntMin, schema::IntMax, false, false, [](BoardState &s) -> FieldRef { return &s.gymnastColor; }},
-    {BoardField::RoutineColor,    FieldKind::Color,      "routine",    "routine",    "colors",   schema::IntMin, schema::IntMax, false, false, [](BoardState &s) -> FieldRef { return &s.clockColors[BoardState::Routine]; }},
-    {BoardField::FallColor,       FieldKind::Color,      "fall",       "fall",       "colors",   schema::IntMin, schema::IntMax, false, false, [](BoardState &s) -> FieldRef { return &s.clockColors[BoardState::Fall]; }},
-    {BoardField::WarmUpColor,     FieldKind::Color,      "warmup",     "warmUp",     "colors",   schema::IntMin, schema::IntMax, false, false, [](BoardState &s) -> FieldRef { return &s.clockColors[BoardState::WarmUp]; }},
-    {BoardField::DigitStyle,      FieldKind::DigitStyle, "digitStyle", "digitStyle", nullptr,    -32768, 32767,             false, false, [](BoardState &s) -> FieldRef { return &s.digitStyle; }},
-    {BoardField::HomePicture,     FieldKind::Picture,    "home",       "home",       "pictures", 0, schema::MaxPicturePath, true,  false, [](BoardState &s) -> FieldRef { return &s.homePicture; }},
-    {BoardField::VisitorPicture,  FieldKind::Picture,    "visitor",    "visitor",    "pictures", 0, schema::MaxPicturePath, true,  false, [](BoardState &s) -> FieldRef { return &s.visitorPicture; }},
+#define TALLYARD_FIELD_SPEC(field, kind, stateKey, fileKey, group, lowest, highest, restored, committed, where)        \
+    {BoardField::field,                                                                                                \
+     FieldKind::kind,                                                                                                  \
+     stateKey,                                                                                                         \
+     fileKey,                                                                                                          \
+     group,                                                                                                            \
+     lowest,                                                                                                           \
+     highest,                                                                                                          \
+     restored,                                                                                                         \
+     committed,                                                                                                        \
+     [](BoardState &s) -> FieldRef { return where; }},
+    TALLYARD_BOARD_FIELDS(TALLYARD_FIELD_SPEC)
+#undef TALLYARD_FIELD_SPEC
 }};
-// clang-format on
 
 // A field of a state that is only read; the table's accessors take a state to write.
 inline FieldRef fieldOf(const BoardState &state, const FieldSpec &spec)
