@@ -356,6 +356,10 @@
         <source>--serve %1: the web views cannot be served there (%2)</source>
         <translation>--serve %1: die Webansichten können dort nicht bereitgestellt werden (%2)</translation>
     </message>
+    <message>
+        <source>The web views have turned connections away (%1 in all): they serve %2 at a time, %3 from one address.</source>
+        <translation>Die Webansichten haben Verbindungen abgewiesen (%1 insgesamt): sie bedienen %2 zugleich, %3 von einer Adresse.</translation>
+    </message>
 </context>
 <context>
     <name>tallyard::Meet</name>

@@ -356,6 +356,10 @@
         <source>--serve %1: the web views cannot be served there (%2)</source>
         <translation>--serve %1: las vistas web no se pueden servir ahí (%2)</translation>
     </message>
+    <message>
+        <source>The web views have turned connections away (%1 in all): they serve %2 at a time, %3 from one address.</source>
+        <translation>Las vistas web han rechazado conexiones (%1 en total): sirven %2 a la vez, %3 desde una misma dirección.</translation>
+    </message>
 </context>
 <context>
     <name>tallyard::Meet</name>

@@ -356,6 +356,10 @@
         <source>--serve %1: the web views cannot be served there (%2)</source>
         <translation>--serve %1 : les vues web ne peuvent pas être servies là (%2)</translation>
     </message>
+    <message>
+        <source>The web views have turned connections away (%1 in all): they serve %2 at a time, %3 from one address.</source>
+        <translation>Les vues web ont refusé des connexions (%1 en tout) : elles en servent %2 à la fois, %3 par adresse.</translation>
+    </message>
 </context>
 <context>
     <name>tallyard::Meet</name>

@@ -5,7 +5,10 @@
 
 #include "scoreboard/state/BoardSchema.h"
 
+#include <QDate>
+#include <QDateTime>
 #include <QMetaMethod>
+#include <QTime>
 
 #include <algorithm>
 #include <cmath>
@@ -17,6 +20,30 @@ int64_t localMilliseconds()
 {
     const SYSTEMTIME now = GetLocalTime();
     return civilSeconds(now) * 1000 + now.wMilliseconds;
+}
+
+namespace {
+
+QDateTime civilDateTime(int64_t civilMs)
+{
+    const int64_t seconds = civilMs >= 0 ? civilMs / 1000 : (civilMs - 999) / 1000;
+    const SYSTEMTIME t = fromCivilSeconds(seconds, static_cast<int>(civilMs - seconds * 1000));
+    return QDateTime(QDate(t.wYear, t.wMonth, t.wDay), QTime(t.wHour, t.wMinute, t.wSecond, t.wMilliseconds),
+                     Qt::LocalTime);
+}
+
+} // namespace
+
+int64_t epochMilliseconds(int64_t civilMs)
+{
+    const QDateTime local = civilDateTime(civilMs);
+    return local.isValid() ? local.toMSecsSinceEpoch() : civilMs;
+}
+
+int zoneOffsetMinutes(int64_t civilMs)
+{
+    const QDateTime local = civilDateTime(civilMs);
+    return local.isValid() ? local.offsetFromUtc() / 60 : 0;
 }
 
 double ClockState::valueAt(int64_t ms) const

@@ -20,6 +20,10 @@ namespace tallyard {
 // The local date and time now, as civil milliseconds (see civilSeconds): the clocks' own
 // time base, so a clock worked out from it reads what its TimeKeeper reads.
 int64_t localMilliseconds();
+// A civil local moment as true milliseconds since 1970 UTC (the zone's offset at that moment
+// taken off), and the zone's offset then in minutes east of UTC: what a reader elsewhere needs.
+int64_t epochMilliseconds(int64_t civilMs);
+int zoneOffsetMinutes(int64_t civilMs);
 
 struct ClockState {
     double seconds = 0;    // the clock's value at takenAtMs

@@ -26,7 +26,7 @@ QJsonValue clockJson(const ClockState &clock)
 {
     return QJsonObject{
         {"seconds", rounded(clock.seconds, 0.001)},
-        {"takenAt", static_cast<double>(clock.takenAtMs)},
+        {"takenAt", static_cast<double>(epochMilliseconds(clock.takenAtMs))},
         {"running", clock.running},
         {"countsUp", clock.countsUp},
         {"preset", clock.preset},
@@ -102,12 +102,14 @@ QJsonValue stateValue(const BoardState &state, const FieldSpec &spec, const Pict
 
 } // namespace
 
-QByteArray stateJson(const BoardState &state, int64_t nowMs, const PictureRevisions &pictures)
+QByteArray stateJson(const BoardState &state, int64_t nowMs, const PictureRevisions &pictures, int64_t startedAt)
 {
     QJsonObject root{
         {"format", QLatin1String(StateFormat)},
         {"version", static_cast<double>(state.version)},
-        {"now", static_cast<double>(nowMs)},
+        {"startedAt", static_cast<double>(startedAt)},
+        {"now", static_cast<double>(epochMilliseconds(nowMs))},
+        {"zoneOffset", zoneOffsetMinutes(nowMs)},
         // The board's captions in its language, so that a page in the hall reads like the board.
         {"captions",
          QJsonObject{

@@ -10,10 +10,17 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QImageReader>
+#include <QLocale>
 #include <QTcpSocket>
 
 #include <algorithm>
 #include <string_view>
+
+#ifdef _WIN32
+#include <winsock2.h>
+#else
+#include <sys/socket.h>
+#endif
 
 // Compiled into a static library: the resources are registered by hand.
 static void initWebResources()
@@ -71,6 +78,14 @@ const char *reason(int status)
     }
 }
 
+// The moment as HTTP writes it: "Wed, 09 Dec 2026 17:50:00 GMT".
+QByteArray httpDate()
+{
+    return QLocale::c()
+        .toString(QDateTime::currentDateTimeUtc(), QStringLiteral("ddd, dd MMM yyyy hh:mm:ss 'GMT'"))
+        .toLatin1();
+}
+
 bool isTokenChar(char c)
 {
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9')
@@ -85,34 +100,58 @@ bool isToken(QByteArrayView text)
 } // namespace
 
 // One client: reads requests one after another (pipelined ones too), answers each at once,
-// or turns into a stream of the board's changes.
+// or turns into a stream of the board's changes. It ends cleanly: the answer goes out whole,
+// the sending side is shut, and what the client still sends is read and dropped until it
+// closes too, so that no unread byte turns the close into a reset that loses the answer.
 class WebConnection : public QObject {
 public:
-    WebConnection(WebServer &server, QTcpSocket *socket) : QObject(&server), m_server(server), m_socket(socket)
+    enum class Phase {
+        Waiting,   // for the first request, or between requests (idle)
+        Reading,   // a request head has begun
+        Streaming, // a page following the board
+        Closing,   // the last answer is on its way
+    };
+
+    WebConnection(WebServer &server, QTcpSocket *socket)
+        : QObject(&server), m_server(server), m_socket(socket), m_peer(socket->peerAddress()),
+          m_since(server.elapsedMs())
     {
         socket->setParent(this);
         // A change is a small message that must leave at once, not wait for the last one's ack.
         socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
+        // The system keeps little for a client that does not read: what stays unsent then
+        // shows in Qt's buffer, which the bound on pending output watches.
+        socket->setSocketOption(QAbstractSocket::SendBufferSizeSocketOption, SendBufferBytes);
         // Qt keeps no more of a client's bytes than one request head may hold.
         socket->setReadBufferSize(server.limits().maxHeadBytes + 1);
         m_timer.setSingleShot(true);
-        connect(&m_timer, &QTimer::timeout, this, [this] { drop(); });
+        connect(&m_timer, &QTimer::timeout, this, [this] { timedOut(); });
         connect(socket, &QTcpSocket::readyRead, this, [this] { readRequests(); });
-        connect(socket, &QTcpSocket::bytesWritten, this, [this] { m_wroteSinceBeat = true; });
+        connect(socket, &QTcpSocket::bytesWritten, this, [this] {
+            m_wroteSinceBeat = true;
+            shutWhenSent();
+        });
         connect(socket, &QTcpSocket::disconnected, this, [this] { gone(); });
         connect(socket, &QTcpSocket::errorOccurred, this, [this] {
             if (m_socket->state() != QAbstractSocket::ConnectedState)
                 gone();
         });
+        // The first request has this long from the connection, however slowly it trickles in.
         m_timer.start(server.limits().requestTimeoutMs);
     }
 
-    bool streaming() const { return m_streaming; }
+    static constexpr int SendBufferBytes = 64 * 1024;
+
+    bool streaming() const { return m_phase == Phase::Streaming; }
+    Phase phase() const { return m_phase; }
+    const QHostAddress &peer() const { return m_peer; }
+    // Since when it is in its phase (the server's elapsed milliseconds).
+    qint64 since() const { return m_since; }
 
     // Sends bytes unless the client has left too much unread: then it is dropped.
     bool send(const QByteArray &bytes)
     {
-        if (m_closing)
+        if (m_gone || (m_phase == Phase::Closing && m_shut))
             return false;
         if (m_socket->bytesToWrite() + bytes.size() > m_server.limits().maxPendingOutput
             && m_socket->bytesToWrite() > 0) {
@@ -139,16 +178,45 @@ public:
         send(bytes);
     }
 
+    // Turned away at the door: the whole answer, then the end.
+    void turnAway() { refuse(503); }
+
     void drop()
     {
         if (m_gone)
             return;
-        m_closing = true;
         m_socket->abort();
         gone();
     }
 
 private:
+    void setPhase(Phase phase)
+    {
+        m_phase = phase;
+        m_since = m_server.elapsedMs();
+    }
+
+    void timedOut()
+    {
+        switch (m_phase) {
+        case Phase::Reading:
+            refuse(408); // a head that trickles in ends at its deadline
+            return;
+        case Phase::Waiting:
+            if (m_answered == 0) {
+                refuse(408);
+                return;
+            }
+            finish(); // idle long enough
+            return;
+        case Phase::Streaming:
+            return;
+        case Phase::Closing:
+            drop(); // the client did not take the answer, or did not close, in time
+            return;
+        }
+    }
+
     void gone()
     {
         if (m_gone)
@@ -159,19 +227,48 @@ private:
         deleteLater();
     }
 
+    // The answer sent is the last: once it is out, the sending side is shut.
+    void finish()
+    {
+        if (m_phase == Phase::Closing)
+            return;
+        setPhase(Phase::Closing);
+        m_buffer.clear();
+        m_timer.start(m_server.limits().requestTimeoutMs);
+        shutWhenSent();
+    }
+
+    void shutWhenSent()
+    {
+        if (m_phase != Phase::Closing || m_shut || m_socket->bytesToWrite() > 0)
+            return;
+        m_shut = true;
+        const qintptr fd = m_socket->socketDescriptor();
+        if (fd >= 0) {
+#ifdef _WIN32
+            ::shutdown(static_cast<SOCKET>(fd), SD_SEND);
+#else
+            ::shutdown(static_cast<int>(fd), SHUT_WR);
+#endif
+        }
+    }
+
     void readRequests()
     {
         const WebLimits &limits = m_server.limits();
         // A stream's client has nothing more to say, and a closing one is not listened to.
-        if (m_streaming || m_closing) {
+        if (m_phase == Phase::Streaming || m_phase == Phase::Closing) {
             m_socket->skip(m_socket->bytesAvailable());
             return;
         }
-        const bool wasEmpty = m_buffer.isEmpty();
         m_buffer += m_socket->read(limits.maxHeadBytes + 1 - m_buffer.size());
-        if (wasEmpty && !m_buffer.isEmpty())
-            m_timer.start(limits.requestTimeoutMs); // a request has that long to arrive whole
-        while (!m_closing && !m_streaming) {
+        if (m_phase == Phase::Waiting && !m_buffer.isEmpty() && m_answered > 0) {
+            setPhase(Phase::Reading);
+            m_timer.start(limits.requestTimeoutMs); // a further request has that long to arrive whole
+        } else if (m_phase == Phase::Waiting && !m_buffer.isEmpty()) {
+            setPhase(Phase::Reading); // the first keeps the deadline it had from the connection
+        }
+        while (m_phase == Phase::Reading) {
             qsizetype end = m_buffer.indexOf("\r\n\r\n");
             qsizetype skip = 4;
             const qsizetype bare = m_buffer.indexOf("\n\n");
@@ -186,12 +283,20 @@ private:
             }
             const QByteArray head = m_buffer.left(end);
             m_buffer.remove(0, end + skip);
+            ++m_answered;
             answer(head);
-            if (!m_closing && !m_streaming && m_buffer.size() <= limits.maxHeadBytes)
+            if (m_phase != Phase::Reading)
+                return;
+            if (m_buffer.size() <= limits.maxHeadBytes)
                 m_buffer += m_socket->read(limits.maxHeadBytes + 1 - m_buffer.size());
+            if (m_buffer.isEmpty()) {
+                // Answered, nothing more asked: the connection may stay idle this long.
+                setPhase(Phase::Waiting);
+                m_timer.start(limits.idleTimeoutMs);
+                return;
+            }
+            m_timer.start(limits.requestTimeoutMs); // the next request, pipelined
         }
-        if (!m_closing && !m_streaming && m_buffer.isEmpty())
-            m_timer.start(limits.idleTimeoutMs);
     }
 
     void refuse(int status)
@@ -206,6 +311,7 @@ private:
         response += "Content-Type: " + type + "\r\n";
         response += "Content-Length: " + QByteArray::number(body.size()) + "\r\n";
         response += "Cache-Control: no-cache\r\n";
+        response += "Date: " + httpDate() + "\r\n";
         response += CommonHeaders;
         response += extraHeaders;
         response += close ? "Connection: close\r\n\r\n" : "Connection: keep-alive\r\n\r\n";
@@ -213,17 +319,22 @@ private:
             response += body;
         if (!send(response))
             return;
-        if (close) {
-            m_closing = true;
-            m_timer.start(m_server.limits().requestTimeoutMs); // time to take the answer
-            m_socket->disconnectFromHost();
-        }
+        if (close)
+            finish();
     }
 
     void answer(const QByteArray &head)
     {
         const QList<QByteArray> lines = head.split('\n');
-        const QList<QByteArray> request = lines.value(0).trimmed().split(' ');
+        QList<QByteArray> request = lines.value(0).trimmed().split(' ');
+        // The absolute form a proxy would send names the path after the host.
+        if (request.size() == 3) {
+            const QByteArray lower = request[1].toLower();
+            if (lower.startsWith("http://") || lower.startsWith("https://")) {
+                const qsizetype slash = request[1].indexOf('/', request[1].indexOf("//") + 2);
+                request[1] = slash < 0 ? QByteArray("/") : request[1].mid(slash);
+            }
+        }
         if (request.size() != 3 || !isToken(request[0]) || !request[1].startsWith('/')
             || !request[2].startsWith("HTTP/1.")) {
             refuse(400);
@@ -237,6 +348,7 @@ private:
         const bool http10 = request[2] == "HTTP/1.0";
         bool close = http10;
         bool body = false;
+        bool host = false;
         for (qsizetype i = 1; i < lines.size(); ++i) {
             const QByteArray line = lines[i].trimmed();
             const qsizetype colon = line.indexOf(':');
@@ -246,6 +358,8 @@ private:
             }
             const QByteArray name = line.left(colon).toLower();
             const QByteArray value = line.mid(colon + 1).trimmed().toLower();
+            if (name == "host")
+                host = true;
             if (name == "connection")
                 close = value.contains("close") || (http10 && !value.contains("keep-alive"));
             else if (name == "transfer-encoding" || (name == "content-length" && value != "0"))
@@ -256,7 +370,8 @@ private:
             respond(405, "text/plain; charset=utf-8", "Method Not Allowed\n", false, true, "Allow: GET, HEAD\r\n");
             return;
         }
-        if (body) {
+        // HTTP/1.1 asks every request to name its host.
+        if (body || (!http10 && !host)) {
             refuse(400);
             return;
         }
@@ -270,7 +385,7 @@ private:
             return;
         }
         if (path == "/state") {
-            respond(200, "application/json", tallyard::stateJson(m_server.m_state, m_server.now(), m_server.m_pictures),
+            respond(200, "application/json", tallyard::stateJson(m_server.m_state, m_server.now(), m_server.m_pictures, m_server.m_startedAt),
                     headOnly, close, "Access-Control-Allow-Origin: *\r\n");
             return;
         }
@@ -295,15 +410,15 @@ private:
                               "Content-Type: text/event-stream\r\n"
                               "Cache-Control: no-store\r\n";
         response += CommonHeaders;
+        response += "Date: " + httpDate() + "\r\n";
         if (headOnly) {
             send(response + "Content-Length: 0\r\nConnection: close\r\n\r\n");
-            m_closing = true;
-            m_socket->disconnectFromHost();
+            finish();
             return;
         }
         // A page that loses the stream comes back after a second, as EventSource does.
         response += "Connection: keep-alive\r\n\r\nretry: 1000\n\n";
-        m_streaming = true;
+        setPhase(Phase::Streaming);
         m_timer.stop();
         m_buffer.clear();
         if (send(response + m_server.stateMessage()))
@@ -312,16 +427,23 @@ private:
 
     WebServer &m_server;
     QTcpSocket *m_socket;
+    const QHostAddress m_peer;
     QByteArray m_buffer;
     QTimer m_timer;
-    bool m_streaming = false;
-    bool m_closing = false;
+    Phase m_phase = Phase::Waiting;
+    qint64 m_since = 0;
+    int m_answered = 0; // requests answered
+    bool m_shut = false;
     bool m_gone = false;
     bool m_wroteSinceBeat = false;
 };
 
 WebServer::WebServer(const WebLimits &limits, QObject *parent) : QTcpServer(parent), m_limits(limits)
 {
+    m_clock.start();
+    m_startedAt = epochMilliseconds(now());
+    // A hall's worth of browsers may knock at once: they wait in the system's queue, not refused.
+    setListenBacklogSize(ListenBacklog);
     initWebResources();
     for (const PageRoute &route : PageRoutes) {
         QFile file(QString::fromLatin1(route.resource));
@@ -343,8 +465,9 @@ void WebServer::addResource(const QByteArray &path, const char *type, const QByt
 WebServer::~WebServer()
 {
     // The connections are children; they must not call back into a half-destroyed server.
-    const QSet<WebConnection *> connections = m_connections;
+    const QSet<WebConnection *> connections = m_connections + m_turnedAway;
     m_connections.clear();
+    m_turnedAway.clear();
     m_streams.clear();
     for (WebConnection *connection : connections)
         delete connection;
@@ -362,7 +485,7 @@ QByteArray WebServer::message(const char *event, const QByteArray &data) const
 
 QByteArray WebServer::stateMessage() const
 {
-    return message("state", tallyard::stateJson(m_state, now(), m_pictures));
+    return message("state", tallyard::stateJson(m_state, now(), m_pictures, m_startedAt));
 }
 
 void WebServer::publish(const BoardState &state)
@@ -384,7 +507,8 @@ void WebServer::heartbeat()
     if (m_streams.isEmpty())
         return;
     const QByteArray bytes = message("time",
-                                     "{\"now\":" + QByteArray::number(static_cast<qlonglong>(now())) + ",\"version\":"
+                                     "{\"now\":" + QByteArray::number(static_cast<qlonglong>(epochMilliseconds(now())))
+                                         + ",\"version\":"
                                          + QByteArray::number(static_cast<qulonglong>(m_state.version)) + "}");
     const QSet<WebConnection *> streams = m_streams;
     for (WebConnection *stream : streams)
@@ -399,23 +523,53 @@ void WebServer::incomingConnection(qintptr socketDescriptor)
         delete socket;
         return;
     }
-    if (m_connections.size() >= m_limits.maxConnections) {
-        // Told why, and closed at once.
+    // A storm of connections that are turned away is bounded too: past this many still
+    // closing, the next is cut at once.
+    if (m_turnedAway.size() >= m_limits.maxConnections) {
         ++m_refused;
-        socket->write(QByteArray("HTTP/1.1 503 Service Unavailable\r\nContent-Length: 0\r\nConnection: close\r\n")
-                      + CommonHeaders + "\r\n");
-        socket->flush();
         socket->abort();
         delete socket;
         return;
     }
+    const QHostAddress peer = socket->peerAddress();
     auto *connection = new WebConnection(*this, socket);
+    const auto fromPeer = std::count_if(m_connections.cbegin(), m_connections.cend(),
+                                        [&](const WebConnection *c) { return c->peer() == peer; });
+    bool admitted = fromPeer < m_limits.maxConnectionsPerClient;
+    if (admitted && m_connections.size() >= m_limits.maxConnections)
+        admitted = shedOne();
+    if (!admitted) {
+        ++m_refused;
+        m_turnedAway.insert(connection);
+        connection->turnAway();
+        return;
+    }
     m_connections.insert(connection);
     m_connectionCount = static_cast<int>(m_connections.size());
 }
 
+bool WebServer::shedOne()
+{
+    // A viewer that follows the board is never shed for a newcomer; of the others, the one
+    // that has waited longest (idle between requests, or a head still coming in).
+    WebConnection *oldest = nullptr;
+    for (WebConnection *connection : std::as_const(m_connections)) {
+        const auto phase = connection->phase();
+        if (phase == WebConnection::Phase::Streaming)
+            continue;
+        if (!oldest || connection->since() < oldest->since())
+            oldest = connection;
+    }
+    if (!oldest)
+        return false;
+    ++m_shed;
+    oldest->drop();
+    return true;
+}
+
 void WebServer::connectionGone(WebConnection *connection)
 {
+    m_turnedAway.remove(connection);
     m_connections.remove(connection);
     m_streams.remove(connection);
     m_connectionCount = static_cast<int>(m_connections.size());

@@ -17,6 +17,7 @@
 
 #include <QByteArray>
 #include <QDateTime>
+#include <QElapsedTimer>
 #include <QHash>
 #include <QSet>
 #include <QTcpServer>
@@ -32,6 +33,7 @@ class WebConnection;
 
 struct WebLimits {
     int maxConnections = 256;
+    int maxConnectionsPerClient = 32;  // well below the total, so that one client cannot fill it
     qsizetype maxHeadBytes = 8 * 1024; // request line and headers
     int maxHeaderLines = 64;
     int requestTimeoutMs = 10'000;        // from a request's first byte to its last
@@ -47,16 +49,18 @@ class WebServer : public QTcpServer {
 
 public:
     explicit WebServer(const WebLimits &limits = {}, QObject *parent = nullptr);
+    static constexpr int ListenBacklog = 1024;
     ~WebServer() override;
     // Serves bytes at a fixed path of its own (an empty body is not served).
     void addResource(const QByteArray &path, const char *type, const QByteArray &body);
 
     const WebLimits &limits() const { return m_limits; }
-    // Thread-safe counts, for the program's report and the tests.
+    // Thread-safe counts: the operator hears of refused viewers; the tests read them all.
     int connectionCount() const { return m_connectionCount.load(); }
     int streamCount() const { return m_streamCount.load(); }
     quint64 droppedCount() const { return m_dropped.load(); }
     quint64 refusedCount() const { return m_refused.load(); }
+    quint64 shedCount() const { return m_shed.load(); }
 
     // A test seam: the server's clock (civil local milliseconds, as the board's clocks count);
     // empty brings localMilliseconds back.
@@ -90,6 +94,8 @@ private:
     void connectionGone(WebConnection *connection);
     void streamStarted(WebConnection *connection);
     void heartbeat();
+    bool shedOne();
+    qint64 elapsedMs() const { return m_clock.elapsed(); }
 
     WebLimits m_limits;
     BoardState m_state;
@@ -98,12 +104,16 @@ private:
     Picture m_picture[2];
     QSet<WebConnection *> m_connections;
     QSet<WebConnection *> m_streams;
+    QSet<WebConnection *> m_turnedAway; // answered 503, closing
+    QElapsedTimer m_clock;
+    int64_t m_startedAt = 0; // epoch milliseconds
     QTimer m_heartbeat;
     std::function<int64_t()> m_nowOverride;
     std::atomic<int> m_connectionCount{0};
     std::atomic<int> m_streamCount{0};
     std::atomic<quint64> m_dropped{0};
     std::atomic<quint64> m_refused{0};
+    std::atomic<quint64> m_shed{0};
 };
 
 } // namespace tallyard

@@ -4,6 +4,7 @@
 #include "scoreboard/web/WebViews.h"
 
 #include "platform/system/Endpoint.h"
+#include "platform/system/Notices.h"
 
 #include "scoreboard/state/BoardState.h"
 #include "scoreboard/web/WebServer.h"
@@ -13,6 +14,7 @@
 #include <QNetworkInterface>
 #include <QTextStream>
 #include <QThread>
+#include <QTimer>
 
 #include <memory>
 #include <optional>
@@ -23,6 +25,8 @@ namespace {
 
 struct Serving {
     QThread thread;
+    QTimer watch; // the board's thread: tells the operator of viewers turned away
+    quint64 refusedTold = 0;
     WebServer *server = nullptr; // lives in thread
     QMetaObject::Connection feed;
     QMetaObject::Connection quit;
@@ -160,6 +164,22 @@ bool start(const QString &addressAndPort, const WebLimits &limits, QTextStream &
                                Qt::QueuedConnection);
     if (QCoreApplication *app = QCoreApplication::instance())
         s->quit = QObject::connect(app, &QCoreApplication::aboutToQuit, [] { stop(); });
+    // The counts are atomic: read from here while the server's thread counts.
+    s->watch.setInterval(5000);
+    QObject::connect(&s->watch, &QTimer::timeout, [s, limits] {
+        const quint64 refused = s->server->refusedCount();
+        if (refused == s->refusedTold)
+            return;
+        notices().post(
+            Notice::passing(QCoreApplication::translate("WebViews",
+                                                        "The web views have turned connections away (%1 in "
+                                                        "all): they serve %2 at a time, %3 from one address.")
+                                .arg(refused)
+                                .arg(limits.maxConnections)
+                                .arg(limits.maxConnectionsPerClient)));
+        s->refusedTold = refused;
+    });
+    s->watch.start();
 
     const char *views[][2] = {
         {"/", "the board"},
@@ -185,6 +205,7 @@ void stop()
     std::unique_ptr<Serving> current = std::move(serving());
     if (!current)
         return;
+    current->watch.stop();
     QObject::disconnect(current->feed);
     QObject::disconnect(current->quit);
     WebServer *server = current->server;

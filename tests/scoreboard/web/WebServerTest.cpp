@@ -7,6 +7,7 @@
 #include "scoreboard/web/StateJson.h"
 #include "scoreboard/web/WebServer.h"
 #include "scoreboard/web/WebViews.h"
+#include "tests/support/TestSupport.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -17,6 +18,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ctime>
 #include <memory>
 #include <vector>
 
@@ -28,6 +30,7 @@ WebLimits smallLimits()
 {
     WebLimits limits;
     limits.maxConnections = 16;
+    limits.maxConnectionsPerClient = 8;
     limits.maxHeadBytes = 1024;
     limits.requestTimeoutMs = 300;
     limits.idleTimeoutMs = 300;
@@ -40,18 +43,21 @@ class WebServerTest : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(server.listen(QHostAddress::LocalHost, 0)); }
 
-    std::unique_ptr<QTcpSocket> connectClient()
+    // A client on loopback, from 127.0.0.1 unless another of loopback's addresses is given.
+    std::unique_ptr<QTcpSocket> connectClient(const QHostAddress &from = {})
     {
         auto socket = std::make_unique<QTcpSocket>();
+        if (!from.isNull())
+            socket->bind(from);
         socket->connectToHost(QHostAddress::LocalHost, server.serverPort());
         EXPECT_TRUE(QTest::qWaitFor([&] { return socket->state() == QAbstractSocket::ConnectedState; }, 5000));
         return socket;
     }
 
     // Sends bytes and gathers the answer until the server closes (or 5 s pass).
-    QByteArray exchange(const QByteArray &request)
+    QByteArray exchange(const QByteArray &request, const QHostAddress &from = {})
     {
-        auto socket = connectClient();
+        auto socket = connectClient(from);
         socket->write(request);
         QByteArray answer;
         (void)QTest::qWaitFor(
@@ -109,6 +115,41 @@ TEST_F(WebServerTest, AnswersOnlyGetAndHeadOnTheFixedRoutesWithAPolicyAgainstOut
     EXPECT_TRUE(state.contains("version") && state.contains("clocks") && state.contains("score"));
 }
 
+// What HTTP asks of a server beyond the routes: a Host in every 1.1 request, the absolute form
+// a proxy sends, the date on every answer, and an answer that reaches the client whole even
+// when it closes on a request it refused mid-way.
+TEST_F(WebServerTest, SpeaksHttpAsClientsAndProxiesExpect)
+{
+    const struct {
+        const char *what;
+        QByteArray request;
+        int status;
+    } cases[] = {
+        {"1.1 without Host", "GET /state HTTP/1.1\r\nConnection: close\r\n\r\n", 400},
+        {"1.0 needs none", "GET /state HTTP/1.0\r\n\r\n", 200},
+        {"absolute form", "GET http://hall:8080/state HTTP/1.1\r\nHost: hall\r\nConnection: close\r\n\r\n", 200},
+        {"absolute form, no path", "GET http://hall HTTP/1.1\r\nHost: hall\r\nConnection: close\r\n\r\n", 200},
+        {"a head too long, and more after it",
+         "GET /" + QByteArray(2000, 'a') + " HTTP/1.1\r\n" + QByteArray(60000, 'x'), 414},
+        {"too many header lines, and more after them",
+         [] {
+             QByteArray head = "GET / HTTP/1.1\r\nHost: x\r\n";
+             for (int i = 0; i < 100; ++i)
+                 head += "X-" + QByteArray::number(i) + ": 1234567890\r\n";
+             return head + "\r\n" + QByteArray(60000, 'y');
+         }(),
+         431},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        const QByteArray answer = exchange(c.request);
+        EXPECT_EQ(status(answer), c.status) << answer.left(120).constData();
+        EXPECT_TRUE(answer.contains("\r\nDate: ") && answer.contains(" GMT\r\n"));
+        EXPECT_TRUE(answer.contains("Content-Length: " + QByteArray::number(body(answer).size()) + "\r\n"))
+            << "the answer arrived whole";
+    }
+}
+
 // A page in the hall reads like the board: English, or the board's language when chosen.
 TEST(StateJson, CarriesTheBoardsCaptionsInTheBoardsLanguage)
 {
@@ -134,6 +175,31 @@ TEST(StateJson, CarriesTheBoardsCaptionsInTheBoardsLanguage)
             EXPECT_EQ(shown.value(QLatin1String(key)).toString(), QString::fromUtf8(text)) << key;
     }
     language::setBoardLanguage(QStringLiteral("en"));
+}
+
+// /state's moments are true milliseconds since 1970 with the zone's offset beside them, so a
+// page or another tool counts a running clock right across a change of the clocks: two civil
+// seconds apart over the spring change of Central European time are two seconds, not an hour.
+TEST(StateJson, MomentsAreTrueMillisecondsAcrossAClockChange)
+{
+    const QByteArray zone = qgetenv("TZ");
+    qputenv("TZ", "CET-1CEST,M3.5.0,M10.5.0/3");
+    tzset();
+    BoardState state;
+    state.clocks[BoardState::Routine] = {90, test::civilMs(2026, 3, 29, 1, 59, 59, 0), true, false, 90};
+    const QJsonObject json
+        = QJsonDocument::fromJson(stateJson(state, test::civilMs(2026, 3, 29, 3, 0, 1, 0), PictureRevisions{}, 7))
+              .object();
+    const double takenAt = json.value("clocks").toObject().value("routine").toObject().value("takenAt").toDouble();
+    EXPECT_EQ(json.value("now").toDouble() - takenAt, 2000);
+    EXPECT_EQ(json.value("now").toDouble(), 1774746001000.0) << "2026-03-29T01:00:01Z";
+    EXPECT_EQ(json.value("zoneOffset").toInt(), 120);
+    EXPECT_EQ(json.value("startedAt").toDouble(), 7);
+    if (zone.isNull())
+        qunsetenv("TZ");
+    else
+        qputenv("TZ", zone);
+    tzset();
 }
 
 // --serve's address as the web views take it: served where it is one, said why where not.
@@ -170,33 +236,46 @@ TEST(WebViews, ServeWhereTheAddressIsOneAndSayWhyNot)
 
 TEST_F(WebServerTest, RefusesOversizedHeadsAndClosesSlowWritersAndConnectionsBeyondTheBound)
 {
-    const QByteArray longPath = "GET /" + QByteArray(2000, 'a') + " HTTP/1.1\r\n\r\n";
-    EXPECT_EQ(status(exchange(longPath)), 414);
-    QByteArray manyHeaders = "GET / HTTP/1.1\r\n";
-    for (int i = 0; i < 100; ++i)
-        manyHeaders += "X-" + QByteArray::number(i) + ": 1234567890\r\n";
-    EXPECT_EQ(status(exchange(manyHeaders + "\r\n")), 431);
-
     // A request that never ends is closed after its time, with nothing more sent.
     auto slow = connectClient();
     slow->write("GET / HTTP/1.1\r\nHost:");
     EXPECT_TRUE(QTest::qWaitFor([&] { return slow->state() == QAbstractSocket::UnconnectedState; }, 3000));
     EXPECT_FALSE(slow->readAll().contains("200 OK"));
 
-    // Idle connections fill the server: the next one is refused, a free place serves again.
+    // Half-sent requests from several clients fill the server: the oldest goes for a newcomer.
     std::vector<std::unique_ptr<QTcpSocket>> idle;
     for (int i = 0; i < server.limits().maxConnections; ++i) {
-        idle.push_back(connectClient());
+        idle.push_back(connectClient(QHostAddress(QStringLiteral("127.0.0.%1").arg(2 + i % 4))));
         idle.back()->write("G"); // started, so that each is held for its request's time
     }
     ASSERT_TRUE(QTest::qWaitFor([&] { return server.connectionCount() == server.limits().maxConnections; }, 3000));
-    const quint64 refused = server.refusedCount();
-    const QByteArray answer = exchange("GET / HTTP/1.1\r\n\r\n");
-    EXPECT_EQ(status(answer), 503);
-    EXPECT_EQ(server.refusedCount(), refused + 1);
+    const quint64 shed = server.shedCount();
+    EXPECT_EQ(status(exchange("GET / HTTP/1.1\r\nHost: x\r\nConnection: close\r\n\r\n")), 200);
+    EXPECT_EQ(server.shedCount(), shed + 1);
     idle.clear();
     ASSERT_TRUE(QTest::qWaitFor([&] { return server.connectionCount() == 0; }, 3000));
-    EXPECT_EQ(status(exchange("GET / HTTP/1.1\r\nConnection: close\r\n\r\n")), 200);
+}
+
+// One client cannot lock out the hall: past its share it is turned away, whole answer and
+// all, while another client is served; viewers that follow the board are never shed.
+TEST_F(WebServerTest, OneClientGetsItsShareAndNoMore)
+{
+    const int share = server.limits().maxConnectionsPerClient;
+    std::vector<std::unique_ptr<QTcpSocket>> greedy;
+    for (int i = 0; i < share; ++i) {
+        greedy.push_back(connectClient(QHostAddress(QStringLiteral("127.0.0.2"))));
+        greedy.back()->write("GET /events HTTP/1.1\r\nHost: x\r\n\r\n");
+    }
+    ASSERT_TRUE(QTest::qWaitFor([&] { return server.streamCount() == share; }, 3000));
+    const quint64 refused = server.refusedCount();
+    const QByteArray turnedAway
+        = exchange("GET / HTTP/1.1\r\nHost: x\r\nConnection: close\r\n\r\n", QHostAddress(QStringLiteral("127.0.0.2")));
+    EXPECT_EQ(status(turnedAway), 503);
+    EXPECT_TRUE(turnedAway.endsWith("\r\n\r\n") || turnedAway.contains("Unavailable")) << "the whole answer";
+    EXPECT_EQ(server.refusedCount(), refused + 1);
+    EXPECT_EQ(status(exchange("GET /state HTTP/1.1\r\nHost: x\r\nConnection: close\r\n\r\n")), 200)
+        << "another client is served";
+    EXPECT_EQ(server.streamCount(), share) << "no viewer was shed";
 }
 
 TEST_F(WebServerTest, AStreamGetsTheStateThenEachChangeAndAViewerThatStopsReadingIsDropped)
@@ -207,7 +286,7 @@ TEST_F(WebServerTest, AStreamGetsTheStateThenEachChangeAndAViewerThatStopsReadin
     server.publish(state);
 
     auto viewer = connectClient();
-    viewer->write("GET /events HTTP/1.1\r\nAccept: text/event-stream\r\n\r\n");
+    viewer->write("GET /events HTTP/1.1\r\nHost: x\r\nAccept: text/event-stream\r\n\r\n");
     QByteArray seen;
     const auto sees = [&](const QByteArray &text) {
         return QTest::qWaitFor(
@@ -239,7 +318,7 @@ TEST_F(WebServerTest, AStreamGetsTheStateThenEachChangeAndAViewerThatStopsReadin
     // A viewer that takes no more bytes: the server's output for it stays bounded, and it goes.
     auto stalled = connectClient();
     stalled->setReadBufferSize(1);
-    stalled->write("GET /events HTTP/1.1\r\n\r\n");
+    stalled->write("GET /events HTTP/1.1\r\nHost: x\r\n\r\n");
     ASSERT_TRUE(QTest::qWaitFor([&] { return server.streamCount() == 2; }, 3000));
     state.event = QString(8000, u'x');
     EXPECT_TRUE(QTest::qWaitFor(
@@ -289,7 +368,7 @@ TEST_F(WebServerTest, AStormOfGarbageLeavesAWellFormedClientServed)
         if (storm.size() > 64)
             storm.erase(storm.begin(), storm.begin() + 32);
     }
-    const QByteArray answer = exchange("GET /state HTTP/1.1\r\nConnection: close\r\n\r\n");
+    const QByteArray answer = exchange("GET /state HTTP/1.1\r\nHost: x\r\nConnection: close\r\n\r\n");
     EXPECT_EQ(status(answer), 200);
     EXPECT_TRUE(body(answer).contains("\"version\""));
     storm.clear();
