@@ -385,7 +385,8 @@ private:
             return;
         }
         if (path == "/state") {
-            respond(200, "application/json", tallyard::stateJson(m_server.m_state, m_server.now(), m_server.m_pictures, m_server.m_startedAt),
+            respond(200, "application/json",
+                    tallyard::stateJson(m_server.m_state, m_server.now(), m_server.m_pictures, m_server.m_startedAt),
                     headOnly, close, "Access-Control-Allow-Origin: *\r\n");
             return;
         }
@@ -506,10 +507,10 @@ void WebServer::heartbeat()
 {
     if (m_streams.isEmpty())
         return;
-    const QByteArray bytes = message("time",
-                                     "{\"now\":" + QByteArray::number(static_cast<qlonglong>(epochMilliseconds(now())))
-                                         + ",\"version\":"
-                                         + QByteArray::number(static_cast<qulonglong>(m_state.version)) + "}");
+    const QByteArray bytes
+        = message("time",
+                  "{\"now\":" + QByteArray::number(static_cast<qlonglong>(epochMilliseconds(now())))
+                      + ",\"version\":" + QByteArray::number(static_cast<qulonglong>(m_state.version)) + "}");
     const QSet<WebConnection *> streams = m_streams;
     for (WebConnection *stream : streams)
         if (m_streams.contains(stream))
