@@ -52,6 +52,7 @@ constexpr PageRoute PageRoutes[] = {
     {"/clock", ":/web/clock.html", "text/html; charset=utf-8"},
     {"/tallyard.js", ":/web/tallyard.js", "text/javascript; charset=utf-8"},
     {"/tallyard.css", ":/web/tallyard.css", "text/css; charset=utf-8"},
+    {"/stream.js", ":/web/stream.js", "text/javascript; charset=utf-8"},
 };
 
 const char *reason(int status)
@@ -179,7 +180,13 @@ public:
     }
 
     // Turned away at the door: the whole answer, then the end.
-    void turnAway() { refuse(503); }
+    void turnAway()
+    {
+        refuse(503);
+        if (m_phase == Phase::Closing)
+            m_timer.start(TurnAwayLingerMs); // a short time to take it
+    }
+    static constexpr int TurnAwayLingerMs = 2000;
 
     void drop()
     {
@@ -524,19 +531,20 @@ void WebServer::incomingConnection(qintptr socketDescriptor)
         delete socket;
         return;
     }
-    // A storm of connections that are turned away is bounded too: past this many still
-    // closing, the next is cut at once.
-    if (m_turnedAway.size() >= m_limits.maxConnections) {
+    const QHostAddress peer = socket->peerAddress();
+    const auto fromPeer = [&peer](const QSet<WebConnection *> &set) {
+        return std::count_if(set.cbegin(), set.cend(), [&](const WebConnection *c) { return c->peer() == peer; });
+    };
+    // Being turned away is bounded too, for each client and in all: a client that keeps its
+    // refused connections open, or a storm of them, gets no more answers, only a cut.
+    if (fromPeer(m_turnedAway) >= m_limits.maxConnectionsPerClient || m_turnedAway.size() >= m_limits.maxConnections) {
         ++m_refused;
         socket->abort();
         delete socket;
         return;
     }
-    const QHostAddress peer = socket->peerAddress();
     auto *connection = new WebConnection(*this, socket);
-    const auto fromPeer = std::count_if(m_connections.cbegin(), m_connections.cend(),
-                                        [&](const WebConnection *c) { return c->peer() == peer; });
-    bool admitted = fromPeer < m_limits.maxConnectionsPerClient;
+    bool admitted = fromPeer(m_connections) < m_limits.maxConnectionsPerClient;
     if (admitted && m_connections.size() >= m_limits.maxConnections)
         admitted = shedOne();
     if (!admitted) {

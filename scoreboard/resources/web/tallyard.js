@@ -191,6 +191,11 @@
     return el('g', { transform: `translate(${x - box.x * k},${y - box.y * k}) scale(${k})` }, parent);
   }
 
+  // The gymnast and the score shown, for a view's title.
+  function gymnastTitle(s) {
+    return [s.number === null ? '' : String(s.number), s.name, s.score ? s.score.text : ''].filter(Boolean).join(' ');
+  }
+
   // ---- The views ------------------------------------------------------------------------------
   const CLOCKS = ['routine', 'fall', 'warmup'];
   // The board's captions: English until the state brings the board's language.
@@ -270,6 +275,7 @@
     const scoreRight = new Cell(score, e.nledScoreRight);
     const clocks = Object.fromEntries(CLOCKS.map((n) => [n, new ClockDisplay(svg, e[CLOCK_ELEMENTS[n]], n)]));
     return {
+      title: gymnastTitle,
       render(s) {
         const c = s.colors;
         const style = s.digitStyle;
@@ -353,6 +359,7 @@
     }
     let shown = null;
     return {
+      title: gymnastTitle,
       render(s) {
         const c = s.colors;
         for (const r of [plate, clockPlate]) r.setAttribute('fill', c.back);
@@ -402,6 +409,10 @@
     }
     let shown = null;
     return {
+      title(s) {
+        const n = fixed || shown || lastRunning;
+        return `${caption(s, n)} ${displays[n].display.group.dataset.shown || ''}`;
+      },
       render(s) {
         back.setAttribute('fill', s.colors.back);
         title.setAttribute('fill', s.colors.text);
@@ -426,6 +437,8 @@
   let page = null;
   let state = null;
 
+  const WAIT_MS = 4000;
+  const HEARTBEAT_MS = 15000; // the server's time comes at least this often on a live stream
   function apply(next) {
     learnTime(next.now);
     state = next;
@@ -433,30 +446,86 @@
     if (!page) return;
     page.render(state);
     page.tick(state, serverNow());
+    showTitle();
+  }
+  // The tab's title says what the view shows: the gymnast and the score, or the clock.
+  function showTitle() {
+    const shown = page && page.title ? page.title(state) : '';
+    const title = shown ? `${shown} \u2013 Tallyard` : 'Tallyard';
+    if (document.title !== title) document.title = title;
   }
 
-  function connect() {
+  // ---- The board's changes ------------------------------------------------------------------
+  // One stream for all the pages of a browser (a SharedWorker), the page's own where the browser
+  // has none, and /state fetched every two seconds while no stream brings anything. A page that
+  // has heard nothing for a few seconds says it is waiting, and keeps trying.
+  let lastHeard = Date.now(); // the page's start counts as a word: it waits a few seconds first
+  let streaming = false;
+  function heard() {
+    lastHeard = Date.now();
+  }
+  function takeState(json, fresh) {
+    const next = JSON.parse(json);
+    if (fresh) offset = null;
+    if (fresh || !state || next.version !== state.version || next.startedAt !== state.startedAt) apply(next);
+    heard();
+  }
+  function ownStream() {
     const source = new EventSource('/events');
     let fresh = true;
     source.addEventListener('open', () => {
       fresh = true;
-      document.body.dataset.connected = 'true';
+      streaming = true;
     });
     source.addEventListener('state', (e) => {
-      // The first state after (re)connecting is a snapshot: the program may have started
-      // again with a new count of versions.
-      const next = JSON.parse(e.data);
-      if (fresh) offset = null;
-      if (fresh || !state || next.version !== state.version) apply(next);
+      takeState(e.data, fresh);
       fresh = false;
     });
-    source.addEventListener('time', (e) => learnTime(JSON.parse(e.data).now));
+    source.addEventListener('time', (e) => {
+      learnTime(JSON.parse(e.data).now);
+      heard();
+    });
     source.addEventListener('error', () => {
-      document.body.dataset.connected = 'false';
-      // EventSource gives up on an answer that is no stream (a full server); try again.
-      if (source.readyState === EventSource.CLOSED) setTimeout(connect, 2000);
+      streaming = false;
+      if (source.readyState === EventSource.CLOSED) setTimeout(ownStream, 2000);
     });
   }
+  function sharedStream() {
+    const worker = new SharedWorker('/stream.js', { name: 'tallyard-stream' });
+    worker.port.addEventListener('message', (e) => {
+      const m = e.data;
+      if (m.type === 'status') streaming = m.connected;
+      else if (m.type === 'state') takeState(m.data, m.fresh);
+      else if (m.type === 'time') {
+        learnTime(JSON.parse(m.data).now);
+        heard();
+      }
+    });
+    worker.port.start();
+    addEventListener('pagehide', () => worker.port.postMessage('bye'));
+  }
+  function connect() {
+    try {
+      if (window.SharedWorker) return sharedStream();
+    } catch (e) {
+      // A browser that refuses the worker (a file page, a policy): the page's own stream.
+    }
+    ownStream();
+  }
+  // While no stream brings anything, the state itself, fetched.
+  setInterval(() => {
+    const quiet = Date.now() - lastHeard;
+    if (quiet < WAIT_MS || (streaming && quiet < HEARTBEAT_MS + WAIT_MS)) return;
+    fetch('/state', { cache: 'no-store' })
+      .then((r) => (r.ok ? r.text() : Promise.reject(new Error(r.status))))
+      .then((json) => takeState(json, true))
+      .catch(() => {});
+  }, 2000);
+  // "Waiting for the board" after a few seconds without a word from it.
+  const waiting = document.getElementById('waiting');
+  setInterval(() => {
+    if (waiting) waiting.hidden = Date.now() - lastHeard < WAIT_MS + (streaming && state ? HEARTBEAT_MS : 0);
+  }, 500);
 
   // The segments' shapes and the board's design, both from the program, before any drawing.
   function loadShapes() {
@@ -475,6 +544,8 @@
   loadShapes();
   connect();
   setInterval(() => {
-    if (page && state) page.tick(state, serverNow());
+    if (!page || !state) return;
+    page.tick(state, serverNow());
+    showTitle();
   }, 50);
 })();
