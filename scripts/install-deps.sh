@@ -20,7 +20,7 @@ if [ "${1:-}" = "--test" ]; then
   # packages, the licences, the AppStream data and the manual page.
   packages+=(xvfb xauth x11-utils x11-xserver-utils x11-xkb-utils xdotool openbox imagemagick pulseaudio pulseaudio-utils
              desktop-file-utils g++-mingw-w64-x86-64 clang libclang-rt-14-dev python3
-             lintian reuse appstream man-db chromium curl clang-format)
+             lintian reuse appstream man-db chromium firefox-esr curl clang-format)
 fi
 missing=()
 for p in "${packages[@]}"; do
