@@ -31,7 +31,9 @@ set(layers
   "scoreboard/settings:platform"
   "scoreboard/modules:platform,components,controls,scoreboard/settings"
   "scoreboard/forms:platform,components,controls,scoreboard/modules,scoreboard/settings,scoreboard/state,scoreboard/i18n,scoreboard/Version.h"
-  "scoreboard/hall:platform,components,controls,scoreboard/forms,scoreboard/modules,scoreboard/settings,scoreboard/state,scoreboard/i18n")
+  # The operator's other hands (keys, pads, phones) drive the board's form and log to the meet.
+  "scoreboard/control:platform,scoreboard/forms,scoreboard/settings,scoreboard/state,scoreboard/i18n,scoreboard/meet,scoreboard/Meet.h,scoreboard/web"
+  "scoreboard/hall:platform,components,controls,scoreboard/forms,scoreboard/modules,scoreboard/settings,scoreboard/state,scoreboard/i18n,scoreboard/control,scoreboard/web")
 set(project_roots platform components controls scoreboard)
 
 # The room of each file, the most specific first: rooms sorted by length, longest first.

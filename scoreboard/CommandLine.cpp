@@ -57,8 +57,27 @@ CommandLine parseCommandLine(const QStringList &arguments, QTextStream &out, QTe
                                     "Show the board's captions in <language> (en, de, fr, es); the dialogs follow "
                                     "the system's language."),
         QCoreApplication::translate("CommandLine", "language"));
-    parser.addOptions(
-        {screen, fullscreen, audienceScreen, listScreens, startList, results, noResults, resume, serve, boardLanguage});
+    const QCommandLineOption control(
+        QStringLiteral("control"),
+        QCoreApplication::translate("CommandLine",
+                                    "With --serve: take commands from paired devices (a phone's control page, a "
+                                    "Stream Deck, scripts) at /api/command/NAME."));
+    const QCommandLineOption gamepads(
+        QStringLiteral("gamepads"),
+        QCoreApplication::translate("CommandLine", "Take commands from gamepads (F3 on the board shows them)."));
+    const QCommandLineOption exportBindings(
+        QStringLiteral("export-bindings"),
+        QCoreApplication::translate("CommandLine",
+                                    "Write the keys and gamepad buttons of each command to <file>, and end."),
+        QCoreApplication::translate("CommandLine", "file"));
+    const QCommandLineOption importBindings(
+        QStringLiteral("import-bindings"),
+        QCoreApplication::translate("CommandLine",
+                                    "Take the keys and gamepad buttons of each command from <file> (all or, "
+                                    "should the file be wrong anywhere, none), and end."),
+        QCoreApplication::translate("CommandLine", "file"));
+    parser.addOptions({screen, fullscreen, audienceScreen, listScreens, startList, results, noResults, resume, serve,
+                       boardLanguage, control, gamepads, exportBindings, importBindings});
     QCommandLineOption quitWhenShown(QStringLiteral("quit-when-shown"));
     quitWhenShown.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOption(quitWhenShown);
@@ -126,6 +145,18 @@ CommandLine parseCommandLine(const QStringList &arguments, QTextStream &out, QTe
         }
         result.serve = value;
     }
+    if (parser.isSet(control) && !parser.isSet(serve)) {
+        err << QCoreApplication::translate("CommandLine",
+                                           "--control needs --serve: the commands come through the web views")
+            << "\n\n"
+            << parser.helpText();
+        result.exitCode = 1;
+        return result;
+    }
+    result.control = parser.isSet(control);
+    result.gamepads = parser.isSet(gamepads);
+    result.exportBindings = parser.value(exportBindings);
+    result.importBindings = parser.value(importBindings);
     result.boardLanguage = parser.value(boardLanguage);
     result.startList = parser.value(startList);
     result.results = parser.value(results);

@@ -35,6 +35,12 @@ struct CommandLine {
     QString serve;
     // The language of the board's captions (empty: English, as designed).
     QString boardLanguage;
+    // Remote control: commands from the network (with serve) and from gamepads; the bindings
+    // file to write, or to take, before ending at once.
+    bool control = false;
+    bool gamepads = false;
+    QString exportBindings;
+    QString importBindings;
 };
 
 // arguments as QCoreApplication::arguments() gives them, the program's name first.

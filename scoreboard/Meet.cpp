@@ -3,7 +3,6 @@
 
 #include "scoreboard/Meet.h"
 
-#include "platform/forms/VirtualKeys.h"
 #include "platform/system/DurableFile.h"
 #include "platform/system/WriteBehind.h"
 #include "platform/intrinsics/TextBox.h"
@@ -122,11 +121,6 @@ void Meet::attach(frmScoreboard *board)
 void Meet::connectBoard(frmScoreboard *board)
 {
     connect(board, &frmScoreboard::GymnastNumberCommitted, this, &Meet::fillFromList);
-    connect(board, &frmScoreboard::OtherKey, this, [this](qint16 code) {
-        // What presentation remotes send; a command key the operator put on them came first.
-        if (code == vk::Next || code == vk::Prior)
-            step(code == vk::Next);
-    });
     connect(board, &frmScoreboard::FileDropped, this, &Meet::loadList);
     connect(board, &frmScoreboard::ScoreCommitted, this, &Meet::record);
 }

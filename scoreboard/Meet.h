@@ -51,12 +51,14 @@ public:
     void attach(frmScoreboard *board);
     // A clean quit: the results on disk, the state marked clean.
     void finish();
+    // The next (or the one before) gymnast of the start list onto the board, as the operator
+    // would by hand: the number committed, name and team filled in, the score cleared.
+    void step(bool forward);
 
 private:
     void connectBoard(frmScoreboard *board);
     void loadList(const QString &path);
     void fillFromList(qint16 number);
-    void step(bool forward);
     void record(Currency score);
 
     Reporter m_report;

@@ -223,10 +223,8 @@ constexpr ElementDesign design[] = {
 // and 9:59 on Fall, whose display has one minute digit.
 constexpr int32_t ClockEntryLimit = 5999;
 constexpr int32_t FallEntryLimit = 599;
-// The highest score, 19.999, and the gymnast numbers an entry may give (-1 shows none).
-const Currency ScoreMaximum = Currency::fromRaw(199990);
-constexpr qint16 GymnastNumberLowest = -1;
-constexpr qint16 GymnastNumberHighest = 9999;
+constexpr qint16 GymnastNumberLowest = frmScoreboard::GymnastNumberLowest;
+constexpr qint16 GymnastNumberHighest = frmScoreboard::GymnastNumberHighest;
 // The buzzer sounds once when a clock comes down to this many seconds.
 constexpr int64_t BuzzerThreshold = 5;
 
@@ -440,37 +438,13 @@ void frmScoreboard::AllKeyCode(qint16 KeyCode)
 {
     m_stateTouched = true;
     if (KeyCode == KeyRoutine) {
-        setTimeSec(tkFall, Currency::fromInt(FallPreset));
-        setRunning(tkRoutine, !isRunning(tkRoutine));
-        RefreshTime();
+        RoutineStartStop();
     } else if (KeyCode == KeyFall) {
-        if (isRunning(tkRoutine) == !isRunning(tkFall)) {
-            setRunning(tkRoutine, !isRunning(tkRoutine));
-            setRunning(tkFall, !isRunning(tkFall));
-        }
-        RefreshTime();
+        FallSwap();
     } else if (KeyCode == KeyWarmUp) {
-        setRunning(tkWarmUp, !isRunning(tkWarmUp));
-        RefreshTime();
+        WarmUpStartStop();
     } else if (KeyCode == KeyReset) {
-        // The reset clears the score by pressing the clear key on it, which comes back
-        // here; with the clear key and the reset key the same (a hand-edited store), that
-        // would recurse without end. The reset runs once.
-        if (m_resetting)
-            return;
-        m_resetting = true;
-        runGuarded("Reset", [this] {
-            setPropertyByName(nledGymnastNum, u"Caption", 0);
-            setPropertyByName(txtGymnastName, u"Text", QString());
-            setPropertyByName(txtGymnastTeam, u"Text", QString());
-            qint16 clear = KeyClear;
-            qint16 shift = 0;
-            nledScoreLeft_KeyDown(clear, shift);
-            setTimeSec(tkRoutine, Currency::fromInt(RoutinePreset));
-            setTimeSec(tkFall, Currency::fromInt(FallPreset));
-            setTimeSec(tkWarmUp, Currency::fromInt(WarmUpPreset));
-        });
-        m_resetting = false;
+        NextGymnastReset();
     } else if (KeyCode == KeyChime) {
         Buzzer();
     } else if (KeyCode == vk::F1) {
@@ -484,6 +458,54 @@ void frmScoreboard::AllKeyCode(qint16 KeyCode)
     } else {
         emit OtherKey(KeyCode);
     }
+}
+
+void frmScoreboard::RoutineStartStop()
+{
+    m_stateTouched = true;
+    setTimeSec(tkFall, Currency::fromInt(FallPreset));
+    setRunning(tkRoutine, !isRunning(tkRoutine));
+    RefreshTime();
+}
+
+void frmScoreboard::FallSwap()
+{
+    m_stateTouched = true;
+    if (isRunning(tkRoutine) == !isRunning(tkFall)) {
+        setRunning(tkRoutine, !isRunning(tkRoutine));
+        setRunning(tkFall, !isRunning(tkFall));
+    }
+    RefreshTime();
+}
+
+void frmScoreboard::WarmUpStartStop()
+{
+    m_stateTouched = true;
+    setRunning(tkWarmUp, !isRunning(tkWarmUp));
+    RefreshTime();
+}
+
+void frmScoreboard::NextGymnastReset()
+{
+    // The reset clears the score by pressing the clear key on it, which comes back to the
+    // command keys; with the clear key and the reset key the same (a hand-edited store), that
+    // would recurse without end. The reset runs once.
+    if (m_resetting)
+        return;
+    m_stateTouched = true;
+    m_resetting = true;
+    runGuarded("Reset", [this] {
+        setPropertyByName(nledGymnastNum, u"Caption", 0);
+        setPropertyByName(txtGymnastName, u"Text", QString());
+        setPropertyByName(txtGymnastTeam, u"Text", QString());
+        qint16 clear = KeyClear;
+        qint16 shift = 0;
+        nledScoreLeft_KeyDown(clear, shift);
+        setTimeSec(tkRoutine, Currency::fromInt(RoutinePreset));
+        setTimeSec(tkFall, Currency::fromInt(FallPreset));
+        setTimeSec(tkWarmUp, Currency::fromInt(WarmUpPreset));
+    });
+    m_resetting = false;
 }
 
 void frmScoreboard::AllKeyUp(qint16 KeyCode, qint16 Shift)
@@ -597,18 +619,37 @@ void frmScoreboard::nledScoreLeft_KeyDown(qint16 &KeyCode, qint16 &Shift)
     m_stateTouched = true;
     AllKeyCode(KeyCode);
     const qint16 ch = KeyCodeToAsci(KeyCode);
-    const Currency v = modCount::ScoreEntryKey(nledScoreLeft, ch, ScoreMaximum);
-    if (v != modCount::NoValue) {
-        // Formatted with a point whatever the locale, then split into points and thousandths.
-        const QStringList pieces = formatNumber(v, u"#0.000").split(u'.');
-        setPropertyByName(nledScoreLeft, u"Caption", pieces.value(0).toInt());
-        setPropertyByName(nledScoreRight, u"Caption", pieces.value(1).toInt());
-        emit ScoreCommitted(v);
-    }
+    const Currency v = modCount::ScoreEntryKey(nledScoreLeft, ch, ScoreMaximum());
+    if (v != modCount::NoValue)
+        CommitScore(v);
     if (ch == modCount::ClearChar) {
         setPropertyByName(nledScoreLeft, u"Caption", 0);
         setPropertyByName(nledScoreRight, u"Caption", 0);
     }
+}
+
+void frmScoreboard::CommitScore(Currency score)
+{
+    m_stateTouched = true;
+    // Formatted with a point whatever the locale, then split into points and thousandths.
+    const QStringList pieces = formatNumber(score, u"#0.000").split(u'.');
+    setPropertyByName(nledScoreLeft, u"Caption", pieces.value(0).toInt());
+    setPropertyByName(nledScoreRight, u"Caption", pieces.value(1).toInt());
+    emit ScoreCommitted(score);
+}
+
+void frmScoreboard::CommitGymnastNumber(qint16 number)
+{
+    m_stateTouched = true;
+    setPropertyByName(nledGymnastNum, u"Caption", number);
+    emit GymnastNumberCommitted(number);
+}
+
+void frmScoreboard::ClearGymnastNumber()
+{
+    qint16 clear = KeyClear;
+    qint16 shift = 0;
+    nledGymnastNum_KeyDown(clear, shift);
 }
 
 void frmScoreboard::nledScoreLeft_KeyUp(qint16 KeyCode, qint16 &Shift)

@@ -34,6 +34,10 @@ public:
     static std::span<const ElementDesign> designTable();
     static constexpr double DesignScaleWidth = 9480;
     static constexpr double DesignScaleHeight = 6795;
+    // The highest score, 19.999, and the gymnast numbers an entry may give (-1 shows none).
+    static Currency ScoreMaximum() { return Currency::fromRaw(199990); }
+    static constexpr qint16 GymnastNumberLowest = -1;
+    static constexpr qint16 GymnastNumberHighest = 9999;
 
     // The board's public procedures.
     void UpdateFormColors();
@@ -44,6 +48,17 @@ public:
     void Buzzer();
     void RefreshTime();
     void AllKeyCode(qint16 KeyCode);
+    // What the command keys do, for the keys and every other input alike: the Routine clock
+    // started or stopped (the Fall clock back to its preset), the Routine and Fall clocks
+    // swapped while one runs, the Warm-Up clock started or stopped, the board reset for the
+    // next gymnast; a score or a gymnast number committed as the entry commits it.
+    void RoutineStartStop();
+    void FallSwap();
+    void WarmUpStartStop();
+    void NextGymnastReset();
+    void CommitScore(Currency score);
+    void CommitGymnastNumber(qint16 number);
+    void ClearGymnastNumber();
     void AllKeyUp(qint16 KeyCode, qint16 Shift);
     qint16 KeyCodeToAsci(qint16 KeyCode) const;
 

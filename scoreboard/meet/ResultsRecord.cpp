@@ -51,7 +51,7 @@ QByteArray isoTime(int64_t localMs)
 // its quotes doubled. A field a spreadsheet would take for a formula (= + - @, or a tab or
 // CR in front, which some strip before looking) gets an apostrophe first, so that a name
 // typed on the board can never run as a formula where the record is opened.
-QByteArray textField(const QString &text)
+QByteArray quotedField(const QString &text)
 {
     static const QString formulaStarts = QStringLiteral("=+-@\t\r");
     QByteArray field = text.toUtf8();
@@ -216,6 +216,16 @@ void ResultsRecord::setFolderOverride(const QString &folder)
     resultsFolderSeam.set(folder);
 }
 
+QByteArray ResultsRecord::textField(const QString &text)
+{
+    return quotedField(text);
+}
+
+QByteArray ResultsRecord::timeField(int64_t localMs)
+{
+    return isoTime(localMs);
+}
+
 QByteArray ResultsRecord::header()
 {
     return QByteArrayLiteral("time,event,number,name,team,score\r\n");
@@ -224,10 +234,10 @@ QByteArray ResultsRecord::header()
 QByteArray ResultsRecord::formatRow(const ResultRow &row)
 {
     QByteArray line = isoTime(row.localMs);
-    line += ',' + textField(row.event) + ',';
+    line += ',' + quotedField(row.event) + ',';
     if (row.number >= 0)
         line += QByteArray::number(row.number);
-    line += ',' + textField(row.name) + ',' + textField(row.team) + ',';
+    line += ',' + quotedField(row.name) + ',' + quotedField(row.team) + ',';
     line += scoreField(row.scoreWhole, row.scoreThousandths);
     line += "\r\n";
     return line;

@@ -70,6 +70,11 @@ public:
     // One row as it is written, with its line break.
     static QByteArray formatRow(const ResultRow &row);
     static QByteArray header();
+    // A text as a field of the record: quoted where it must be, guarded against running as a
+    // spreadsheet formula. For the other CSV files the meet keeps beside it.
+    static QByteArray textField(const QString &text);
+    // The local moment with its zone's offset, as the record's time column has it.
+    static QByteArray timeField(int64_t localMs);
 
     // Rows kept while the record cannot be written; further rows are dropped and reported.
     static constexpr int64_t MaxBacklog = 10000;

@@ -3,6 +3,8 @@
 
 #include "scoreboard/web/WebServer.h"
 
+#include "scoreboard/web/ControlDoor.h"
+#include "scoreboard/web/HttpRequest.h"
 #include "scoreboard/web/SegmentsJson.h"
 
 #include <QBuffer>
@@ -10,11 +12,14 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QImageReader>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLocale>
 #include <QTcpSocket>
 
 #include <algorithm>
-#include <string_view>
+#include <optional>
+#include <utility>
 
 #ifdef _WIN32
 #include <winsock2.h>
@@ -72,6 +77,12 @@ const char *reason(int status)
         return "URI Too Long";
     case 431:
         return "Request Header Fields Too Large";
+    case 401:
+        return "Unauthorized";
+    case 403:
+        return "Forbidden";
+    case 413:
+        return "Content Too Large";
     case 503:
         return "Service Unavailable";
     default:
@@ -85,17 +96,6 @@ QByteArray httpDate()
     return QLocale::c()
         .toString(QDateTime::currentDateTimeUtc(), QStringLiteral("ddd, dd MMM yyyy hh:mm:ss 'GMT'"))
         .toLatin1();
-}
-
-bool isTokenChar(char c)
-{
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9')
-        || std::string_view("!#$%&'*+-.^_`|~").find(c) != std::string_view::npos;
-}
-
-bool isToken(QByteArrayView text)
-{
-    return !text.isEmpty() && std::all_of(text.begin(), text.end(), isTokenChar);
 }
 
 } // namespace
@@ -115,7 +115,7 @@ public:
 
     WebConnection(WebServer &server, QTcpSocket *socket)
         : QObject(&server), m_server(server), m_socket(socket), m_peer(socket->peerAddress()),
-          m_since(server.elapsedMs())
+          m_id(server.m_nextConnection++), m_since(server.elapsedMs())
     {
         socket->setParent(this);
         // A change is a small message that must leave at once, not wait for the last one's ack.
@@ -145,7 +145,10 @@ public:
 
     bool streaming() const { return m_phase == Phase::Streaming; }
     Phase phase() const { return m_phase; }
+    // The answer to a command the board has run (the server hands it over).
+    void commandDone(int status, const QByteArray &body, bool close) { finishDoor(status, body, close); }
     const QHostAddress &peer() const { return m_peer; }
+    quint64 id() const { return m_id; }
     // Since when it is in its phase (the server's elapsed milliseconds).
     qint64 since() const { return m_since; }
 
@@ -268,6 +271,12 @@ private:
             m_socket->skip(m_socket->bytesAvailable());
             return;
         }
+        if (m_door) {
+            takeDoorBody();
+            return;
+        }
+        if (m_busy)
+            return; // a command runs: the next request is read once it is answered
         m_buffer += m_socket->read(limits.maxHeadBytes + 1 - m_buffer.size());
         if (m_phase == Phase::Waiting && !m_buffer.isEmpty() && m_answered > 0) {
             setPhase(Phase::Reading);
@@ -292,7 +301,7 @@ private:
             m_buffer.remove(0, end + skip);
             ++m_answered;
             answer(head);
-            if (m_phase != Phase::Reading)
+            if (m_phase != Phase::Reading || m_door || m_busy)
                 return;
             if (m_buffer.size() <= limits.maxHeadBytes)
                 m_buffer += m_socket->read(limits.maxHeadBytes + 1 - m_buffer.size());
@@ -332,60 +341,34 @@ private:
 
     void answer(const QByteArray &head)
     {
-        const QList<QByteArray> lines = head.split('\n');
-        QList<QByteArray> request = lines.value(0).trimmed().split(' ');
-        // The absolute form a proxy would send names the path after the host.
-        if (request.size() == 3) {
-            const QByteArray lower = request[1].toLower();
-            if (lower.startsWith("http://") || lower.startsWith("https://")) {
-                const qsizetype slash = request[1].indexOf('/', request[1].indexOf("//") + 2);
-                request[1] = slash < 0 ? QByteArray("/") : request[1].mid(slash);
-            }
-        }
-        if (request.size() != 3 || !isToken(request[0]) || !request[1].startsWith('/')
-            || !request[2].startsWith("HTTP/1.")) {
-            refuse(400);
+        const HttpRequest request = parseHttpRequest(head, m_server.limits().maxHeaderLines);
+        if (request.status != 0) {
+            refuse(request.status);
             return;
         }
-        if (lines.size() - 1 > m_server.limits().maxHeaderLines) {
-            refuse(431);
-            return;
-        }
-        const QByteArray &method = request[0];
-        const bool http10 = request[2] == "HTTP/1.0";
-        bool close = http10;
-        bool body = false;
-        bool host = false;
-        for (qsizetype i = 1; i < lines.size(); ++i) {
-            const QByteArray line = lines[i].trimmed();
-            const qsizetype colon = line.indexOf(':');
-            if (colon <= 0 || !isToken(QByteArrayView(line).first(colon))) {
-                refuse(400);
+        // The control door's requests carry a short body; it is read before they are answered.
+        if (m_server.m_control && request.path.startsWith("/api/") && request.method == "POST") {
+            if (request.chunked || request.contentLength < 0 || request.contentLength > MaxDoorBody) {
+                refuse(request.contentLength > MaxDoorBody ? 413 : 400);
                 return;
             }
-            const QByteArray name = line.left(colon).toLower();
-            const QByteArray value = line.mid(colon + 1).trimmed().toLower();
-            if (name == "host")
-                host = true;
-            if (name == "connection")
-                close = value.contains("close") || (http10 && !value.contains("keep-alive"));
-            else if (name == "transfer-encoding" || (name == "content-length" && value != "0"))
-                body = true;
+            m_door = request;
+            takeDoorBody();
+            return;
         }
+        const QByteArray &method = request.method;
+        const bool close = request.close;
         if (method != "GET" && method != "HEAD") {
             // Whatever body may follow is never read: the connection ends with the answer.
             respond(405, "text/plain; charset=utf-8", "Method Not Allowed\n", false, true, "Allow: GET, HEAD\r\n");
             return;
         }
-        // HTTP/1.1 asks every request to name its host.
-        if (body || (!http10 && !host)) {
+        if (request.chunked || request.contentLength != 0) {
             refuse(400);
             return;
         }
         const bool headOnly = method == "HEAD";
-        QByteArray path = request[1];
-        if (const qsizetype query = path.indexOf('?'); query >= 0)
-            path.truncate(query);
+        const QByteArray &path = request.path;
 
         if (path == "/events") {
             startStream(headOnly);
@@ -412,6 +395,53 @@ private:
         respond(404, "text/plain; charset=utf-8", "Not Found\n", headOnly, close);
     }
 
+    // The door's request once its body is here; called again as more bytes come.
+    void takeDoorBody()
+    {
+        if (!m_door)
+            return;
+        const qsizetype length = m_door->contentLength;
+        if (m_buffer.size() < length) {
+            m_buffer += m_socket->read(length - m_buffer.size());
+            if (m_buffer.size() < length)
+                return; // more to come, within the request's deadline
+        }
+        const QByteArray body = m_buffer.left(length);
+        m_buffer.remove(0, length);
+        const HttpRequest request = *std::exchange(m_door, std::nullopt);
+        m_busy = true;
+        const DoorDecision decision = decideAtDoor(request, body, *m_server.m_control);
+        const bool close = request.close;
+        if (decision.kind == DoorDecision::Answer) {
+            if (decision.wrongCredential) {
+                // Slowed: each wrong token or code from an address waits a second after the
+                // one before, however many connections it holds.
+                m_server.m_control->wrongAttempt(m_peer);
+                QTimer::singleShot(m_server.penaltyDelay(m_peer), this,
+                                   [this, decision, close] { finishDoor(decision.status, decision.body, close); });
+                return;
+            }
+            finishDoor(decision.status, decision.body, close);
+            return;
+        }
+        m_server.runAtDoor(this, decision, close);
+    }
+
+    // The door's answer, then the connection goes on as after any request.
+    void finishDoor(int status, const QByteArray &body, bool close)
+    {
+        m_busy = false;
+        respond(status, "application/json", body, false, close, "Cache-Control: no-store\r\n");
+        if (m_phase == Phase::Reading || m_phase == Phase::Waiting) {
+            if (m_buffer.isEmpty()) {
+                setPhase(Phase::Waiting);
+                m_timer.start(m_server.limits().idleTimeoutMs);
+            } else {
+                readRequests();
+            }
+        }
+    }
+
     void startStream(bool headOnly)
     {
         QByteArray response = "HTTP/1.1 200 OK\r\n"
@@ -436,9 +466,12 @@ private:
     WebServer &m_server;
     QTcpSocket *m_socket;
     const QHostAddress m_peer;
+    const quint64 m_id;
     QByteArray m_buffer;
     QTimer m_timer;
     Phase m_phase = Phase::Waiting;
+    std::optional<HttpRequest> m_door; // a door's request waiting for its body
+    bool m_busy = false;               // a door's request being answered
     qint64 m_since = 0;
     int m_answered = 0; // requests answered
     bool m_shut = false;
@@ -449,6 +482,7 @@ private:
 WebServer::WebServer(const WebLimits &limits, QObject *parent) : QTcpServer(parent), m_limits(limits)
 {
     m_clock.start();
+    m_replies->server = this;
     m_startedAt = epochMilliseconds(now());
     // A hall's worth of browsers may knock at once: they wait in the system's queue, not refused.
     setListenBacklogSize(ListenBacklog);
@@ -464,6 +498,51 @@ WebServer::WebServer(const WebLimits &limits, QObject *parent) : QTcpServer(pare
     m_heartbeat.start();
 }
 
+void WebServer::setControl(std::shared_ptr<ControlAccess> access)
+{
+    m_control = std::move(access);
+}
+
+int WebServer::penaltyDelay(const QHostAddress &from)
+{
+    constexpr qint64 Step = 1000;
+    constexpr qint64 Longest = 60'000;
+    const qint64 now = elapsedMs();
+    qint64 &until = m_penaltyUntil[from.toString()];
+    until = std::min(std::max(until, now) + Step, now + Longest);
+    // Addresses that have stopped trying are forgotten now and then.
+    if (m_penaltyUntil.size() > 4096)
+        m_penaltyUntil.removeIf([now](const auto &entry) { return entry.value() < now; });
+    return static_cast<int>(until - now);
+}
+
+void WebServer::runAtDoor(WebConnection *connection, const DoorDecision &decision, bool close)
+{
+    const quint64 id = connection->id();
+    const std::shared_ptr<Replies> replies = m_replies;
+    m_control->run(decision.command, decision.value, decision.device,
+                   [replies, id, close](int status, const QString &why, const BoardState &state) {
+                       std::lock_guard lock(replies->mutex);
+                       WebServer *server = replies->server;
+                       if (!server)
+                           return;
+                       QMetaObject::invokeMethod(
+                           server,
+                           [server, id, close, status, why, state] {
+                               for (WebConnection *c : std::as_const(server->m_connections)) {
+                                   if (c->id() != id)
+                                       continue;
+                                   const QByteArray body = status == 200
+                                       ? stateJson(state, server->now(), server->m_pictures, server->m_startedAt)
+                                       : QJsonDocument(QJsonObject{{"error", why}}).toJson(QJsonDocument::Compact);
+                                   c->commandDone(status, body, close);
+                                   return;
+                               }
+                           },
+                           Qt::QueuedConnection);
+                   });
+}
+
 void WebServer::addResource(const QByteArray &path, const char *type, const QByteArray &body)
 {
     if (!body.isEmpty())
@@ -472,6 +551,11 @@ void WebServer::addResource(const QByteArray &path, const char *type, const QByt
 
 WebServer::~WebServer()
 {
+    {
+        // From now on an answer from the board's thread finds nobody to hand it to.
+        std::lock_guard lock(m_replies->mutex);
+        m_replies->server = nullptr;
+    }
     // The connections are children; they must not call back into a half-destroyed server.
     const QSet<WebConnection *> connections = m_connections + m_turnedAway;
     m_connections.clear();

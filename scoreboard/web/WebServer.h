@@ -26,10 +26,14 @@
 #include <atomic>
 #include <cstdint>
 #include <functional>
+#include <memory>
+#include <mutex>
 
 namespace tallyard {
 
 class WebConnection;
+class ControlAccess;
+struct DoorDecision;
 
 struct WebLimits {
     int maxConnections = 256;
@@ -51,6 +55,8 @@ public:
     explicit WebServer(const WebLimits &limits = {}, QObject *parent = nullptr);
     static constexpr int ListenBacklog = 1024;
     ~WebServer() override;
+    // Opens the control door (POST /api/...), on this server's thread before it listens.
+    void setControl(std::shared_ptr<ControlAccess> access);
     // Serves bytes at a fixed path of its own (an empty body is not served).
     void addResource(const QByteArray &path, const char *type, const QByteArray &body);
 
@@ -95,6 +101,8 @@ private:
     void streamStarted(WebConnection *connection);
     void heartbeat();
     bool shedOne();
+    int penaltyDelay(const QHostAddress &from);
+    void runAtDoor(WebConnection *connection, const DoorDecision &decision, bool close);
     qint64 elapsedMs() const { return m_clock.elapsed(); }
 
     WebLimits m_limits;
@@ -107,6 +115,15 @@ private:
     QSet<WebConnection *> m_turnedAway; // answered 503, closing
     QElapsedTimer m_clock;
     int64_t m_startedAt = 0; // epoch milliseconds
+    std::shared_ptr<ControlAccess> m_control;
+    QHash<QString, qint64> m_penaltyUntil; // by client address: when its next wrong try is answered
+    // Answers to commands come back from the board's thread: to this server while it lives.
+    struct Replies {
+        std::mutex mutex;
+        WebServer *server = nullptr;
+    };
+    std::shared_ptr<Replies> m_replies = std::make_shared<Replies>();
+    quint64 m_nextConnection = 1;
     QTimer m_heartbeat;
     std::function<int64_t()> m_nowOverride;
     std::atomic<int> m_connectionCount{0};

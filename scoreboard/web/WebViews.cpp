@@ -7,9 +7,11 @@
 #include "platform/system/Notices.h"
 
 #include "scoreboard/state/BoardState.h"
+#include "scoreboard/web/ControlDoor.h"
 #include "scoreboard/web/WebServer.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QHostAddress>
 #include <QNetworkInterface>
 #include <QTextStream>
@@ -26,6 +28,7 @@ namespace {
 struct Serving {
     QThread thread;
     QTimer watch; // the board's thread: tells the operator of viewers turned away
+    QHostAddress bound;
     quint64 refusedTold = 0;
     WebServer *server = nullptr; // lives in thread
     QMetaObject::Connection feed;
@@ -43,6 +46,12 @@ std::unique_ptr<Serving> &serving()
 {
     static Holder holder;
     return holder.current;
+}
+
+std::shared_ptr<ControlAccess> &controlAccess()
+{
+    static std::shared_ptr<ControlAccess> access;
+    return access;
 }
 
 QByteArray &boardDesign()
@@ -136,6 +145,12 @@ bool start(const QString &addressAndPort, const WebLimits &limits, QTextStream &
         [&] {
             auto *server = new WebServer(limits);
             server->addResource("/design", "application/json", boardDesign());
+            if (controlAccess()) {
+                server->setControl(controlAccess());
+                QFile page(QStringLiteral(":/web/control.html"));
+                if (page.open(QIODevice::ReadOnly))
+                    server->addResource("/control", "text/html; charset=utf-8", page.readAll());
+            }
             if (server->listen(endpoint->address, endpoint->port)) {
                 s->server = server;
                 s->port = server->serverPort();
@@ -187,9 +202,14 @@ bool start(const QString &addressAndPort, const WebLimits &limits, QTextStream &
         {"/clock", "one large clock"},
         {"/state", "the state as JSON"},
     };
+    s->bound = endpoint->address;
     for (const QHostAddress &address : addressesToOpen(endpoint->address))
         for (const auto &[path, what] : views)
             out << url(address, s->port, path) << "  " << what << "\n";
+    if (controlAccess())
+        for (const QHostAddress &address : addressesToOpen(endpoint->address))
+            out << url(address, s->port, "/control") << "  "
+                << QCoreApplication::translate("WebViews", "the control page (paired devices only)") << "\n";
     out.flush();
     serving() = std::move(current);
     return true;
@@ -198,6 +218,21 @@ bool start(const QString &addressAndPort, const WebLimits &limits, QTextStream &
 void setBoardDesign(const QByteArray &json)
 {
     boardDesign() = json;
+}
+
+void setControl(std::shared_ptr<ControlAccess> access)
+{
+    controlAccess() = std::move(access);
+}
+
+QStringList urls(const char *path)
+{
+    QStringList out;
+    if (!serving())
+        return out;
+    for (const QHostAddress &address : addressesToOpen(serving()->bound))
+        out << url(address, serving()->port, path);
+    return out;
 }
 
 void stop()

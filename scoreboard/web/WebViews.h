@@ -9,12 +9,16 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
+
+#include <memory>
 
 class QTextStream;
 
 namespace tallyard {
 
 struct WebLimits;
+class ControlAccess;
 
 namespace WebViews {
 
@@ -28,6 +32,11 @@ bool start(const QString &addressAndPort, const WebLimits &limits, QTextStream &
 // The board's face the pages draw (hall::boardDesignJson()), served at /design by the next
 // start: the pages take the board's geometry from the program, never from a copy of their own.
 void setBoardDesign(const QByteArray &json);
+// Opens the control door with the next start (tallyard --control): the API at /api/ and the
+// control page at /control, for paired devices only.
+void setControl(std::shared_ptr<ControlAccess> access);
+// The addresses to open a path at, one for each of the machine's addresses; none when not serving.
+QStringList urls(const char *path);
 // Stops serving and closes every connection; nothing when not serving.
 void stop();
 // The port served on, 0 when not serving.

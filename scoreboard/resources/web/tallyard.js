@@ -431,6 +431,142 @@
     };
   }
 
+  // A second official's control page, on a phone or a tablet: what the board shows, and
+  // large buttons for the clocks, the next and previous gymnast, a score and a number. It acts
+  // only for a device paired with a code from the operator's screen, with the token it was
+  // given then (kept in this browser, never in a cookie).
+  const TOKEN = 'tallyard-control-token';
+  function controlView(svg) {
+    svg.remove();
+    const root = document.getElementById('view');
+    root.classList.add('control');
+    const node = (tag, className, parent, text) => {
+      const n = document.createElement(tag);
+      if (className) n.className = className;
+      if (text !== undefined) n.textContent = text;
+      parent.appendChild(n);
+      return n;
+    };
+    const status = node('div', 'status', root);
+    const say = (text, bad) => {
+      status.textContent = text || '';
+      status.classList.toggle('bad', Boolean(bad));
+    };
+    const head = node('div', 'gymnast', root);
+    const number = node('span', 'number', head);
+    const who = node('span', 'who', head);
+    const score = node('span', 'score', head);
+    let token = localStorage.getItem(TOKEN);
+    const send = (command, value) => {
+      if (!token) return say('This device is not paired: scan the code on the operator\'s screen.', true);
+      fetch(`/api/command/${command}`, {
+        method: 'POST',
+        headers: { Authorization: `Bearer ${token}`, 'Content-Type': 'text/plain' },
+        body: value || '',
+      })
+        .then((r) => r.text().then((text) => ({ ok: r.ok, status: r.status, text })))
+        .then(({ ok, status: code, text }) => {
+          if (ok) {
+            takeState(text, false);
+            say('');
+            return;
+          }
+          if (code === 401) {
+            localStorage.removeItem(TOKEN);
+            token = null;
+          }
+          let why = text;
+          try {
+            why = JSON.parse(text).error;
+          } catch (e) {
+            // not JSON: the text as it came
+          }
+          say(why, true);
+        })
+        .catch(() => say('The board cannot be reached.', true));
+    };
+    const button = (parent, label, command, className) => {
+      const b = node('button', className || '', parent, label);
+      b.type = 'button';
+      b.addEventListener('click', () => send(command));
+      return b;
+    };
+    const clocks = {};
+    const clockRow = (n, command, label) => {
+      const row = node('div', `clock ${n}`, root);
+      const title = node('span', 'title', row, TITLES[n]);
+      const time = node('span', 'time', row, '');
+      const toggle = button(row, label, command, 'big');
+      clocks[n] = { title, time, toggle };
+    };
+    clockRow('routine', 'routine', 'Start');
+    clockRow('fall', 'fall', 'Fall \u21c4');
+    clockRow('warmup', 'warmup', 'Start');
+    const actions = node('div', 'actions', root);
+    button(actions, '\u25c0 Previous', 'previous', 'big');
+    button(actions, 'Next \u25b6', 'next', 'big');
+    button(actions, 'Chime', 'chime', 'big');
+    button(actions, 'Reset for the next gymnast', 'reset', 'big wide');
+    const entry = (label, command, mode) => {
+      const form = node('form', 'entry', root);
+      node('label', '', form, label);
+      const input = node('input', '', form);
+      input.inputMode = mode;
+      input.autocomplete = 'off';
+      const go = node('button', 'big', form, 'Send');
+      go.type = 'submit';
+      form.addEventListener('submit', (e) => {
+        e.preventDefault();
+        send(command, input.value);
+        input.value = '';
+      });
+    };
+    entry('Score', 'score', 'decimal');
+    entry('Gymnast number', 'number', 'numeric');
+
+    // A device that comes with a pairing code asks for its token, and forgets the code.
+    const pair = new URLSearchParams(location.hash.slice(1)).get('pair');
+    if (pair) {
+      history.replaceState(null, '', location.pathname);
+      const device = `${navigator.platform || 'device'} ${new Date().toLocaleTimeString()}`;
+      fetch('/api/pair', {
+        method: 'POST',
+        headers: { 'Content-Type': 'application/x-www-form-urlencoded' },
+        body: `code=${encodeURIComponent(pair)}&device=${encodeURIComponent(device)}`,
+      })
+        .then((r) => r.json().then((json) => ({ ok: r.ok, json })))
+        .then(({ ok, json }) => {
+          if (!ok) return say(json.error || 'The pairing failed.', true);
+          token = json.token;
+          localStorage.setItem(TOKEN, token);
+          say('Paired with the board.');
+        })
+        .catch(() => say('The board cannot be reached.', true));
+    } else if (!token) {
+      say('This device is not paired: scan the code on the operator\'s screen.', true);
+    }
+    return {
+      title: (st) => `Control ${gymnastTitle(st)}`,
+      render(st) {
+        number.textContent = st.number === null ? '' : String(st.number);
+        who.textContent = [st.name, st.team].filter(Boolean).join(' \u2013 ');
+        score.textContent = st.score ? st.score.text : '';
+        for (const n of CLOCKS) {
+          clocks[n].title.textContent = caption(st, n);
+          if (n !== 'fall') clocks[n].toggle.textContent = st.clocks[n].running ? 'Stop' : 'Start';
+          clocks[n].toggle.classList.toggle('running', st.clocks[n].running);
+        }
+      },
+      tick(st, ms) {
+        for (const n of CLOCKS) {
+          const second = shownSecond(clockValue(st.clocks[n], ms));
+          const text = `${Math.floor(second / 60)}:${String(second % 60).padStart(2, '0')}`;
+          if (clocks[n].time.textContent !== text) clocks[n].time.textContent = text;
+        }
+      },
+    };
+  }
+
   // ---- Following the board ------------------------------------------------------------------
   const svg = el('svg', { preserveAspectRatio: 'xMidYMid meet', role: 'img' }, null);
   document.getElementById('view').appendChild(svg);
@@ -535,7 +671,7 @@
       .then(([segments, board]) => {
         shapes = segments;
         design = board;
-        page = (view === 'overlay' ? overlayView : view === 'clock' ? clockView : boardView)(svg);
+        page = ({ overlay: overlayView, clock: clockView, control: controlView }[view] || boardView)(svg);
         if (state) apply(state);
       })
       .catch(() => setTimeout(loadShapes, 2000));

@@ -7,6 +7,7 @@
 #include "tests/scoreboard/BoardFixture.h"
 
 #include "scoreboard/Meet.h"
+#include "scoreboard/control/Inputs.h"
 #include "scoreboard/meet/ResultsRecord.h"
 #include "scoreboard/meet/StateJournal.h"
 
@@ -30,6 +31,7 @@ protected:
     }
     void TearDown() override
     {
+        inputs.reset();
         meet.reset();
         StateJournal::setFolderOverride({});
         ResultsRecord::setFolderOverride({});
@@ -40,8 +42,12 @@ protected:
     void start(MeetOptions options)
     {
         meet.reset();
+        inputs.reset();
         meet = std::make_unique<Meet>(options, [this](const Notice &notice) { said += notice.text + u'\n'; });
         meet->attach(board);
+        // The keys beyond the command keys: Page Down and Page Up step through the list.
+        inputs = std::make_unique<Inputs>(Inputs::Options{.logFolder = store.path()}, meet.get());
+        inputs->attach(board);
     }
     void commitNumber(const char *digits)
     {
@@ -50,6 +56,7 @@ protected:
     }
     QString said;
     std::unique_ptr<Meet> meet;
+    std::unique_ptr<Inputs> inputs;
 };
 
 TEST_F(MeetTest, TheListFillsACommittedNumberAndPagesStepThroughItInItsOrder)
