@@ -2,6 +2,69 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>Bindings</name>
+    <message>
+        <source>line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>the file is larger than 64 KB, more than any bindings need</source>
+        <translation>die Datei ist größer als 64 KB, mehr als Belegungen je brauchen</translation>
+    </message>
+    <message>
+        <source>a line is &quot;command = key NAME, pad NAME&quot;</source>
+        <translation>eine Zeile lautet &quot;Befehl = key NAME, pad NAME&quot;</translation>
+    </message>
+    <message>
+        <source>there is no command &quot;%1&quot;</source>
+        <translation>es gibt keinen Befehl &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is already on line %2</source>
+        <translation>&quot;%1&quot; steht schon in Zeile %2</translation>
+    </message>
+    <message>
+        <source>there is no key &quot;%1&quot;</source>
+        <translation>es gibt keine Taste &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>the key %1 is the board&apos;s own</source>
+        <translation>die Taste %1 gehört der Anzeigetafel selbst</translation>
+    </message>
+    <message>
+        <source>the key %1 is %2&apos;s already</source>
+        <translation>die Taste %1 gehört schon zu %2</translation>
+    </message>
+    <message>
+        <source>the clear key is one key</source>
+        <translation>die Löschtaste ist eine einzige Taste</translation>
+    </message>
+    <message>
+        <source>a gamepad has no &quot;%1&quot; (%2)</source>
+        <translation>ein Gamepad hat kein &quot;%1&quot; (%2)</translation>
+    </message>
+    <message>
+        <source>the clear key is a key</source>
+        <translation>die Löschtaste ist eine Taste</translation>
+    </message>
+    <message>
+        <source>the pad&apos;s %1 is %2&apos;s already</source>
+        <translation>%1 am Gamepad gehört schon zu %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is neither &quot;key NAME&quot; nor &quot;pad NAME&quot;</source>
+        <translation>&quot;%1&quot; ist weder &quot;key NAME&quot; noch &quot;pad NAME&quot;</translation>
+    </message>
+    <message>
+        <source>%1 needs its command key first</source>
+        <translation>%1 braucht zuerst seine Befehlstaste</translation>
+    </message>
+    <message>
+        <source>the file names no key for %1</source>
+        <translation>die Datei nennt keine Taste für %1</translation>
+    </message>
+</context>
+<context>
     <name>Board</name>
     <message>
         <source>Floor Exercise</source>
@@ -118,6 +181,61 @@
         <source>--serve is given once: the web views have one address</source>
         <translation>--serve wird nur einmal angegeben: die Webansichten haben eine Adresse</translation>
     </message>
+    <message>
+        <source>With --serve: take commands from paired devices (a phone&apos;s control page, a Stream Deck, scripts) at /api/command/NAME.</source>
+        <translation>Mit --serve: Befehle von gekoppelten Geräten (die Steuerseite eines Telefons, ein Stream Deck, Skripte) unter /api/command/NAME annehmen.</translation>
+    </message>
+    <message>
+        <source>Take commands from gamepads (F3 on the board shows them).</source>
+        <translation>Befehle von Gamepads annehmen (F3 auf der Anzeigetafel zeigt sie).</translation>
+    </message>
+    <message>
+        <source>Write the keys and gamepad buttons of each command to &lt;file&gt;, and end.</source>
+        <translation>Die Tasten und Gamepad-Knöpfe jedes Befehls in &lt;Datei&gt; schreiben und beenden.</translation>
+    </message>
+    <message>
+        <source>Take the keys and gamepad buttons of each command from &lt;file&gt; (all or, should the file be wrong anywhere, none), and end.</source>
+        <translation>Die Tasten und Gamepad-Knöpfe jedes Befehls aus &lt;Datei&gt; übernehmen (alle oder, ist die Datei irgendwo falsch, keine) und beenden.</translation>
+    </message>
+    <message>
+        <source>--control needs --serve: the commands come through the web views</source>
+        <translation>--control braucht --serve: die Befehle kommen über die Webansichten</translation>
+    </message>
+    <message>
+        <source>Tallyard: the bindings could not be written to %1 (%2)</source>
+        <translation>Tallyard: die Belegungen konnten nicht nach %1 geschrieben werden (%2)</translation>
+    </message>
+    <message>
+        <source>Tallyard: cannot read %1 (%2)</source>
+        <translation>Tallyard: %1 kann nicht gelesen werden (%2)</translation>
+    </message>
+    <message>
+        <source>Tallyard: %1 is not taken, nothing of it:</source>
+        <translation>Tallyard: %1 wird nicht übernommen, nichts davon:</translation>
+    </message>
+    <message>
+        <source>Tallyard: the settings could not be saved to %1 (%2)</source>
+        <translation>Tallyard: die Einstellungen konnten nicht in %1 gespeichert werden (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>Commands</name>
+    <message>
+        <source>there is no board</source>
+        <translation>es gibt keine Anzeigetafel</translation>
+    </message>
+    <message>
+        <source>a score is written 9.850, from 0 to 19.999: &quot;%1&quot;</source>
+        <translation>eine Wertung schreibt sich 9.850, von 0 bis 19.999: &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>a gymnast number is a whole number from 0 to %1: &quot;%2&quot;</source>
+        <translation>eine Turnernummer ist eine ganze Zahl von 0 bis %1: &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>there is no start list</source>
+        <translation>es gibt keine Startliste</translation>
+    </message>
 </context>
 <context>
     <name>Endpoint</name>
@@ -151,6 +269,68 @@
     <message>
         <source>There is no screen %1 for the audience window (%2); the board opens alone.</source>
         <translation>Es gibt keinen Bildschirm %1 für das Publikumsfenster (%2); die Anzeige öffnet sich allein.</translation>
+    </message>
+</context>
+<context>
+    <name>Inputs</name>
+    <message>
+        <source>The log of remote commands %1 cannot be written (%2).</source>
+        <translation>Das Protokoll der Fernbefehle %1 kann nicht geschrieben werden (%2).</translation>
+    </message>
+    <message>
+        <source>The log of remote commands %1 is written again.</source>
+        <translation>Das Protokoll der Fernbefehle %1 wird wieder geschrieben.</translation>
+    </message>
+    <message>
+        <source>Gamepads cannot be used here (%1).</source>
+        <translation>Gamepads können hier nicht verwendet werden (%1).</translation>
+    </message>
+    <message>
+        <source>No gamepad is connected.</source>
+        <translation>Kein Gamepad ist angeschlossen.</translation>
+    </message>
+    <message>
+        <source>Gamepads: %1.</source>
+        <translation>Gamepads: %1.</translation>
+    </message>
+    <message>
+        <source>This build has no gamepads (SDL2 was missing).</source>
+        <translation>Dieser Build kennt keine Gamepads (SDL2 fehlte).</translation>
+    </message>
+    <message>
+        <source>gamepad %1</source>
+        <translation>Gamepad %1</translation>
+    </message>
+    <message>
+        <source>network: %1</source>
+        <translation>Netzwerk: %1</translation>
+    </message>
+</context>
+<context>
+    <name>RemoteControl</name>
+    <message>
+        <source>The paired devices could not be kept in %1 (%2); they stay paired until the board closes.</source>
+        <translation>Die gekoppelten Geräte konnten nicht in %1 gespeichert werden (%2); sie bleiben gekoppelt, bis die Anzeigetafel schließt.</translation>
+    </message>
+    <message>
+        <source>device %1</source>
+        <translation>Gerät %1</translation>
+    </message>
+    <message>
+        <source>Remote control: %1 wrong tokens or codes from %2.</source>
+        <translation>Fernsteuerung: %1 falsche Token oder Codes von %2.</translation>
+    </message>
+    <message>
+        <source>there is no command &quot;%1&quot;</source>
+        <translation>es gibt keinen Befehl &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>the operator has stopped remote control</source>
+        <translation>die Bedienung hat die Fernsteuerung angehalten</translation>
+    </message>
+    <message>
+        <source>pairing code %1, good for %2 minutes</source>
+        <translation>Kopplungscode %1, gültig für %2 Minuten</translation>
     </message>
 </context>
 <context>
@@ -360,6 +540,10 @@
         <source>The web views have turned connections away (%1 in all): they serve %2 at a time, %3 from one address.</source>
         <translation>Die Webansichten haben Verbindungen abgewiesen (%1 insgesamt): sie bedienen %2 zugleich, %3 von einer Adresse.</translation>
     </message>
+    <message>
+        <source>the control page (paired devices only)</source>
+        <translation>die Steuerseite (nur gekoppelte Geräte)</translation>
+    </message>
 </context>
 <context>
     <name>tallyard::Meet</name>
@@ -378,6 +562,69 @@
     <message>
         <source>%1 gymnasts in the start list %2</source>
         <translation>%1 Startnummern in der Startliste %2</translation>
+    </message>
+</context>
+<context>
+    <name>tallyard::RemoteWindow</name>
+    <message>
+        <source>Remote control – Tallyard</source>
+        <translation>Fernsteuerung – Tallyard</translation>
+    </message>
+    <message>
+        <source>A phone or a tablet</source>
+        <translation>Ein Telefon oder Tablet</translation>
+    </message>
+    <message>
+        <source>New code</source>
+        <translation>Neuer Code</translation>
+    </message>
+    <message>
+        <source>Unpair all devices</source>
+        <translation>Alle Geräte entkoppeln</translation>
+    </message>
+    <message>
+        <source>Paired devices:</source>
+        <translation>Gekoppelte Geräte:</translation>
+    </message>
+    <message>
+        <source>Gamepads</source>
+        <translation>Gamepads</translation>
+    </message>
+    <message>
+        <source>The web views are not served.</source>
+        <translation>Die Webansichten werden nicht angeboten.</translation>
+    </message>
+    <message>
+        <source>no code</source>
+        <translation>kein Code</translation>
+    </message>
+    <message>
+        <source>The code has expired: ask for a new one.</source>
+        <translation>Der Code ist abgelaufen: einen neuen anfordern.</translation>
+    </message>
+    <message>
+        <source>The code works for %1:%2 more.</source>
+        <translation>Der Code gilt noch %1:%2.</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>Wrong tokens or codes so far: %1</source>
+        <translation>Bisher falsche Token oder Codes: %1</translation>
+    </message>
+    <message>
+        <source>none connected</source>
+        <translation>keines angeschlossen</translation>
+    </message>
+    <message>
+        <source>Stop all remote control</source>
+        <translation>Alle Fernsteuerung anhalten</translation>
+    </message>
+    <message>
+        <source>Take remote control again</source>
+        <translation>Fernsteuerung wieder annehmen</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,69 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>Bindings</name>
+    <message>
+        <source>line %1: %2</source>
+        <translation>línea %1: %2</translation>
+    </message>
+    <message>
+        <source>the file is larger than 64 KB, more than any bindings need</source>
+        <translation>el archivo pasa de 64 KB, más de lo que necesitan unas asignaciones</translation>
+    </message>
+    <message>
+        <source>a line is &quot;command = key NAME, pad NAME&quot;</source>
+        <translation>una línea se escribe &quot;comando = key NOMBRE, pad NOMBRE&quot;</translation>
+    </message>
+    <message>
+        <source>there is no command &quot;%1&quot;</source>
+        <translation>no existe el comando &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is already on line %2</source>
+        <translation>&quot;%1&quot; ya está en la línea %2</translation>
+    </message>
+    <message>
+        <source>there is no key &quot;%1&quot;</source>
+        <translation>no existe la tecla &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>the key %1 is the board&apos;s own</source>
+        <translation>la tecla %1 es del propio marcador</translation>
+    </message>
+    <message>
+        <source>the key %1 is %2&apos;s already</source>
+        <translation>la tecla %1 ya es de %2</translation>
+    </message>
+    <message>
+        <source>the clear key is one key</source>
+        <translation>la tecla de borrar es una sola tecla</translation>
+    </message>
+    <message>
+        <source>a gamepad has no &quot;%1&quot; (%2)</source>
+        <translation>un mando no tiene &quot;%1&quot; (%2)</translation>
+    </message>
+    <message>
+        <source>the clear key is a key</source>
+        <translation>la tecla de borrar es una tecla</translation>
+    </message>
+    <message>
+        <source>the pad&apos;s %1 is %2&apos;s already</source>
+        <translation>el %1 del mando ya es de %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is neither &quot;key NAME&quot; nor &quot;pad NAME&quot;</source>
+        <translation>&quot;%1&quot; no es ni &quot;key NOMBRE&quot; ni &quot;pad NOMBRE&quot;</translation>
+    </message>
+    <message>
+        <source>%1 needs its command key first</source>
+        <translation>%1 necesita primero su tecla de comando</translation>
+    </message>
+    <message>
+        <source>the file names no key for %1</source>
+        <translation>el archivo no indica ninguna tecla para %1</translation>
+    </message>
+</context>
+<context>
     <name>Board</name>
     <message>
         <source>Floor Exercise</source>
@@ -118,6 +181,61 @@
         <source>--serve is given once: the web views have one address</source>
         <translation>--serve se da una sola vez: las vistas web tienen una dirección</translation>
     </message>
+    <message>
+        <source>With --serve: take commands from paired devices (a phone&apos;s control page, a Stream Deck, scripts) at /api/command/NAME.</source>
+        <translation>Con --serve: aceptar órdenes de dispositivos emparejados (la página de control de un teléfono, un Stream Deck, scripts) en /api/command/NOMBRE.</translation>
+    </message>
+    <message>
+        <source>Take commands from gamepads (F3 on the board shows them).</source>
+        <translation>Aceptar órdenes de mandos (F3 en el marcador los muestra).</translation>
+    </message>
+    <message>
+        <source>Write the keys and gamepad buttons of each command to &lt;file&gt;, and end.</source>
+        <translation>Escribir las teclas y botones de mando de cada orden en &lt;archivo&gt; y terminar.</translation>
+    </message>
+    <message>
+        <source>Take the keys and gamepad buttons of each command from &lt;file&gt; (all or, should the file be wrong anywhere, none), and end.</source>
+        <translation>Tomar las teclas y botones de mando de cada orden de &lt;archivo&gt; (todas o, si el archivo tiene algún error, ninguna) y terminar.</translation>
+    </message>
+    <message>
+        <source>--control needs --serve: the commands come through the web views</source>
+        <translation>--control necesita --serve: las órdenes llegan por las vistas web</translation>
+    </message>
+    <message>
+        <source>Tallyard: the bindings could not be written to %1 (%2)</source>
+        <translation>Tallyard: no se pudieron escribir las asignaciones en %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Tallyard: cannot read %1 (%2)</source>
+        <translation>Tallyard: no se puede leer %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Tallyard: %1 is not taken, nothing of it:</source>
+        <translation>Tallyard: %1 no se toma, nada de él:</translation>
+    </message>
+    <message>
+        <source>Tallyard: the settings could not be saved to %1 (%2)</source>
+        <translation>Tallyard: no se pudo guardar la configuración en %1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>Commands</name>
+    <message>
+        <source>there is no board</source>
+        <translation>no hay marcador</translation>
+    </message>
+    <message>
+        <source>a score is written 9.850, from 0 to 19.999: &quot;%1&quot;</source>
+        <translation>una nota se escribe 9.850, de 0 a 19.999: &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>a gymnast number is a whole number from 0 to %1: &quot;%2&quot;</source>
+        <translation>un número de gimnasta es un entero de 0 a %1: &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>there is no start list</source>
+        <translation>no hay lista de salida</translation>
+    </message>
 </context>
 <context>
     <name>Endpoint</name>
@@ -151,6 +269,68 @@
     <message>
         <source>There is no screen %1 for the audience window (%2); the board opens alone.</source>
         <translation>No hay pantalla %1 para la ventana del público (%2); el marcador se abre solo.</translation>
+    </message>
+</context>
+<context>
+    <name>Inputs</name>
+    <message>
+        <source>The log of remote commands %1 cannot be written (%2).</source>
+        <translation>No se puede escribir el registro de órdenes remotas %1 (%2).</translation>
+    </message>
+    <message>
+        <source>The log of remote commands %1 is written again.</source>
+        <translation>El registro de órdenes remotas %1 vuelve a escribirse.</translation>
+    </message>
+    <message>
+        <source>Gamepads cannot be used here (%1).</source>
+        <translation>Aquí no se pueden usar mandos (%1).</translation>
+    </message>
+    <message>
+        <source>No gamepad is connected.</source>
+        <translation>No hay ningún mando conectado.</translation>
+    </message>
+    <message>
+        <source>Gamepads: %1.</source>
+        <translation>Mandos: %1.</translation>
+    </message>
+    <message>
+        <source>This build has no gamepads (SDL2 was missing).</source>
+        <translation>Esta compilación no admite mandos (faltaba SDL2).</translation>
+    </message>
+    <message>
+        <source>gamepad %1</source>
+        <translation>mando %1</translation>
+    </message>
+    <message>
+        <source>network: %1</source>
+        <translation>red: %1</translation>
+    </message>
+</context>
+<context>
+    <name>RemoteControl</name>
+    <message>
+        <source>The paired devices could not be kept in %1 (%2); they stay paired until the board closes.</source>
+        <translation>No se pudieron guardar los dispositivos emparejados en %1 (%2); siguen emparejados hasta que se cierre el marcador.</translation>
+    </message>
+    <message>
+        <source>device %1</source>
+        <translation>dispositivo %1</translation>
+    </message>
+    <message>
+        <source>Remote control: %1 wrong tokens or codes from %2.</source>
+        <translation>Control remoto: %1 tokens o códigos erróneos desde %2.</translation>
+    </message>
+    <message>
+        <source>there is no command &quot;%1&quot;</source>
+        <translation>no existe el comando &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>the operator has stopped remote control</source>
+        <translation>el operador ha detenido el control remoto</translation>
+    </message>
+    <message>
+        <source>pairing code %1, good for %2 minutes</source>
+        <translation>código de emparejamiento %1, válido durante %2 minutos</translation>
     </message>
 </context>
 <context>
@@ -360,6 +540,10 @@
         <source>The web views have turned connections away (%1 in all): they serve %2 at a time, %3 from one address.</source>
         <translation>Las vistas web han rechazado conexiones (%1 en total): sirven %2 a la vez, %3 desde una misma dirección.</translation>
     </message>
+    <message>
+        <source>the control page (paired devices only)</source>
+        <translation>la página de control (solo dispositivos emparejados)</translation>
+    </message>
 </context>
 <context>
     <name>tallyard::Meet</name>
@@ -378,6 +562,69 @@
     <message>
         <source>%1 gymnasts in the start list %2</source>
         <translation>%1 gimnastas en la lista de salida %2</translation>
+    </message>
+</context>
+<context>
+    <name>tallyard::RemoteWindow</name>
+    <message>
+        <source>Remote control – Tallyard</source>
+        <translation>Control remoto – Tallyard</translation>
+    </message>
+    <message>
+        <source>A phone or a tablet</source>
+        <translation>Un teléfono o una tableta</translation>
+    </message>
+    <message>
+        <source>New code</source>
+        <translation>Código nuevo</translation>
+    </message>
+    <message>
+        <source>Unpair all devices</source>
+        <translation>Desemparejar todos los dispositivos</translation>
+    </message>
+    <message>
+        <source>Paired devices:</source>
+        <translation>Dispositivos emparejados:</translation>
+    </message>
+    <message>
+        <source>Gamepads</source>
+        <translation>Mandos</translation>
+    </message>
+    <message>
+        <source>The web views are not served.</source>
+        <translation>Las vistas web no se están sirviendo.</translation>
+    </message>
+    <message>
+        <source>no code</source>
+        <translation>sin código</translation>
+    </message>
+    <message>
+        <source>The code has expired: ask for a new one.</source>
+        <translation>El código ha caducado: pide uno nuevo.</translation>
+    </message>
+    <message>
+        <source>The code works for %1:%2 more.</source>
+        <translation>El código vale durante %1:%2 más.</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>ninguno</translation>
+    </message>
+    <message>
+        <source>Wrong tokens or codes so far: %1</source>
+        <translation>Tokens o códigos erróneos hasta ahora: %1</translation>
+    </message>
+    <message>
+        <source>none connected</source>
+        <translation>ninguno conectado</translation>
+    </message>
+    <message>
+        <source>Stop all remote control</source>
+        <translation>Detener todo el control remoto</translation>
+    </message>
+    <message>
+        <source>Take remote control again</source>
+        <translation>Aceptar de nuevo el control remoto</translation>
     </message>
 </context>
 <context>

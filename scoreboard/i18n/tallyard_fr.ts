@@ -2,6 +2,69 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>Bindings</name>
+    <message>
+        <source>line %1: %2</source>
+        <translation>ligne %1 : %2</translation>
+    </message>
+    <message>
+        <source>the file is larger than 64 KB, more than any bindings need</source>
+        <translation>le fichier dépasse 64 Ko, plus que n’importe quelles affectations</translation>
+    </message>
+    <message>
+        <source>a line is &quot;command = key NAME, pad NAME&quot;</source>
+        <translation>une ligne s’écrit &quot;commande = key NOM, pad NOM&quot;</translation>
+    </message>
+    <message>
+        <source>there is no command &quot;%1&quot;</source>
+        <translation>il n’y a pas de commande &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is already on line %2</source>
+        <translation>&quot;%1&quot; figure déjà à la ligne %2</translation>
+    </message>
+    <message>
+        <source>there is no key &quot;%1&quot;</source>
+        <translation>il n’y a pas de touche &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>the key %1 is the board&apos;s own</source>
+        <translation>la touche %1 appartient au tableau lui-même</translation>
+    </message>
+    <message>
+        <source>the key %1 is %2&apos;s already</source>
+        <translation>la touche %1 est déjà celle de %2</translation>
+    </message>
+    <message>
+        <source>the clear key is one key</source>
+        <translation>la touche d’effacement est une seule touche</translation>
+    </message>
+    <message>
+        <source>a gamepad has no &quot;%1&quot; (%2)</source>
+        <translation>une manette n’a pas de &quot;%1&quot; (%2)</translation>
+    </message>
+    <message>
+        <source>the clear key is a key</source>
+        <translation>la touche d’effacement est une touche</translation>
+    </message>
+    <message>
+        <source>the pad&apos;s %1 is %2&apos;s already</source>
+        <translation>le %1 de la manette est déjà celui de %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is neither &quot;key NAME&quot; nor &quot;pad NAME&quot;</source>
+        <translation>&quot;%1&quot; n’est ni &quot;key NOM&quot; ni &quot;pad NOM&quot;</translation>
+    </message>
+    <message>
+        <source>%1 needs its command key first</source>
+        <translation>%1 a d’abord besoin de sa touche de commande</translation>
+    </message>
+    <message>
+        <source>the file names no key for %1</source>
+        <translation>le fichier ne donne aucune touche pour %1</translation>
+    </message>
+</context>
+<context>
     <name>Board</name>
     <message>
         <source>Floor Exercise</source>
@@ -118,6 +181,61 @@
         <source>--serve is given once: the web views have one address</source>
         <translation>--serve ne se donne qu’une fois : les vues web ont une seule adresse</translation>
     </message>
+    <message>
+        <source>With --serve: take commands from paired devices (a phone&apos;s control page, a Stream Deck, scripts) at /api/command/NAME.</source>
+        <translation>Avec --serve : accepter les commandes des appareils appairés (la page de commande d’un téléphone, un Stream Deck, des scripts) sur /api/command/NOM.</translation>
+    </message>
+    <message>
+        <source>Take commands from gamepads (F3 on the board shows them).</source>
+        <translation>Accepter les commandes des manettes (F3 sur le tableau les montre).</translation>
+    </message>
+    <message>
+        <source>Write the keys and gamepad buttons of each command to &lt;file&gt;, and end.</source>
+        <translation>Écrire les touches et boutons de manette de chaque commande dans &lt;fichier&gt;, puis terminer.</translation>
+    </message>
+    <message>
+        <source>Take the keys and gamepad buttons of each command from &lt;file&gt; (all or, should the file be wrong anywhere, none), and end.</source>
+        <translation>Prendre les touches et boutons de manette de chaque commande dans &lt;fichier&gt; (tous ou, si le fichier est faux quelque part, aucun), puis terminer.</translation>
+    </message>
+    <message>
+        <source>--control needs --serve: the commands come through the web views</source>
+        <translation>--control exige --serve : les commandes passent par les vues web</translation>
+    </message>
+    <message>
+        <source>Tallyard: the bindings could not be written to %1 (%2)</source>
+        <translation>Tallyard : les affectations n’ont pas pu être écrites dans %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Tallyard: cannot read %1 (%2)</source>
+        <translation>Tallyard : impossible de lire %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Tallyard: %1 is not taken, nothing of it:</source>
+        <translation>Tallyard : %1 n’est pas pris, rien de lui :</translation>
+    </message>
+    <message>
+        <source>Tallyard: the settings could not be saved to %1 (%2)</source>
+        <translation>Tallyard : les réglages n’ont pas pu être enregistrés dans %1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>Commands</name>
+    <message>
+        <source>there is no board</source>
+        <translation>il n’y a pas de tableau</translation>
+    </message>
+    <message>
+        <source>a score is written 9.850, from 0 to 19.999: &quot;%1&quot;</source>
+        <translation>une note s’écrit 9.850, de 0 à 19.999 : &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>a gymnast number is a whole number from 0 to %1: &quot;%2&quot;</source>
+        <translation>un numéro de gymnaste est un entier de 0 à %1 : &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>there is no start list</source>
+        <translation>il n’y a pas de liste de départ</translation>
+    </message>
 </context>
 <context>
     <name>Endpoint</name>
@@ -151,6 +269,68 @@
     <message>
         <source>There is no screen %1 for the audience window (%2); the board opens alone.</source>
         <translation>Il n’y a pas d’écran %1 pour la fenêtre du public (%2) ; le tableau s’ouvre seul.</translation>
+    </message>
+</context>
+<context>
+    <name>Inputs</name>
+    <message>
+        <source>The log of remote commands %1 cannot be written (%2).</source>
+        <translation>Le journal des commandes à distance %1 ne peut pas être écrit (%2).</translation>
+    </message>
+    <message>
+        <source>The log of remote commands %1 is written again.</source>
+        <translation>Le journal des commandes à distance %1 est de nouveau écrit.</translation>
+    </message>
+    <message>
+        <source>Gamepads cannot be used here (%1).</source>
+        <translation>Les manettes ne peuvent pas être utilisées ici (%1).</translation>
+    </message>
+    <message>
+        <source>No gamepad is connected.</source>
+        <translation>Aucune manette n’est branchée.</translation>
+    </message>
+    <message>
+        <source>Gamepads: %1.</source>
+        <translation>Manettes : %1.</translation>
+    </message>
+    <message>
+        <source>This build has no gamepads (SDL2 was missing).</source>
+        <translation>Cette version ne gère pas les manettes (SDL2 manquait).</translation>
+    </message>
+    <message>
+        <source>gamepad %1</source>
+        <translation>manette %1</translation>
+    </message>
+    <message>
+        <source>network: %1</source>
+        <translation>réseau : %1</translation>
+    </message>
+</context>
+<context>
+    <name>RemoteControl</name>
+    <message>
+        <source>The paired devices could not be kept in %1 (%2); they stay paired until the board closes.</source>
+        <translation>Les appareils appairés n’ont pas pu être enregistrés dans %1 (%2) ; ils restent appairés jusqu’à la fermeture du tableau.</translation>
+    </message>
+    <message>
+        <source>device %1</source>
+        <translation>appareil %1</translation>
+    </message>
+    <message>
+        <source>Remote control: %1 wrong tokens or codes from %2.</source>
+        <translation>Commande à distance : %1 jetons ou codes erronés depuis %2.</translation>
+    </message>
+    <message>
+        <source>there is no command &quot;%1&quot;</source>
+        <translation>il n’y a pas de commande &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>the operator has stopped remote control</source>
+        <translation>l’opérateur a arrêté la commande à distance</translation>
+    </message>
+    <message>
+        <source>pairing code %1, good for %2 minutes</source>
+        <translation>code d’appairage %1, valable %2 minutes</translation>
     </message>
 </context>
 <context>
@@ -360,6 +540,10 @@
         <source>The web views have turned connections away (%1 in all): they serve %2 at a time, %3 from one address.</source>
         <translation>Les vues web ont refusé des connexions (%1 en tout) : elles en servent %2 à la fois, %3 par adresse.</translation>
     </message>
+    <message>
+        <source>the control page (paired devices only)</source>
+        <translation>la page de commande (appareils appairés seulement)</translation>
+    </message>
 </context>
 <context>
     <name>tallyard::Meet</name>
@@ -378,6 +562,69 @@
     <message>
         <source>%1 gymnasts in the start list %2</source>
         <translation>%1 gymnastes dans la liste de départ %2</translation>
+    </message>
+</context>
+<context>
+    <name>tallyard::RemoteWindow</name>
+    <message>
+        <source>Remote control – Tallyard</source>
+        <translation>Commande à distance – Tallyard</translation>
+    </message>
+    <message>
+        <source>A phone or a tablet</source>
+        <translation>Un téléphone ou une tablette</translation>
+    </message>
+    <message>
+        <source>New code</source>
+        <translation>Nouveau code</translation>
+    </message>
+    <message>
+        <source>Unpair all devices</source>
+        <translation>Désappairer tous les appareils</translation>
+    </message>
+    <message>
+        <source>Paired devices:</source>
+        <translation>Appareils appairés :</translation>
+    </message>
+    <message>
+        <source>Gamepads</source>
+        <translation>Manettes</translation>
+    </message>
+    <message>
+        <source>The web views are not served.</source>
+        <translation>Les vues web ne sont pas servies.</translation>
+    </message>
+    <message>
+        <source>no code</source>
+        <translation>aucun code</translation>
+    </message>
+    <message>
+        <source>The code has expired: ask for a new one.</source>
+        <translation>Le code a expiré : demandez-en un nouveau.</translation>
+    </message>
+    <message>
+        <source>The code works for %1:%2 more.</source>
+        <translation>Le code reste valable encore %1:%2.</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>aucun</translation>
+    </message>
+    <message>
+        <source>Wrong tokens or codes so far: %1</source>
+        <translation>Jetons ou codes erronés jusqu’ici : %1</translation>
+    </message>
+    <message>
+        <source>none connected</source>
+        <translation>aucune branchée</translation>
+    </message>
+    <message>
+        <source>Stop all remote control</source>
+        <translation>Arrêter toute commande à distance</translation>
+    </message>
+    <message>
+        <source>Take remote control again</source>
+        <translation>Accepter de nouveau la commande à distance</translation>
     </message>
 </context>
 <context>
