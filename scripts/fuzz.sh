@@ -16,7 +16,7 @@ build=${2:-build/fuzz}
 shift $(( $# > 2 ? 2 : $# ))
 targets=("$@")
 if [ ${#targets[@]} -eq 0 ]; then
-  mapfile -t targets < <(sed -n 's/^tallyard_fuzz(\([a-z_]*\) .*/\1/p' fuzz/CMakeLists.txt)
+  mapfile -t targets < <(sed -n 's/^ *tallyard_fuzz(\([a-z_]*\) .*/\1/p' fuzz/CMakeLists.txt)
 fi
 
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \

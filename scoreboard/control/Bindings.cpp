@@ -63,10 +63,11 @@ QList<qint16> splitKeys(const QString &text)
 Bindings Bindings::defaults()
 {
     Bindings b;
+    // A presentation remote's Page Down and Page Up step through the start list. Its other
+    // buttons (F5, B) do nothing on a board set up as it comes, as any unassigned key; the
+    // operator gives them commands in Options or by a bindings file.
     b.keys[Command::Next] = {vk::Next};
     b.keys[Command::Previous] = {vk::Prior};
-    b.keys[Command::Routine] = {116}; // F5, a remote's "start the show"
-    b.keys[Command::Fall] = {66};     // B, a remote's "blank the screen"
     b.pad[Command::Routine] = {QStringLiteral("a")};
     b.pad[Command::Fall] = {QStringLiteral("b")};
     b.pad[Command::WarmUp] = {QStringLiteral("x")};

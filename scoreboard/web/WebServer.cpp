@@ -410,12 +410,21 @@ private:
         m_buffer.remove(0, length);
         const HttpRequest request = *std::exchange(m_door, std::nullopt);
         m_busy = true;
+        decideWhenDue(request, body);
+    }
+
+    // An address that gave a wrong token or code is not heard again until its penalty is over,
+    // however many connections it holds: a guess a second at most, answered a second late.
+    void decideWhenDue(const HttpRequest &request, const QByteArray &body)
+    {
+        if (const int wait = m_server.penaltyRemaining(m_peer); wait > 0) {
+            QTimer::singleShot(wait, this, [this, request, body] { decideWhenDue(request, body); });
+            return;
+        }
         const DoorDecision decision = decideAtDoor(request, body, *m_server.m_control);
         const bool close = request.close;
         if (decision.kind == DoorDecision::Answer) {
             if (decision.wrongCredential) {
-                // Slowed: each wrong token or code from an address waits a second after the
-                // one before, however many connections it holds.
                 m_server.m_control->wrongAttempt(m_peer);
                 QTimer::singleShot(m_server.penaltyDelay(m_peer), this,
                                    [this, decision, close] { finishDoor(decision.status, decision.body, close); });
@@ -501,6 +510,12 @@ WebServer::WebServer(const WebLimits &limits, QObject *parent) : QTcpServer(pare
 void WebServer::setControl(std::shared_ptr<ControlAccess> access)
 {
     m_control = std::move(access);
+}
+
+int WebServer::penaltyRemaining(const QHostAddress &from) const
+{
+    const qint64 left = m_penaltyUntil.value(from.toString()) - elapsedMs();
+    return left > 0 ? static_cast<int>(left) : 0;
 }
 
 int WebServer::penaltyDelay(const QHostAddress &from)

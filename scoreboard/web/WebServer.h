@@ -102,6 +102,7 @@ private:
     void heartbeat();
     bool shedOne();
     int penaltyDelay(const QHostAddress &from);
+    int penaltyRemaining(const QHostAddress &from) const;
     void runAtDoor(WebConnection *connection, const DoorDecision &decision, bool close);
     qint64 elapsedMs() const { return m_clock.elapsed(); }
 
