@@ -35,4 +35,21 @@ foreach(bad "70000" "host:" "localhost:http" "-1" "127.0.0.1:123456" "٨٠٨٠" 
   expect("--serve;${bad}" 1 "^$" "--serve takes \\[address:\\]port")
 endforeach()
 expect("--serve;8080;--serve;8081" 1 "^$" "--serve is given once")
+expect("--control" 1 "^$" "--control needs --serve")
+
+# The bindings travel between laptops: exported, taken on a machine where the program has never
+# run, and a damaged file refused whole with its line, nothing of it taken.
+set(home "${CMAKE_CURRENT_BINARY_DIR}/cli-home")
+file(REMOVE_RECURSE "${home}")
+file(MAKE_DIRECTORY "${home}")
+set(ENV{HOME} "${home}")
+set(ENV{XDG_CONFIG_HOME} "${home}/.config")
+expect("--export-bindings;-" 0 "routine = key R.*\nnext = key PgDown" "^$")
+file(WRITE "${home}/meet.bindings" "routine = key R, key F5, pad a\nfall = key F, key B\nwarmup = key W\nreset = key G\nchime = key C\nclear = key Delete\nnext = key Page Down, pad dpright\n")
+expect("--import-bindings;${home}/meet.bindings" 0 "" "^$")
+expect("--export-bindings;-" 0 "routine = key R, key F5, pad a\n.*fall = key F, key B\n" "^$")
+file(WRITE "${home}/damaged.bindings" "routine = key T\nfall = key F, key F55\n")
+expect("--import-bindings;${home}/damaged.bindings" 1 "^$" "line 2: there is no key \"F55\"")
+expect("--export-bindings;-" 0 "routine = key R, key F5, pad a\n" "^$")
+
 message(STATUS "--help, --version and an unknown option answer without a display")

@@ -81,7 +81,11 @@ for c in clients:
 # The version all hold now: the operator's next key makes the one after it.
 open(os.path.join(work, "ready-version"), "w").write(str(max(c["versions"][-1] for c in clients)))
 os.rename(os.path.join(work, "ready-version"), os.path.join(work, "ready"))
+# Ends with the script too: a script that failed removes its work folder and never says done.
+give_up = time.time() + 600
 while not os.path.exists(os.path.join(work, "done")):
+    if not os.path.isdir(work) or time.time() > give_up:
+        print("FAIL: the script went away"); sys.exit(1)
     for key, _ in sel.select(0.05):
         c = key.data
         data = c["sock"].recv(65536)

@@ -123,6 +123,7 @@ TEST(HelpDocument, ReadsWithEveryHeadingAndNoControlWordShowsAsText)
                                   QStringLiteral("The board"),
                                   QStringLiteral("In the hall"),
                                   QStringLiteral("On other screens and in a stream"),
+                                  QStringLiteral("Control from anywhere"),
                                   QStringLiteral("The meet: start list, results and a crash"),
                                   QStringLiteral("Keys at a glance"),
                                   QStringLiteral("Running the clocks"),
@@ -139,8 +140,9 @@ TEST(HelpDocument, ReadsWithEveryHeadingAndNoControlWordShowsAsText)
     EXPECT_FALSE(text.contains(QRegularExpression(QStringLiteral("\\\\[a-z']")))) << "a control word shows as text";
     EXPECT_FALSE(text.contains(u'{') || text.contains(u'}'));
     EXPECT_TRUE(text.contains(u'\u2022')) << "the bullets read as bullets";
-    for (const char *option : {"--screen", "--fullscreen", "--audience-screen", "--list-screens", "--start-list",
-                               "--results", "--no-results", "--resume", "--serve"})
+    for (const char *option :
+         {"--screen", "--fullscreen", "--audience-screen", "--list-screens", "--start-list", "--results",
+          "--no-results", "--resume", "--serve", "--control", "--gamepads", "--export-bindings", "--import-bindings"})
         EXPECT_TRUE(text.contains(QLatin1StringView(option))) << option;
 }
 
