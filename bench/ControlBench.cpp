@@ -17,6 +17,7 @@
 
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRandomGenerator>
 #include <QTcpSocket>
 #include <QTextStream>
 
@@ -169,7 +170,9 @@ void BM_PadToBoard(benchmark::State &state)
         state, [pad](Rig &) { SDL_JoystickSetVirtualButton(pad, SDL_CONTROLLER_BUTTON_A, 1); },
         [pad] {
             SDL_JoystickSetVirtualButton(pad, SDL_CONTROLLER_BUTTON_A, 0);
+            // At a random moment of the pad's poll, as a thumb presses.
             QTest::qWait(3 * Gamepads::PollMs);
+            QTest::qWait(static_cast<int>(QRandomGenerator::global()->bounded(Gamepads::PollMs)));
         });
     SDL_JoystickClose(pad);
     SDL_JoystickDetachVirtual(index);
