@@ -7,6 +7,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-qpa-plugins libqt6multimedia6 libx11-dev libsndfile1-dev libcsv-dev
+  libsdl2-dev libqrencode-dev   # gamepads; the pairing code as a QR code
   qt6-tools-dev dpkg-dev file   # the Designer plugin; the Debian package's dependencies
   qt6-l10n-tools qt6-translations-l10n   # the translations: lrelease, and Qt's own dialog texts
   libgtest-dev libgmock-dev libbenchmark-dev

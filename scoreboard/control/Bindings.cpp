@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <set>
+#include <vector>
 
 namespace tallyard {
 
@@ -198,7 +199,14 @@ std::optional<ReadBindings> readBindingsFile(QByteArrayView bytes, QStringList *
     }
     const QString text = QString::fromUtf8(bytes);
     ReadBindings read{CommandKeys::current(), {}};
-    std::map<QString, std::pair<int, QStringList>> lines; // command -> its line and items
+    // In the file's order, so that a key given twice is blamed on its later line.
+    struct Line {
+        QString name;
+        int number;
+        QStringList items;
+    };
+    std::vector<Line> lines;
+    std::map<QString, int> lineOf; // command -> its line
     int number = 0;
     for (QString line : text.split(u'\n')) {
         ++number;
@@ -215,14 +223,15 @@ std::optional<ReadBindings> readBindingsFile(QByteArrayView bytes, QStringList *
             fault(number, Text::tr("there is no command \"%1\"").arg(name.left(40)));
             continue;
         }
-        if (lines.count(name)) {
-            fault(number, Text::tr("\"%1\" is already on line %2").arg(name).arg(lines[name].first));
+        if (lineOf.count(name)) {
+            fault(number, Text::tr("\"%1\" is already on line %2").arg(name).arg(lineOf[name]));
             continue;
         }
         QStringList items;
         for (const QString &item : line.mid(equals + 1).split(u',', Qt::SkipEmptyParts))
             items << item.trimmed();
-        lines[name] = {number, items};
+        lineOf[name] = number;
+        lines.push_back({name, number, items});
     }
     // Each key and each pad control does one thing.
     std::map<qint16, QString> keyOwner;
@@ -242,8 +251,7 @@ std::optional<ReadBindings> readBindingsFile(QByteArrayView bytes, QStringList *
             return &read.commandKeys.clear;
         return nullptr;
     };
-    for (const auto &[name, entry] : lines) {
-        const auto &[line, items] = entry;
+    for (const auto &[name, line, items] : lines) {
         qint16 *first = commandKey(name);
         bool firstTaken = false;
         for (const QString &item : items) {
@@ -298,7 +306,7 @@ std::optional<ReadBindings> readBindingsFile(QByteArrayView bytes, QStringList *
             fault(line, Text::tr("%1 needs its command key first").arg(name));
     }
     for (const char *name : {"routine", "fall", "warmup", "reset", "chime", "clear"})
-        if (!lines.count(QLatin1String(name)))
+        if (!lineOf.count(QLatin1String(name)))
             faults << Text::tr("the file names no key for %1").arg(QLatin1String(name));
     if (!faults.isEmpty()) {
         if (problems)

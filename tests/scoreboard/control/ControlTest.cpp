@@ -392,8 +392,8 @@ TEST(BindingsFile, TravelsWholeOrNotAtAll)
         {"a key of the board's own", "key F5", "key F1", "board's own"},
         {"a key twice", "key B", "key R", "R is routine's already"},
         {"an unknown pad control", "pad a", "pad z", "no \"z\""},
-        {"no command key", "routine = key R, ", "routine = ", "routine needs its command key"},
-        {"a line without =", "clear = key Delete", "clear key Delete", "is \"command = key NAME"},
+        {"no command key", "routine = key R, key F5, ", "routine = ", "routine needs its command key"},
+        {"a line without =", "clear = key Del", "clear key Del", "is \"command = key NAME"},
     };
     for (const auto &d : damaged) {
         SCOPED_TRACE(d.what);
