@@ -4,10 +4,10 @@
 include(GenerateExportHeader)
 
 # On Debian and its derivatives the libraries go to the multiarch folder (lib/x86_64-linux-gnu)
-# under any prefix, where the loader and find_package look. GNUInstallDirs picks it only for
-# the prefix /usr, but the Debian packages are laid out under /usr by cpack from a tree
-# configured for another prefix. A "lib" that an older build tree took from GNUInstallDirs
-# moves once; a folder given on the command line is kept.
+# under any prefix (/usr/local/lib/<multiarch> too), where the loader and find_package look;
+# GNUInstallDirs picks it only for the prefix /usr. A "lib" that an older build tree took
+# from GNUInstallDirs moves once; a folder given on the command line (as debhelper gives it)
+# is kept.
 if(CMAKE_SYSTEM_NAME STREQUAL "Linux" AND CMAKE_LIBRARY_ARCHITECTURE AND EXISTS /etc/debian_version)
   set(multiarch_libdir lib/${CMAKE_LIBRARY_ARCHITECTURE})
   get_property(libdir_type CACHE CMAKE_INSTALL_LIBDIR PROPERTY TYPE)
@@ -18,6 +18,14 @@ if(CMAKE_SYSTEM_NAME STREQUAL "Linux" AND CMAKE_LIBRARY_ARCHITECTURE AND EXISTS 
   set(TALLYARD_MULTIARCH_LIBDIR ${multiarch_libdir} CACHE INTERNAL "the multiarch library folder")
 endif()
 include(GNUInstallDirs)
+# Installed into a folder the loader searches anyway (/usr/lib/<multiarch>), the binaries need
+# no search path of their own; under another prefix they find the libraries from where they are.
+list(FIND CMAKE_PLATFORM_IMPLICIT_LINK_DIRECTORIES "${CMAKE_INSTALL_FULL_LIBDIR}" libdir_at)
+if(libdir_at EQUAL -1 AND NOT WIN32)
+  set(TALLYARD_SYSTEM_LIBDIR OFF)
+else()
+  set(TALLYARD_SYSTEM_LIBDIR ON)
+endif()
 
 # tallyard_library(<target> ALIAS <Ns::Name> [OUTPUT <file name>] [STATIC]
 #                  SOURCES ... [PUBLIC_HEADERS ...] [PUBLIC ...] [PRIVATE ...])
@@ -43,9 +51,11 @@ function(tallyard_library target)
     set_target_properties(${target} PROPERTIES
       CXX_VISIBILITY_PRESET hidden VISIBILITY_INLINES_HIDDEN ON
       VERSION ${PROJECT_VERSION} SOVERSION ${PROJECT_VERSION_MAJOR}
-      EXPORT_NAME ${export_name}
+      EXPORT_NAME ${export_name})
+    if(NOT TALLYARD_SYSTEM_LIBDIR)
       # Installed side by side, each finds the layers under it in its own folder.
-      INSTALL_RPATH "$ORIGIN")
+      set_target_properties(${target} PROPERTIES INSTALL_RPATH "$ORIGIN")
+    endif()
     install(TARGETS ${target} EXPORT ${ns}Targets
       LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT Libraries NAMELINK_COMPONENT Development
       RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT Libraries

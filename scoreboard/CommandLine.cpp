@@ -88,6 +88,11 @@ CommandLine parseCommandLine(const QStringList &arguments, QTextStream &out, QTe
         result.exitCode = 1;
         return result;
     }
+    if (parser.isSet(QStringLiteral("help-all"))) {
+        // Qt's own options are Qt's to list; it prints them and ends the program.
+        out.flush();
+        parser.process(arguments);
+    }
     if (parser.isSet(help)) {
         out << parser.helpText();
         result.exitCode = 0;

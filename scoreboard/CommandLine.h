@@ -12,6 +12,10 @@ class QTextStream;
 
 namespace tallyard {
 
+// The status the program ends with when there is no display to show the board on (1: a
+// command line refused or a bindings file not written or taken).
+inline constexpr int NoDisplayStatus = 3;
+
 struct CommandLine {
     // Set when the program should end at once with this status, having printed its answer.
     int exitCode = -1;

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Tallyard developers
 // SPDX-License-Identifier: MIT
 
+#include "platform/system/Display.h"
 #include "platform/system/DurableFile.h"
 #include "platform/system/Notices.h"
 #include "platform/system/SettingsStore.h"
@@ -104,6 +105,29 @@ int run(int argc, char *argv[])
         options = tallyard::parseCommandLine(QCoreApplication::arguments(), out, err);
         if (options.exitCode < 0 && (!options.exportBindings.isEmpty() || !options.importBindings.isEmpty()))
             options.exitCode = bindingsCommand(options, err);
+        // Without a display Qt would abort; the board says so and ends with a status of its own.
+        if (options.exitCode < 0) {
+            switch (tallyard::reachDisplay(QCoreApplication::arguments())) {
+            case tallyard::DisplayReach::Reachable:
+                break;
+            case tallyard::DisplayReach::NoneNamed:
+                err << QCoreApplication::translate("CommandLine",
+                                                   "Tallyard: there is no display to show the board on (neither "
+                                                   "DISPLAY nor WAYLAND_DISPLAY is set); start it in a desktop "
+                                                   "session.")
+                    << '\n';
+                options.exitCode = tallyard::NoDisplayStatus;
+                break;
+            case tallyard::DisplayReach::Unreachable:
+                err << QCoreApplication::translate("CommandLine",
+                                                   "Tallyard: the display %1 does not answer; start the board in "
+                                                   "a desktop session.")
+                           .arg(qEnvironmentVariable("DISPLAY"))
+                    << '\n';
+                options.exitCode = tallyard::NoDisplayStatus;
+                break;
+            }
+        }
     }
     if (options.exitCode >= 0)
         return options.exitCode;

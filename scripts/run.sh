@@ -6,6 +6,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
-cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DTALLYARD_BENCHMARKS=OFF
+cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DTALLYARD_BENCHMARKS=OFF \
+  -DTALLYARD_DESIGNER_PLUGIN=OFF -DTALLYARD_TOOLS=OFF
 cmake --build build/release --target tallyard
 exec build/release/bin/tallyard "$@"

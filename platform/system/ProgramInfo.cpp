@@ -21,6 +21,18 @@ QString programFolder()
     return programFolderSeam.orElse(QCoreApplication::applicationDirPath());
 }
 
+QString programDataFolder()
+{
+    const QString own = programFolder();
+    return programFolderSeam.folder().isEmpty() ? programDataFolderOf(own) : own;
+}
+
+QString programDataFolderOf(const QString &folder)
+{
+    const QString installed = QDir::cleanPath(folder + QStringLiteral("/" TALLYARD_INSTALLED_DATA));
+    return QFileInfo(installed).isDir() ? installed : folder;
+}
+
 void setProgramFolderOverride(const QString &folder)
 {
     programFolderSeam.set(folder);

@@ -12,7 +12,13 @@ namespace tallyard {
 
 // The folder the program was started from (tests may pretend another).
 TALLYARD_SYSTEM_EXPORT QString programFolder();
-// A test seam: another folder; an empty one brings the real folder back.
+// The folder of the program's own files (its buzzer sound, its help document): share/tallyard
+// beside the program's bin folder where it is installed so, otherwise the program's folder
+// (a build tree, a Windows installation, a copy run from a stick).
+TALLYARD_SYSTEM_EXPORT QString programDataFolder();
+// The same for a program run from folder.
+TALLYARD_SYSTEM_EXPORT QString programDataFolderOf(const QString &folder);
+// A test seam: another folder, for both; an empty one brings the real folder back.
 TALLYARD_SYSTEM_EXPORT void setProgramFolderOverride(const QString &folder);
 // The application's folder for state kept between runs: $XDG_STATE_HOME/<application>
 // (~/.local/state by default) on Linux, the local application data folder elsewhere.

@@ -52,7 +52,7 @@ QString frmHelp::missingFileMessage()
 
 QString frmHelp::helpFilePath()
 {
-    return programFolder() + QStringLiteral("/tallyardhelpfile.rtf");
+    return programDataFolder() + QStringLiteral("/tallyardhelpfile.rtf");
 }
 
 void frmHelp::Form_Load()

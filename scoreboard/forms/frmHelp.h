@@ -18,7 +18,7 @@ public:
 
     // Shown when the help document is missing (or cannot be read as a help document).
     static QString missingFileMessage();
-    // The help document's place: the program's own folder.
+    // The help document's place: the folder of the program's own files.
     static QString helpFilePath();
 
     Control *rtbHelp = nullptr;

@@ -217,6 +217,14 @@
         <source>Tallyard: the settings could not be saved to %1 (%2)</source>
         <translation>Tallyard: die Einstellungen konnten nicht in %1 gespeichert werden (%2)</translation>
     </message>
+    <message>
+        <source>Tallyard: there is no display to show the board on (neither DISPLAY nor WAYLAND_DISPLAY is set); start it in a desktop session.</source>
+        <translation>Tallyard: Es gibt keinen Bildschirm, auf dem die Anzeigetafel erscheinen kann (weder DISPLAY noch WAYLAND_DISPLAY ist gesetzt); starten Sie das Programm in einer Desktop-Sitzung.</translation>
+    </message>
+    <message>
+        <source>Tallyard: the display %1 does not answer; start the board in a desktop session.</source>
+        <translation>Tallyard: Der Bildschirm %1 antwortet nicht; starten Sie die Anzeigetafel in einer Desktop-Sitzung.</translation>
+    </message>
 </context>
 <context>
     <name>Commands</name>

@@ -217,6 +217,14 @@
         <source>Tallyard: the settings could not be saved to %1 (%2)</source>
         <translation>Tallyard: no se pudo guardar la configuración en %1 (%2)</translation>
     </message>
+    <message>
+        <source>Tallyard: there is no display to show the board on (neither DISPLAY nor WAYLAND_DISPLAY is set); start it in a desktop session.</source>
+        <translation>Tallyard: no hay ninguna pantalla en la que mostrar el marcador (no está definida ni DISPLAY ni WAYLAND_DISPLAY); inicie el programa en una sesión de escritorio.</translation>
+    </message>
+    <message>
+        <source>Tallyard: the display %1 does not answer; start the board in a desktop session.</source>
+        <translation>Tallyard: la pantalla %1 no responde; inicie el marcador en una sesión de escritorio.</translation>
+    </message>
 </context>
 <context>
     <name>Commands</name>

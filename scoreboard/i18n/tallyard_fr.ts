@@ -217,6 +217,14 @@
         <source>Tallyard: the settings could not be saved to %1 (%2)</source>
         <translation>Tallyard : les réglages n’ont pas pu être enregistrés dans %1 (%2)</translation>
     </message>
+    <message>
+        <source>Tallyard: there is no display to show the board on (neither DISPLAY nor WAYLAND_DISPLAY is set); start it in a desktop session.</source>
+        <translation>Tallyard : il n’y a aucun écran où afficher le tableau (ni DISPLAY ni WAYLAND_DISPLAY n’est défini) ; lancez le programme dans une session de bureau.</translation>
+    </message>
+    <message>
+        <source>Tallyard: the display %1 does not answer; start the board in a desktop session.</source>
+        <translation>Tallyard : l’écran %1 ne répond pas ; lancez le tableau dans une session de bureau.</translation>
+    </message>
 </context>
 <context>
     <name>Commands</name>

@@ -90,7 +90,7 @@ const SettingDefinition *findSetting(QStringView key)
 
 QString defaultBuzzerFile()
 {
-    return QDir::toNativeSeparators(programFolder() + QStringLiteral("/chime2.wav"));
+    return QDir::toNativeSeparators(programDataFolder() + QStringLiteral("/chime2.wav"));
 }
 
 QString defaultText(const SettingDefinition &setting)

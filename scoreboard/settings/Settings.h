@@ -89,7 +89,7 @@ std::span<const SettingDefinition> settingDefinitions();
 // The definition for a key; nullptr for an unknown one.
 const SettingDefinition *findSetting(QStringView key);
 
-// The program's own folder, the platform's separator, and "chime2.wav".
+// The folder of the program's own files, the platform's separator, and "chime2.wav".
 QString defaultBuzzerFile();
 // A setting's default as stored text.
 QString defaultText(const SettingDefinition &setting);

@@ -24,6 +24,12 @@ endfunction()
 
 expect("--help" 0 "^Usage: [^\n]*tallyard \\[options\\]\n.*--version" "^$")
 expect("-h" 0 "^Usage:" "^$")
+expect("--help-all" 0 "--help-all.*--qmljsdebugger" "^$")
+# Started for real, it says that it has nowhere to show the board, and ends with its own status.
+expect("" 3 "^$" "no display to show the board on")
+set(ENV{DISPLAY} ":987")
+expect("" 3 "^$" "the display :987 does not answer")
+unset(ENV{DISPLAY})
 expect("--version" 0 "^Tallyard ${VERSION}\n$" "^$")
 expect("--no-such-option" 1 "^$" "Unknown option 'no-such-option'.*Usage:")
 expect("--help" 0 "--start-list <file>.*--results <file>.*--no-results.*--resume" "^$")
@@ -52,4 +58,4 @@ file(WRITE "${home}/damaged.bindings" "routine = key T\nfall = key F, key F55\n"
 expect("--import-bindings;${home}/damaged.bindings" 1 "^$" "line 2: there is no key \"F55\"")
 expect("--export-bindings;-" 0 "routine = key R, key F5, pad a\n" "^$")
 
-message(STATUS "--help, --version and an unknown option answer without a display")
+message(STATUS "--help, --version and an unknown option answer without a display; a start says it has none")

@@ -2,8 +2,8 @@
 # SPDX-License-Identifier: MIT
 
 # Installs the build into a fresh prefix, then uses it as a user and a developer would:
-# the program from its link in bin with its files beside it, and the example host built
-# against the installed Quellin package.
+# the program from bin with its files in share/tallyard, and the example host built against
+# the installed Quellin package.
 #   cmake -DBUILD=<build tree> -DSOURCE=<source tree> -DWORK=<scratch folder> -DVERSION=<x.y.z>
 #         [-DHOST_FLAGS=<compiler flags the libraries were built with>] -P InstallAndHost.cmake
 cmake_minimum_required(VERSION 3.25)
@@ -21,24 +21,22 @@ endfunction()
 
 run(${CMAKE_COMMAND} --install ${BUILD} --prefix ${prefix})
 
-# The program: started through the link, it runs from its own folder and loads the
-# installed libraries (the build tree's rpath is gone).
+# The program loads the installed libraries (the build tree's rpath is gone) and finds its
+# files in share/tallyard: the help opens, and the default buzzer is the installed chime.
 run(${prefix}/bin/tallyard --version)
 if(NOT out STREQUAL "Tallyard ${VERSION}\n")
   message(FATAL_ERROR "installed tallyard --version printed '${out}'")
 endif()
-file(REAL_PATH ${prefix}/bin/tallyard program)
-get_filename_component(folder ${program} DIRECTORY)
 foreach(file chime2.wav tallyardhelpfile.rtf)
-  if(NOT EXISTS ${folder}/${file})
-    message(FATAL_ERROR "${file} is not beside the installed program in ${folder}")
+  if(NOT EXISTS ${prefix}/share/tallyard/${file})
+    message(FATAL_ERROR "${file} is not in ${prefix}/share/tallyard")
   endif()
 endforeach()
 set(ENV{QT_QPA_PLATFORM} offscreen)
 run(${prefix}/bin/tallyard --quit-when-shown)
 file(GLOB_RECURSE icon ${prefix}/share/icons/hicolor/*/apps/tallyard.*)
 foreach(file share/applications/org.tallyard.Tallyard.desktop share/metainfo/org.tallyard.Tallyard.metainfo.xml
-             share/man/man1/tallyard.1.gz)
+             share/man/man1/tallyard.1)
   if(NOT EXISTS ${prefix}/${file} OR NOT icon)
     message(FATAL_ERROR "the install lacks ${file} or the icon ('${icon}')")
   endif()

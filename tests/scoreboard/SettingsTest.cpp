@@ -162,6 +162,18 @@ TEST_F(SettingsTest, TheBuzzerDefaultFollowsTheProgramFolderUntilSaved)
     EXPECT_EQ(BuzzerFile, saved);
 }
 
+// Installed, the program is in bin and its sound and help in share/tallyard; run from a build
+// tree or a copied folder, they are beside it.
+TEST(ProgramData, IsShareTallyardBesideAnInstalledProgramAndItsOwnFolderElsewhere)
+{
+    QTemporaryDir prefix;
+    const QString bin = prefix.filePath(QStringLiteral("bin"));
+    ASSERT_TRUE(QDir().mkpath(bin));
+    EXPECT_EQ(programDataFolderOf(bin), bin);
+    ASSERT_TRUE(QDir().mkpath(prefix.filePath(QStringLiteral("share/tallyard"))));
+    EXPECT_EQ(programDataFolderOf(bin), prefix.filePath(QStringLiteral("share/tallyard")));
+}
+
 TEST_F(SettingsTest, ABadStoredNumberYieldsItsDefaultAndTheRestLoad)
 {
     writeRaw(QStringLiteral("ColorSettings"), QStringLiteral("Color_FormBack"), QStringLiteral("junk"));
