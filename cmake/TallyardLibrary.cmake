@@ -20,7 +20,7 @@ endif()
 include(GNUInstallDirs)
 # Installed into a folder the loader searches anyway (/usr/lib/<multiarch>), the binaries need
 # no search path of their own; under another prefix they find the libraries from where they are.
-list(FIND CMAKE_PLATFORM_IMPLICIT_LINK_DIRECTORIES "${CMAKE_INSTALL_FULL_LIBDIR}" libdir_at)
+list(FIND CMAKE_CXX_IMPLICIT_LINK_DIRECTORIES "${CMAKE_INSTALL_FULL_LIBDIR}" libdir_at)
 if(libdir_at EQUAL -1 AND NOT WIN32)
   set(TALLYARD_SYSTEM_LIBDIR OFF)
 else()

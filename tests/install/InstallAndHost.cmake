@@ -5,6 +5,7 @@
 # the program from bin with its files in share/tallyard, and the example host built against
 # the installed Quellin package.
 #   cmake -DBUILD=<build tree> -DSOURCE=<source tree> -DWORK=<scratch folder> -DVERSION=<x.y.z>
+#         -DLIBDIR=<libdir> -DSYSTEM_LIBDIR=<ON: built for the loader's own folder>
 #         [-DHOST_FLAGS=<compiler flags the libraries were built with>] -P InstallAndHost.cmake
 cmake_minimum_required(VERSION 3.25)
 set(prefix ${WORK}/prefix)
@@ -20,6 +21,11 @@ function(run)
 endfunction()
 
 run(${CMAKE_COMMAND} --install ${BUILD} --prefix ${prefix})
+# Built for /usr (as the Debian package is), the binaries carry no search path: the loader is
+# told where this prefix keeps the libraries, as it knows /usr/lib/<multiarch>.
+if(SYSTEM_LIBDIR)
+  set(ENV{LD_LIBRARY_PATH} ${prefix}/${LIBDIR})
+endif()
 
 # The program loads the installed libraries (the build tree's rpath is gone) and finds its
 # files in share/tallyard: the help opens, and the default buzzer is the installed chime.
