@@ -45,7 +45,8 @@ const QSet<QByteArray> &notFollowed()
 
 } // namespace
 
-AudienceWindow::AudienceWindow(frmScoreboard *board, QScreen *screen) : m_board(board), m_screen(screen)
+AudienceWindow::AudienceWindow(frmScoreboard *board, QScreen *screen)
+    : m_board(board), m_boardWidget(board), m_screen(screen)
 {
     setCaption(board->Caption());
     setBorderStyle(BorderNone);
@@ -162,16 +163,16 @@ bool AudienceWindow::eventFilter(QObject *watched, QEvent *event)
     case QEvent::Show:
     case QEvent::Hide: {
         auto *widget = qobject_cast<QWidget *>(watched);
-        if (m_board && widget && widget->window() == m_board) {
+        if (m_boardWidget && widget && widget->window() == m_boardWidget) {
             queueFollow();
-            if (widget == m_board && event->type() == QEvent::Show && !m_shown)
+            if (widget == m_boardWidget && event->type() == QEvent::Show && !m_shown)
                 showOnScreen();
         }
         break;
     }
     case QEvent::WindowStateChange:
-        if (watched == m_board) {
-            if (m_board->isMinimized())
+        if (watched == m_boardWidget) {
+            if (m_boardWidget->isMinimized())
                 m_watchMinimized.start();
             else
                 m_watchMinimized.stop();

@@ -56,6 +56,9 @@ private:
     void showOnScreen();
 
     QPointer<frmScoreboard> m_board;
+    // The same board as a widget, for the event filter: while the board is being destroyed it
+    // is no frmScoreboard any more, and m_board's cast to one would be undefined.
+    QPointer<QWidget> m_boardWidget;
     QPointer<QScreen> m_screen;
     std::vector<Pair> m_pairs;
     bool m_followQueued = false;

@@ -300,7 +300,9 @@ void NoticeViews::placePopup()
 
 bool NoticeViews::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_board && (event->type() == QEvent::Resize || event->type() == QEvent::Show))
+    // The event's type first: while the board is being destroyed it is no frmScoreboard any
+    // more, and even asking the QPointer for it would be a downcast of a QWidget.
+    if ((event->type() == QEvent::Resize || event->type() == QEvent::Show) && watched == m_board)
         QTimer::singleShot(0, this, &NoticeViews::refresh);
     return QObject::eventFilter(watched, event);
 }
