@@ -35,9 +35,9 @@ QString timeOfDay(int64_t civilMs)
 // The board as it is, with every field the kept state held validly laid over it.
 BoardState overlay(BoardState board, const StoredBoard &kept)
 {
-    for (const FieldSpec &spec : BoardSchema)
-        if (spec.restored && kept.has(spec.field))
-            copyField(kept.state, board, spec);
+    for (const FieldEntry &entry : BoardSchema)
+        if (entry.restored && kept.has(entry.field))
+            copyField(kept.state, board, entry);
     return board;
 }
 

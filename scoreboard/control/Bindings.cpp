@@ -82,17 +82,17 @@ Bindings Bindings::defaults()
 Bindings Bindings::load(const SettingsStore &store)
 {
     Bindings b = defaults();
-    for (const CommandSpec &spec : CommandTable) {
-        const QString name = QLatin1String(spec.name);
+    for (const CommandEntry &entry : CommandTable) {
+        const QString name = QLatin1String(entry.name);
         if (store.contains(Section, QStringLiteral("Keys_") + name))
-            b.keys[spec.command] = splitKeys(store.GetSetting(Section, QStringLiteral("Keys_") + name, {}));
+            b.keys[entry.command] = splitKeys(store.GetSetting(Section, QStringLiteral("Keys_") + name, {}));
         if (store.contains(Section, QStringLiteral("Pad_") + name)) {
             QStringList controls;
             for (const QString &c :
                  store.GetSetting(Section, QStringLiteral("Pad_") + name, {}).split(u',', Qt::SkipEmptyParts))
                 if (isPadControl(c.trimmed()))
                     controls << c.trimmed();
-            b.pad[spec.command] = controls;
+            b.pad[entry.command] = controls;
         }
     }
     return b;
@@ -100,10 +100,10 @@ Bindings Bindings::load(const SettingsStore &store)
 
 void Bindings::save(SettingsStore &store) const
 {
-    for (const CommandSpec &spec : CommandTable) {
-        const QString name = QLatin1String(spec.name);
-        const auto k = keys.find(spec.command);
-        const auto p = pad.find(spec.command);
+    for (const CommandEntry &entry : CommandTable) {
+        const QString name = QLatin1String(entry.name);
+        const auto k = keys.find(entry.command);
+        const auto p = pad.find(entry.command);
         store.SaveSetting(Section, QStringLiteral("Keys_") + name, k == keys.end() ? QString() : joinKeys(k->second));
         store.SaveSetting(Section, QStringLiteral("Pad_") + name, p == pad.end() ? QString() : p->second.join(u','));
     }
@@ -172,17 +172,17 @@ QByteArray bindingsFile(const CommandKeys &commandKeys, const Bindings &bindings
                                              {Command::WarmUp, commandKeys.warmUp},
                                              {Command::Reset, commandKeys.reset},
                                              {Command::Chime, commandKeys.chime}};
-    for (const CommandSpec &spec : CommandTable) {
+    for (const CommandEntry &entry : CommandTable) {
         QStringList items;
-        if (const auto f = first.find(spec.command); f != first.end())
+        if (const auto f = first.find(entry.command); f != first.end())
             items << QStringLiteral("key ") + keyName(f->second);
-        if (const auto k = bindings.keys.find(spec.command); k != bindings.keys.end())
+        if (const auto k = bindings.keys.find(entry.command); k != bindings.keys.end())
             for (const qint16 code : k->second)
                 items << QStringLiteral("key ") + keyName(code);
-        if (const auto p = bindings.pad.find(spec.command); p != bindings.pad.end())
+        if (const auto p = bindings.pad.find(entry.command); p != bindings.pad.end())
             for (const QString &control : p->second)
                 items << QStringLiteral("pad ") + control;
-        out += QByteArray(spec.name) + " = " + items.join(QStringLiteral(", ")).toUtf8() + '\n';
+        out += QByteArray(entry.name) + " = " + items.join(QStringLiteral(", ")).toUtf8() + '\n';
     }
     out += "clear = key " + keyName(commandKeys.clear).toUtf8() + '\n';
     return out;

@@ -20,19 +20,19 @@ struct Text {
 
 } // namespace
 
-const CommandSpec *findCommand(QStringView name)
+const CommandEntry *findCommand(QStringView name)
 {
-    for (const CommandSpec &spec : CommandTable)
-        if (name == QLatin1String(spec.name))
-            return &spec;
+    for (const CommandEntry &entry : CommandTable)
+        if (name == QLatin1String(entry.name))
+            return &entry;
     return nullptr;
 }
 
-const CommandSpec &specOf(Command command)
+const CommandEntry &specOf(Command command)
 {
-    for (const CommandSpec &spec : CommandTable)
-        if (spec.command == command)
-            return spec;
+    for (const CommandEntry &entry : CommandTable)
+        if (entry.command == command)
+            return entry;
     return CommandTable[0];
 }
 

@@ -33,13 +33,13 @@ enum class Command {
     Previous,    // the one before
 };
 
-struct CommandSpec {
+struct CommandEntry {
     Command command;
     const char *name; // as the network and the bindings file name it
     bool takesValue;
 };
 
-inline constexpr CommandSpec CommandTable[] = {
+inline constexpr CommandEntry CommandTable[] = {
     {Command::Routine, "routine", false},
     {Command::Fall, "fall", false},
     {Command::WarmUp, "warmup", false},
@@ -54,8 +54,8 @@ inline constexpr CommandSpec CommandTable[] = {
 };
 
 // The command of that name; nullptr for none.
-const CommandSpec *findCommand(QStringView name);
-const CommandSpec &specOf(Command command);
+const CommandEntry *findCommand(QStringView name);
+const CommandEntry &specOf(Command command);
 
 // Where a command came from, for the log of commands taken from outside the keyboard.
 struct CommandSource {
@@ -69,7 +69,7 @@ class CommandRunner : public QObject {
 
 public:
     // Lines for the log of commands from outside the keyboard: time, command, value, device.
-    using Log = std::function<void(const CommandSpec &spec, const QString &value, const CommandSource &source)>;
+    using Log = std::function<void(const CommandEntry &entry, const QString &value, const CommandSource &source)>;
 
     CommandRunner(frmScoreboard *board, Meet *meet, Log log = {});
 

@@ -30,8 +30,8 @@ struct Text {
 Inputs::Inputs(const Options &options, Meet *meet)
     : m_bindings(Bindings::load(SettingsStore(ApplicationName))),
       m_runner(nullptr, meet,
-               [this](const CommandSpec &spec, const QString &value, const CommandSource &source) {
-                   log(spec, value, source);
+               [this](const CommandEntry &entry, const QString &value, const CommandSource &source) {
+                   log(entry, value, source);
                }),
       m_logPath(QDir(options.logFolder).filePath(QLatin1String(LogFileName)))
 {
@@ -96,12 +96,12 @@ void Inputs::attach(frmScoreboard *board)
     });
 }
 
-void Inputs::log(const CommandSpec &spec, const QString &value, const CommandSource &source)
+void Inputs::log(const CommandEntry &entry, const QString &value, const CommandSource &source)
 {
     const QString device = source.kind == CommandSource::Gamepad ? Text::tr("gamepad %1").arg(source.device)
                                                                  : Text::tr("network: %1").arg(source.device);
     m_writer->put(m_lane,
-                  ResultsRecord::timeField(localMilliseconds()) + ',' + QByteArray(spec.name) + ','
+                  ResultsRecord::timeField(localMilliseconds()) + ',' + QByteArray(entry.name) + ','
                       + ResultsRecord::textField(value) + ',' + ResultsRecord::textField(device) + "\r\n");
 }
 

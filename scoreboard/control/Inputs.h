@@ -51,7 +51,7 @@ signals:
     void otherKey(qint16 code);
 
 private:
-    void log(const CommandSpec &spec, const QString &value, const CommandSource &source);
+    void log(const CommandEntry &entry, const QString &value, const CommandSource &source);
 
     Bindings m_bindings;
     CommandRunner m_runner;

@@ -147,8 +147,8 @@ void RemoteControl::run(const QString &command, const QString &value, const QStr
     QMetaObject::invokeMethod(
         this,
         [this, command, value, device, done] {
-            const CommandSpec *spec = findCommand(command);
-            if (!spec) {
+            const CommandEntry *entry = findCommand(command);
+            if (!entry) {
                 done(404, Text::tr("there is no command \"%1\"").arg(command), {});
                 return;
             }
@@ -157,7 +157,7 @@ void RemoteControl::run(const QString &command, const QString &value, const QStr
                 return;
             }
             QString why;
-            if (!m_runner->run(spec->command, value, {CommandSource::Network, device}, &why)) {
+            if (!m_runner->run(entry->command, value, {CommandSource::Network, device}, &why)) {
                 done(400, why, {});
                 return;
             }

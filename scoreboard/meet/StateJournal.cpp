@@ -173,8 +173,8 @@ bool committedChange(const std::optional<BoardState> &before, const BoardState &
 {
     if (!before)
         return true;
-    for (const FieldSpec &spec : BoardSchema)
-        if (spec.committed && !sameField(*before, now, spec))
+    for (const FieldEntry &entry : BoardSchema)
+        if (entry.committed && !sameField(*before, now, entry))
             return true;
     return false;
 }
@@ -253,7 +253,7 @@ void StateJournal::setFolderOverride(const QString &folder)
 
 namespace {
 
-QJsonValue fileValue(const BoardState &state, const FieldSpec &spec)
+QJsonValue fileValue(const BoardState &state, const FieldEntry &entry)
 {
     return std::visit(
         [](auto value) -> QJsonValue {
@@ -272,26 +272,26 @@ QJsonValue fileValue(const BoardState &state, const FieldSpec &spec)
             else
                 return QJsonValue(*value);
         },
-        fieldOf(state, spec));
+        fieldOf(state, entry));
 }
 
 // Reads one field of the schema from its object into the state; true when it was valid.
-bool readField(Reader &in, const QJsonObject &object, const FieldSpec &spec, const QString &where, BoardState &state)
+bool readField(Reader &in, const QJsonObject &object, const FieldEntry &entry, const QString &where, BoardState &state)
 {
-    const QString key = QLatin1String(spec.fileKey);
+    const QString key = QLatin1String(entry.fileKey);
     return std::visit(
         [&](auto target) {
             using T = decltype(target);
             if constexpr (std::is_same_v<T, QString *>) {
-                return take(in.text(object, key, where, static_cast<int>(spec.highest)), *target);
+                return take(in.text(object, key, where, static_cast<int>(entry.highest)), *target);
             } else if constexpr (std::is_same_v<T, int *>) {
-                return take(in.integer(object, key, where, spec.lowest, spec.highest), *target);
+                return take(in.integer(object, key, where, entry.lowest, entry.highest), *target);
             } else if constexpr (std::is_same_v<T, ScoreRef>) {
                 const auto score = in.object(object, key, where);
                 if (!score)
                     return false;
                 const auto whole = in.integer(*score, QStringLiteral("whole"), where + QStringLiteral(".whole"),
-                                              spec.lowest, spec.highest);
+                                              entry.lowest, entry.highest);
                 const auto thousandths
                     = in.integer(*score, QStringLiteral("thousandths"), where + QStringLiteral(".thousandths"), 0, 999);
                 // Points without their thousandths would be another score: both or neither.
@@ -318,7 +318,7 @@ bool readField(Reader &in, const QJsonObject &object, const FieldSpec &spec, con
                             target->seconds);
             }
         },
-        spec.ref(state));
+        entry.ref(state));
 }
 
 } // namespace
@@ -330,15 +330,15 @@ QByteArray StateJournal::toJson(const BoardState &state, bool clean, int64_t wri
         {QStringLiteral("clean"), clean},
         {QStringLiteral("writtenAt"), static_cast<double>(writtenAt)},
     };
-    for (const FieldSpec &spec : BoardSchema) {
-        const QString key = QLatin1String(spec.fileKey);
-        if (!spec.group) {
-            document.insert(key, fileValue(state, spec));
+    for (const FieldEntry &entry : BoardSchema) {
+        const QString key = QLatin1String(entry.fileKey);
+        if (!entry.group) {
+            document.insert(key, fileValue(state, entry));
             continue;
         }
-        const QString group = QLatin1String(spec.group);
+        const QString group = QLatin1String(entry.group);
         QJsonObject members = document.value(group).toObject();
-        members.insert(key, fileValue(state, spec));
+        members.insert(key, fileValue(state, entry));
         document.insert(group, members);
     }
     return QJsonDocument(document).toJson(QJsonDocument::Indented);
@@ -373,14 +373,14 @@ std::optional<StoredBoard> StateJournal::read(QByteArrayView bytes, QStringList 
     take(in.integer(root, QStringLiteral("writtenAt"), QStringLiteral("writtenAt"), 0, MaxCivilMs), out.writtenAt);
     // The groups are looked up once, so that a missing one is said once.
     std::map<QString, std::optional<QJsonObject>> groups;
-    for (const FieldSpec &spec : BoardSchema) {
+    for (const FieldEntry &entry : BoardSchema) {
         // The look is the operator's settings', kept by themselves: not brought back from here.
-        if (!spec.restored)
+        if (!entry.restored)
             continue;
         const QJsonObject *container = &root;
-        QString where = QLatin1String(spec.fileKey);
-        if (spec.group) {
-            const QString group = QLatin1String(spec.group);
+        QString where = QLatin1String(entry.fileKey);
+        if (entry.group) {
+            const QString group = QLatin1String(entry.group);
             auto found = groups.find(group);
             if (found == groups.end())
                 found = groups.emplace(group, in.object(root, group, group)).first;
@@ -389,8 +389,8 @@ std::optional<StoredBoard> StateJournal::read(QByteArrayView bytes, QStringList 
             container = &*found->second;
             where = group + u'.' + where;
         }
-        if (readField(in, *container, spec, where, out.state))
-            out.fields.set(static_cast<size_t>(spec.field));
+        if (readField(in, *container, entry, where, out.state))
+            out.fields.set(static_cast<size_t>(entry.field));
     }
     return out;
 }

@@ -75,7 +75,7 @@ struct ScoreRef {
 };
 using FieldRef = std::variant<QString *, int *, ClockState *, ScoreRef>;
 
-struct FieldSpec {
+struct FieldEntry {
     BoardField field;
     FieldKind kind;
     const char *stateKey; // in /state (published: never renamed)
@@ -97,7 +97,7 @@ inline constexpr int64_t IntMin = std::numeric_limits<int32_t>::min();
 inline constexpr int64_t IntMax = std::numeric_limits<int32_t>::max();
 } // namespace schema
 
-inline constexpr std::array<FieldSpec, BoardFieldCount> BoardSchema{{
+inline constexpr std::array<FieldEntry, BoardFieldCount> BoardSchema{{
 #define TALLYARD_FIELD_SPEC(field, kind, stateKey, fileKey, group, lowest, highest, restored, committed, where)        \
     {BoardField::field,                                                                                                \
      FieldKind::kind,                                                                                                  \
@@ -114,14 +114,14 @@ inline constexpr std::array<FieldSpec, BoardFieldCount> BoardSchema{{
 }};
 
 // A field of a state that is only read; the table's accessors take a state to write.
-inline FieldRef fieldOf(const BoardState &state, const FieldSpec &spec)
+inline FieldRef fieldOf(const BoardState &state, const FieldEntry &entry)
 {
-    return spec.ref(const_cast<BoardState &>(state));
+    return entry.ref(const_cast<BoardState &>(state));
 }
 
 // Whether a field reads the same in both states, as a viewer would see it.
-bool sameField(const BoardState &a, const BoardState &b, const FieldSpec &spec);
+bool sameField(const BoardState &a, const BoardState &b, const FieldEntry &entry);
 // The field's value of from, put into to.
-void copyField(const BoardState &from, BoardState &to, const FieldSpec &spec);
+void copyField(const BoardState &from, BoardState &to, const FieldEntry &entry);
 
 } // namespace tallyard

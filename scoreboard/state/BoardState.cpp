@@ -65,8 +65,8 @@ bool ClockState::sameAs(const ClockState &other) const
 
 bool BoardState::sameAs(const BoardState &other) const
 {
-    for (const FieldSpec &spec : BoardSchema)
-        if (!sameField(*this, other, spec))
+    for (const FieldEntry &entry : BoardSchema)
+        if (!sameField(*this, other, entry))
             return false;
     return true;
 }
@@ -84,10 +84,10 @@ static_assert(schemaInOrder(), "the schema lists every field once, in the order 
 
 } // namespace
 
-bool sameField(const BoardState &a, const BoardState &b, const FieldSpec &spec)
+bool sameField(const BoardState &a, const BoardState &b, const FieldEntry &entry)
 {
-    const FieldRef left = fieldOf(a, spec);
-    const FieldRef right = fieldOf(b, spec);
+    const FieldRef left = fieldOf(a, entry);
+    const FieldRef right = fieldOf(b, entry);
     return std::visit(
         [&](auto l) {
             using T = decltype(l);
@@ -102,10 +102,10 @@ bool sameField(const BoardState &a, const BoardState &b, const FieldSpec &spec)
         left);
 }
 
-void copyField(const BoardState &from, BoardState &to, const FieldSpec &spec)
+void copyField(const BoardState &from, BoardState &to, const FieldEntry &entry)
 {
-    const FieldRef source = fieldOf(from, spec);
-    const FieldRef target = spec.ref(to);
+    const FieldRef source = fieldOf(from, entry);
+    const FieldRef target = entry.ref(to);
     std::visit(
         [&](auto t) {
             using T = decltype(t);

@@ -65,10 +65,10 @@ QString cssColor(int32_t color)
 
 namespace {
 
-QJsonValue stateValue(const BoardState &state, const FieldSpec &spec, const PictureRevisions &pictures)
+QJsonValue stateValue(const BoardState &state, const FieldEntry &entry, const PictureRevisions &pictures)
 {
-    const FieldRef value = fieldOf(state, spec);
-    switch (spec.kind) {
+    const FieldRef value = fieldOf(state, entry);
+    switch (entry.kind) {
     case FieldKind::Text:
         return *std::get<QString *>(value);
     case FieldKind::Number: {
@@ -93,7 +93,7 @@ QJsonValue stateValue(const BoardState &state, const FieldSpec &spec, const Pict
     case FieldKind::DigitStyle:
         return *std::get<int *>(value) == led::CircleLED ? "dots" : "lines";
     case FieldKind::Picture: {
-        const QString address = pictures.address(spec.field == BoardField::HomePicture);
+        const QString address = pictures.address(entry.field == BoardField::HomePicture);
         return address.isEmpty() ? QJsonValue(QJsonValue::Null) : QJsonValue(address);
     }
     }
@@ -119,15 +119,15 @@ QByteArray stateJson(const BoardState &state, int64_t nowMs, const PictureRevisi
              {"score", language::boardText("Score")},
          }},
     };
-    for (const FieldSpec &spec : BoardSchema) {
-        const QString key = QLatin1String(spec.stateKey);
-        if (!spec.group) {
-            root.insert(key, stateValue(state, spec, pictures));
+    for (const FieldEntry &entry : BoardSchema) {
+        const QString key = QLatin1String(entry.stateKey);
+        if (!entry.group) {
+            root.insert(key, stateValue(state, entry, pictures));
             continue;
         }
-        const QString group = QLatin1String(spec.group);
+        const QString group = QLatin1String(entry.group);
         QJsonObject members = root.value(group).toObject();
-        members.insert(key, stateValue(state, spec, pictures));
+        members.insert(key, stateValue(state, entry, pictures));
         root.insert(group, members);
     }
     return QJsonDocument(root).toJson(QJsonDocument::Compact);
