@@ -268,8 +268,10 @@ std::optional<ReadBindings> readBindingsFile(QByteArrayView bytes, QStringList *
                     fault(line, Text::tr("the key %1 is the board's own").arg(what));
                     continue;
                 }
-                if (keyOwner.count(code) && keyOwner[code] != name) {
-                    fault(line, Text::tr("the key %1 is %2's already").arg(what, keyOwner[code]));
+                if (keyOwner.count(code)) {
+                    // The same key again on its own command's line ("key b, key B") is one key.
+                    if (keyOwner[code] != name)
+                        fault(line, Text::tr("the key %1 is %2's already").arg(what, keyOwner[code]));
                     continue;
                 }
                 keyOwner[code] = name;
@@ -292,8 +294,9 @@ std::optional<ReadBindings> readBindingsFile(QByteArrayView bytes, QStringList *
                     fault(line, Text::tr("the clear key is a key"));
                     continue;
                 }
-                if (padOwner.count(what) && padOwner[what] != name) {
-                    fault(line, Text::tr("the pad's %1 is %2's already").arg(what, padOwner[what]));
+                if (padOwner.count(what)) {
+                    if (padOwner[what] != name)
+                        fault(line, Text::tr("the pad's %1 is %2's already").arg(what, padOwner[what]));
                     continue;
                 }
                 padOwner[what] = name;
